@@ -1,0 +1,130 @@
+// The data a category window is built from. Every window of the catalogue is
+// one constexpr CategorySpec; the window class and the lookup read nothing else.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace benchlist {
+
+// A box in twips within the window's client area.
+struct Box {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// One entry of a drop-down's page table: the exact text it answers to and the
+// page path under SiteBase that it opens.
+struct PageEntry {
+    std::string_view text;
+    std::string_view path;
+};
+
+struct DropDownSpec {
+    std::string_view name;
+    Box box;
+    int tabIndex;
+    std::string_view initialText;
+    std::span<const std::string_view> items;
+    std::span<const PageEntry> pages;
+};
+
+// Outer size in twips that a window re-imposes on every resize; zero for none.
+struct FixedSize {
+    int width = 0;
+    int height = 0;
+};
+
+struct CategorySpec {
+    std::string_view name;     // window name, e.g. "frmMonitors"
+    std::string_view title;    // window caption
+    std::string_view folder;   // section folder of every page path
+    int clientWidth;           // twips
+    int clientHeight;          // twips
+    FixedSize fixedOuterSize;  // {} when the window keeps its natural size
+    int bannerLeft;            // Image4: top 0, 5835 x 1035
+    std::string_view logoName; // "Image1" or "Image2": top 120, 2160 x 885
+    int logoLeft;
+    std::string_view titleName;  // "lblTitle1", or "Label1"
+    std::string_view titleCaption;
+    Box titleBox;
+    int titleTabIndex;
+    Box refreshBox;  // Command1, "Refresh Categories"
+    int refreshTabIndex;
+    std::span<const DropDownSpec> dropDowns;
+};
+
+inline constexpr int kBannerTop = 0;
+inline constexpr int kBannerWidth = 5835;
+inline constexpr int kBannerHeight = 1035;
+inline constexpr int kLogoTop = 120;
+inline constexpr int kLogoWidth = 2160;
+inline constexpr int kLogoHeight = 885;
+inline constexpr int kDropDownHeight = 315;
+
+// Compile-time checks on the catalogue data.
+
+constexpr bool IsPlainAscii(std::string_view text)
+{
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7e)
+            return false;
+    return true;
+}
+
+// Every page of a window lies in its own section folder: "/bl/" + folder + "/" ... ".html".
+constexpr bool IsPagePathOf(std::string_view path, std::string_view folder)
+{
+    constexpr std::string_view root = "/bl/";
+    constexpr std::string_view suffix = ".html";
+    if (!path.starts_with(root) || !path.ends_with(suffix) || !IsPlainAscii(path))
+        return false;
+    const std::string_view rest = path.substr(root.size());
+    return rest.starts_with(folder) && rest.size() > folder.size() + 1 + suffix.size()
+        && rest[folder.size()] == '/';
+}
+
+constexpr bool PagesLieInFolder(const CategorySpec &window)
+{
+    for (const DropDownSpec &dropDown : window.dropDowns)
+        for (const PageEntry &entry : dropDown.pages)
+            if (!IsPagePathOf(entry.path, window.folder) || !IsPlainAscii(entry.text))
+                return false;
+    return true;
+}
+
+constexpr bool DropDownNamesAreUnique(const CategorySpec &window)
+{
+    for (std::size_t i = 0; i < window.dropDowns.size(); ++i)
+        for (std::size_t j = i + 1; j < window.dropDowns.size(); ++j)
+            if (window.dropDowns[i].name == window.dropDowns[j].name)
+                return false;
+    return true;
+}
+
+constexpr bool DropDownsHaveStandardHeight(const CategorySpec &window)
+{
+    for (const DropDownSpec &dropDown : window.dropDowns)
+        if (dropDown.box.height != kDropDownHeight)
+            return false;
+    return true;
+}
+
+constexpr bool IsWellFormed(const CategorySpec &window)
+{
+    return PagesLieInFolder(window) && DropDownNamesAreUnique(window)
+        && DropDownsHaveStandardHeight(window);
+}
+
+// Looks up a drop-down of a window by name; null when there is none.
+constexpr const DropDownSpec *FindDropDown(const CategorySpec &window, std::string_view name)
+{
+    for (const DropDownSpec &dropDown : window.dropDowns)
+        if (dropDown.name == name)
+            return &dropDown;
+    return nullptr;
+}
+
+} // namespace benchlist

@@ -1,0 +1,128 @@
+#include "browse/categorywindow.h"
+
+#include "browse/dropdown.h"
+#include "browse/lookup.h"
+#include "forms/pictures.h"
+#include "forms/twips.h"
+#include "net/aboutnet.h"
+
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace benchlist {
+
+namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray ToLatin1(std::string_view text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr QColor kTitleBlue(0, 0, 64);
+
+} // namespace
+
+CategoryWindow::CategoryWindow(const CategorySpec &spec)
+    : FormWidget<QWidget>(spec.name), spec_(spec)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(ToQString(spec.title));
+    if (spec.fixedOuterSize.width == 0)
+        setFixedSize(PxSize(spec.clientWidth, spec.clientHeight));
+    else
+        resize(PxSize(spec.clientWidth, spec.clientHeight));
+
+    AddPicture(this, "Image4", ":/title.gif",
+               {spec.bannerLeft, kBannerTop, kBannerWidth, kBannerHeight});
+    AddPicture(this, ToLatin1(spec.logoName).constData(), ":/logo.gif",
+               {spec.logoLeft, kLogoTop, kLogoWidth, kLogoHeight});
+    AddLabel(this, ToLatin1(spec.titleName).constData(), ToQString(spec.titleCaption),
+             spec.titleBox,
+             {.font = LayoutFont(Face::SansSerif, 13.5),
+              .colour = kTitleBlue,
+              .alignment = Qt::AlignHCenter | Qt::AlignTop,
+              .sizeToFit = false});
+
+    std::vector<std::pair<int, QWidget *>> tabs;
+    for (const DropDownSpec &dropDown : spec.dropDowns)
+        AddDropDown(dropDown, tabs);
+
+    auto *refresh = new QPushButton(QStringLiteral("Refresh Categories"), this);
+    refresh->setObjectName(QStringLiteral("Command1"));
+    refresh->setAccessibleName(refresh->text());
+    refresh->setGeometry(PxRect(spec.refreshBox));
+    connect(refresh, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    tabs.emplace_back(spec.refreshTabIndex, refresh);
+
+    // Tab runs in tab-index order, whatever the order on screen, and the
+    // window opens with the focus on the first control of that order.
+    std::sort(tabs.begin(), tabs.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabs.size(); ++i)
+        setTabOrder(tabs[i - 1].second, tabs[i].second);
+    if (!tabs.empty())
+        tabs.front().second->setFocus();
+}
+
+void CategoryWindow::AddDropDown(const DropDownSpec &dropDown,
+                                 std::vector<std::pair<int, QWidget *>> &tabs)
+{
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(dropDown.items.size()));
+    for (std::string_view item : dropDown.items)
+        items.append(ToQString(item));
+    auto *box = new DropDown(ToQString(dropDown.initialText), items, this);
+    box->setObjectName(ToQString(dropDown.name));
+    box->setAccessibleName(ToQString(dropDown.initialText));
+    box->setGeometry(PxRect(dropDown.box));
+    connect(box, &DropDown::Change, this, [this, &dropDown] { DropDown_Change(dropDown); });
+    connect(box, &DropDown::Click, this, [this, &dropDown] { DropDown_Click(dropDown); });
+    tabs.emplace_back(dropDown.tabIndex, box);
+}
+
+void CategoryWindow::Form_Load()
+{
+    PlaceWindow(this, 1000, 1000);
+}
+
+void CategoryWindow::Form_Unload()
+{
+    Forms().Show("frmMain");
+}
+
+void CategoryWindow::Form_Resize()
+{
+    if (spec_.fixedOuterSize.width != 0)
+        KeepOuterSize(this, spec_.fixedOuterSize.width, spec_.fixedOuterSize.height, false);
+}
+
+void CategoryWindow::Command1_Click()
+{
+    // This window object lives on until the click has been handled; the window
+    // shown afterwards is a new one, built afresh from the catalogue.
+    const std::string self = name();
+    Forms().Unload(self);
+    Forms().Show(self);
+}
+
+void CategoryWindow::DropDown_Change(const DropDownSpec &dropDown)
+{
+    DropDown_Click(dropDown);
+}
+
+void CategoryWindow::DropDown_Click(const DropDownSpec &dropDown)
+{
+    const auto *box = findChild<const DropDown *>(ToQString(dropDown.name));
+    if (!box)
+        return;
+    OpenPage(LookupPage(dropDown.pages, box->currentText().toStdString()));
+}
+
+} // namespace benchlist

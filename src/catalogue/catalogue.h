@@ -1,0 +1,51 @@
+// The nine category windows, in the order the closing sequence unloads them.
+#pragma once
+
+#include "catalogue/apple.h"
+#include "catalogue/components.h"
+#include "catalogue/desktops.h"
+#include "catalogue/drives.h"
+#include "catalogue/laptops.h"
+#include "catalogue/monitors.h"
+#include "catalogue/networking.h"
+#include "catalogue/pda.h"
+#include "catalogue/printers.h"
+
+#include <array>
+
+namespace benchlist::catalogue {
+
+inline constexpr std::array<const CategorySpec *, 9> kWindows = {
+    &apple::kWindow,   &components::kWindow, &desktops::kWindow,
+    &drives::kWindow,  &laptops::kWindow,    &monitors::kWindow,
+    &networking::kWindow, &pda::kWindow,     &printers::kWindow,
+};
+
+constexpr bool FoldersAreDistinct()
+{
+    for (std::size_t i = 0; i < kWindows.size(); ++i)
+        for (std::size_t j = i + 1; j < kWindows.size(); ++j)
+            if (kWindows[i]->folder == kWindows[j]->folder || kWindows[i]->name == kWindows[j]->name)
+                return false;
+    return true;
+}
+static_assert(FoldersAreDistinct(), "every category window has a section folder of its own");
+
+constexpr std::size_t PageCount()
+{
+    std::size_t count = 0;
+    for (const CategorySpec *window : kWindows)
+        for (const DropDownSpec &dropDown : window->dropDowns)
+            count += dropDown.pages.size();
+    return count;
+}
+
+constexpr const CategorySpec *FindWindow(std::string_view name)
+{
+    for (const CategorySpec *window : kWindows)
+        if (window->name == name)
+            return window;
+    return nullptr;
+}
+
+} // namespace benchlist::catalogue

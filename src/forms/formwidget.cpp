@@ -1,0 +1,45 @@
+#include "forms/formwidget.h"
+
+#include "forms/fonts.h"
+#include "forms/twips.h"
+
+#include <QPalette>
+
+namespace benchlist {
+
+void PrepareWindow(QWidget *window, std::string_view name)
+{
+    window->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    window->setFont(DefaultFont());
+}
+
+void PlaceWindow(QWidget *window, int topTwips, int leftTwips)
+{
+    window->move(Px(leftTwips), Px(topTwips));
+}
+
+void KeepOuterSize(QWidget *window, int widthTwips, int heightTwips, bool resizable)
+{
+    if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    const QSize client = PxSize(widthTwips, heightTwips) - frame;
+    if (resizable) {
+        if (window->size() != client)
+            window->resize(client);
+    } else if (window->minimumSize() != client || window->maximumSize() != client) {
+        window->setFixedSize(client);
+    }
+}
+
+void ActivateWindow(QWidget *window)
+{
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace benchlist

@@ -1,0 +1,115 @@
+#include "forms/fonts.h"
+#include "forms/windowmodel.h"
+#include "shell/forms.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#ifndef _WIN32
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+// Returns -1 to go on and start the windows, or the exit status to end with.
+int HandleCommandLine(int argc, char **argv)
+{
+    if (argc < 2)
+        return -1;
+    const std::string_view argument = argv[1];
+    if (argc == 2 && argument == "--version") {
+        std::puts("benchlist 1.00");
+        return 0;
+    }
+    if (argc == 2 && argument == "--help") {
+        std::puts("Usage: benchlist  (opens the window; the program takes no arguments "
+                  "but --help and --version)");
+        return 0;
+    }
+    std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", argv[1]);
+    return kUsageError;
+}
+
+#ifndef _WIN32
+bool EnvSet(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value && *value;
+}
+
+// Whether an X server answers on a local display such as ":0"; other forms
+// (remote hosts) are left for Qt to try.
+bool LocalXServerAnswers(const char *display)
+{
+    if (display[0] != ':')
+        return true;
+    const int number = std::atoi(display + 1);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "/tmp/.X11-unix/X%d", number);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0)
+        return true;
+    const bool answers =
+        connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    close(fd);
+    return answers;
+}
+
+// Qt aborts when it finds no display; say so plainly instead.
+bool HasDisplay()
+{
+    if (EnvSet("QT_QPA_PLATFORM"))
+        return true;
+    if (EnvSet("WAYLAND_DISPLAY"))
+        return true;
+    return EnvSet("DISPLAY") && LocalXServerAnswers(std::getenv("DISPLAY"));
+}
+
+// Windows are placed at fixed screen positions, which a Wayland compositor does
+// not allow; where X11 is available too (XWayland), the program uses it.
+void PreferX11()
+{
+    if (!EnvSet("QT_QPA_PLATFORM") && EnvSet("WAYLAND_DISPLAY") && EnvSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+#endif
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (const int status = HandleCommandLine(argc, argv); status >= 0)
+        return status;
+#ifndef _WIN32
+    if (!HasDisplay()) {
+        std::fputs("benchlist: no display to open windows on (is DISPLAY set?)\n", stderr);
+        return 1;
+    }
+    PreferX11();
+#endif
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("benchlist"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(benchlist::DefaultFont());
+
+    benchlist::WindowModel &forms = benchlist::Forms();
+    benchlist::RegisterForms(forms);
+    forms.SetLastWindowGone([] { QCoreApplication::quit(); });
+    forms.Show("frmMain");
+
+    const int status = QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    forms.DestroyAll();
+    return status;
+}

@@ -1,0 +1,22 @@
+#include "shell/forms.h"
+
+#include "browse/categorywindow.h"
+#include "catalogue/catalogue.h"
+#include "shell/aboutwindow.h"
+#include "shell/exitwindow.h"
+#include "shell/instructionswindow.h"
+#include "shell/mainwindow.h"
+
+namespace benchlist {
+
+void RegisterForms(WindowModel &model)
+{
+    model.Register("frmMain", [] { return std::make_unique<MainWindow>(); });
+    model.Register("frmExit", [] { return std::make_unique<ExitWindow>(); });
+    model.Register("frmAbout", [] { return std::make_unique<AboutWindow>(); });
+    model.Register("frmInstructions", [] { return std::make_unique<InstructionsWindow>(); });
+    for (const CategorySpec *spec : catalogue::kWindows)
+        model.Register(spec->name, [spec] { return std::make_unique<CategoryWindow>(*spec); });
+}
+
+} // namespace benchlist

@@ -1,0 +1,198 @@
+#include "shell/mainwindow.h"
+
+#include "forms/pictures.h"
+#include "forms/twips.h"
+#include "net/aboutnet.h"
+#include "net/addresses.h"
+#include "shell/picturebutton.h"
+
+#include <QIcon>
+#include <QMenuBar>
+
+#include <array>
+
+namespace benchlist {
+
+namespace {
+
+constexpr int kOuterWidth = 10350;
+constexpr int kOuterHeight = 5070;
+constexpr int kClientWidth = 10230;
+constexpr int kClientHeight = 4260;
+constexpr int kButtonWidth = 3135;
+constexpr int kButtonHeight = 375;
+
+struct CategoryButton {
+    const char *name;
+    const char *caption;
+    int left;
+    int top;
+    void (MainWindow::*click)();
+};
+
+// In tab order.
+constexpr std::array kCategoryButtons = {
+    CategoryButton{"cmdApple", "Apple / Macintosh", 173, 1440, &MainWindow::cmdApple_Click},
+    CategoryButton{"cmdMonitors", "Computer Monitors", 3533, 2400, &MainWindow::cmdMonitors_Click},
+    CategoryButton{"cmdDrives", "Drives And Peripherals", 3533, 1440,
+                   &MainWindow::cmdDrives_Click},
+    CategoryButton{"cmdComponents", "PC Components", 3533, 1920,
+                   &MainWindow::cmdComponents_Click},
+    CategoryButton{"cmdDeskTops", "Desktop PC's", 173, 1920, &MainWindow::cmdDeskTops_Click},
+    CategoryButton{"cmdLaptops", "Laptops", 173, 2400, &MainWindow::cmdLaptops_Click},
+    CategoryButton{"cmdNetworking", "Networking", 6893, 1920, &MainWindow::cmdNetworking_Click},
+    CategoryButton{"cmdPDA", "PDA's / Handheld PC's", 6893, 2400, &MainWindow::cmdPDA_Click},
+    CategoryButton{"cmdPrinters", "Printers and Supplies", 6893, 1440,
+                   &MainWindow::cmdPrinters_Click},
+};
+
+// The windows the closing sequence asks to close, in this order.
+constexpr std::array<std::string_view, 12> kClosingOrder = {
+    "frmAbout",   "frmInstructions", "frmApple",      "frmComponents",
+    "frmDeskTops", "frmDrives",      "frmLaptops",    "frmMonitors",
+    "frmNetworking", "frmPDA",       "frmPrinters",   "frmMain",
+};
+
+} // namespace
+
+MainWindow::MainWindow() : FormWidget<QMainWindow>("frmMain")
+{
+    setWindowTitle(QStringLiteral("The Benchlist"));
+    setWindowIcon(QIcon(QStringLiteral(":/benchlist.png")));
+    BuildMenus();
+    BuildClientArea();
+    resize(PxSize(kClientWidth, kClientHeight)
+           + QSize(0, menuBar()->sizeHint().height()));
+}
+
+void MainWindow::BuildClientArea()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setMinimumSize(PxSize(kClientWidth, kClientHeight));
+    setCentralWidget(client);
+
+    AddPicture(client, "Image4", ":/title.gif", {120, 120, 5835, 1035});
+    AddPicture(client, "Image1", ":/logo.gif", {7920, 120, 2160, 885});
+    auto *auctionBanner =
+        AddClickablePicture(client, "Image3", ":/banner-auction.gif", {173, 3000, 6000, 900});
+    connect(auctionBanner, &ClickablePicture::clicked, this, [this] { Image3_Click(); });
+    auto *giftBanner =
+        AddClickablePicture(client, "Image2", ":/banner-gift.jpg", {6540, 3000, 3480, 900});
+    giftBanner->setFrameStyle(QFrame::Box | QFrame::Plain);
+    giftBanner->setLineWidth(1);
+    connect(giftBanner, &ClickablePicture::clicked, this, [this] { Image2_Click(); });
+
+    // The labels come after the pictures so the slogan stays readable where it
+    // overlaps the title picture.
+    AddLabel(client, "lblSantaAd",
+             QStringLiteral("Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now"),
+             {630, 3960, 5085, 195}, {.font = DefaultFont(), .colour = Qt::red});
+    AddLabel(client, "lblEbayGift", QStringLiteral("Send Loved One's The Perfect Gift!"),
+             {6998, 3960, 2565, 195}, {.font = DefaultFont(), .colour = QColor(0, 0, 128)});
+    AddLabel(client, "lblJingle", QStringLiteral("Computer Auction Shopping Made Easy"),
+             {1920, 1020, 4245, 240},
+             {.font = LayoutFont(Face::SansSerif, 9.75, {.bold = true, .italic = true}),
+              .colour = Qt::red});
+
+    QWidget *previous = nullptr;
+    for (const CategoryButton &spec : kCategoryButtons) {
+        auto *button = new PictureButton(QString::fromLatin1(spec.caption), client);
+        button->setObjectName(QLatin1String(spec.name));
+        button->setGeometry(PxRect(spec.left, spec.top, kButtonWidth, kButtonHeight));
+        connect(button, &QPushButton::clicked, this, [this, click = spec.click] { (this->*click)(); });
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
+    }
+    auto *apple = client->findChild<QPushButton *>(QStringLiteral("cmdApple"));
+    QPalette white = apple->palette();
+    white.setColor(QPalette::Button, Qt::white);
+    apple->setPalette(white);
+    apple->setFocus();
+}
+
+void MainWindow::BuildMenus()
+{
+    QMenuBar *bar = menuBar();
+    auto addMenu = [bar](const char *name, const QString &caption) {
+        QMenu *menu = bar->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    auto addItem = [this](QMenu *menu, const char *name, const QString &caption,
+                          const QKeySequence &shortcut, void (MainWindow::*click)()) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, click] { (this->*click)(); });
+    };
+
+    addItem(addMenu("mnuFile", QStringLiteral("&File")), "mnuExit", QStringLiteral("E&xit"),
+            QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::mnuExit_Click);
+    addItem(addMenu("mnuEbay", QStringLiteral("Join Ebay")), "mnuSignup",
+            QStringLiteral("Sign Up For Ebay"), {}, &MainWindow::mnuSignup_Click);
+    addItem(addMenu("mnuVerion", QStringLiteral("&Version")), "mnuUpdates",
+            QStringLiteral("Check For Updates"), {}, &MainWindow::mnuUpdates_Click);
+    addItem(addMenu("mnuTellAFriend", QStringLiteral("&Tell A Friend")), "mnuSendWishtrail",
+            QStringLiteral("Send Benchlist"), {}, &MainWindow::mnuSendWishtrail_Click);
+    QMenu *help = addMenu("mnuHelp", QStringLiteral("&Help"));
+    addItem(help, "mnuInstructions", QStringLiteral("Instructions"),
+            QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::mnuInstructions_Click);
+    addItem(help, "mnuAbout", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A),
+            &MainWindow::mnuAbout_Click);
+}
+
+void MainWindow::cmdApple_Click() { Forms().Show("frmApple"); }
+void MainWindow::cmdComponents_Click() { Forms().Show("frmComponents"); }
+void MainWindow::cmdDeskTops_Click() { Forms().Show("frmDeskTops"); }
+void MainWindow::cmdDrives_Click() { Forms().Show("frmDrives"); }
+void MainWindow::cmdLaptops_Click() { Forms().Show("frmLaptops"); }
+void MainWindow::cmdMonitors_Click() { Forms().Show("frmMonitors"); }
+void MainWindow::cmdNetworking_Click() { Forms().Show("frmNetworking"); }
+void MainWindow::cmdPDA_Click() { Forms().Show("frmPDA"); }
+void MainWindow::cmdPrinters_Click() { Forms().Show("frmPrinters"); }
+
+void MainWindow::Form_Load()
+{
+    PlaceWindow(this, 1000, 1000);
+}
+
+void MainWindow::Form_Unload()
+{
+    CloseAllWindows();
+}
+
+void MainWindow::Image2_Click() { OpenPage(GiftCertificateOfferUrl); }
+void MainWindow::Image3_Click() { OpenPage(AuctionBannerOfferUrl); }
+void MainWindow::mnuAbout_Click() { Forms().Show("frmAbout"); }
+
+void MainWindow::mnuExit_Click()
+{
+    CloseAllWindows();
+}
+
+// Closing this window from File, Exit runs the sequence twice, the second time
+// nested inside this window's own unload; a window that is already closing
+// ignores a second request, which keeps the nested run short and harmless.
+void MainWindow::CloseAllWindows()
+{
+    for (std::string_view window : kClosingOrder)
+        Forms().Unload(window);
+    Forms().Show("frmExit");
+    Forms().Unload("frmMain");
+}
+
+void MainWindow::Form_Resize()
+{
+    KeepOuterSize(this, kOuterWidth, kOuterHeight, true);
+}
+
+void MainWindow::mnuInstructions_Click() { Forms().Show("frmInstructions"); }
+void MainWindow::mnuSendWishtrail_Click() { OpenPage(TellAFriendUrl); }
+void MainWindow::mnuSignup_Click() { OpenPage(SignUpOfferUrl); }
+void MainWindow::mnuUpdates_Click() { OpenPage(VersionPageUrl); }
+
+} // namespace benchlist

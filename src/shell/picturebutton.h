@@ -1,0 +1,22 @@
+// A category button of the main window: its caption over a picture face that is
+// larger than the button and shown centred, cut to the button's edges.
+#pragma once
+
+#include <QPixmap>
+#include <QPushButton>
+
+namespace benchlist {
+
+class PictureButton : public QPushButton {
+public:
+    PictureButton(const QString &caption, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap face_;
+    QPixmap pressedFace_;
+};
+
+} // namespace benchlist
