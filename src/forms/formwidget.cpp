@@ -26,6 +26,10 @@ void KeepOuterSize(QWidget *window, int widthTwips, int heightTwips, bool resiza
 {
     if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
+    // Until the window is on screen its frame is unknown, and resizing it then
+    // makes some window managers drop the position it asked for.
+    if (!window->testAttribute(Qt::WA_Mapped))
+        return;
     const QSize frame = window->frameGeometry().size() - window->geometry().size();
     const QSize client = PxSize(widthTwips, heightTwips) - frame;
     if (resizable) {

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QString>
 #include <QWidget>
+#include <QWindow>
 
 #include <string>
 #include <string_view>
@@ -57,15 +58,24 @@ protected:
         case QEvent::Resize:
         case QEvent::WindowStateChange:
         case QEvent::Show:
-        // The frame's size is known only once the window manager has framed the
-        // window, which Qt reports as a move; the outer size is checked again then.
+        // A window manager that frames the window late reports it as a move.
         case QEvent::Move:
             Form_Resize();
             break;
         default:
             break;
         }
+        if (event->type() == QEvent::Show && this->windowHandle())
+            this->windowHandle()->installEventFilter(this);
         return handled;
+    }
+
+    // The first exposure is when the frame is known and the outer size can be set.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == this->windowHandle() && event->type() == QEvent::Expose)
+            Form_Resize();
+        return Base::eventFilter(watched, event);
     }
 
     // The close box, the system menu and Alt+F4 unload the window through the

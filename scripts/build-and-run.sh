@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds a Release binary and starts Benchlist.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+install_missing "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+cmake --build build/release --parallel "$(nproc)"
+exec build/release/src/benchlist

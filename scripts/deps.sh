@@ -1,0 +1,24 @@
+# Debian packages the build, the program and its tests need; sourced by the other scripts.
+# shellcheck shell=bash
+
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev pkg-config)
+RUN_PACKAGES=(fonts-dejavu-core fonts-liberation xdg-utils)
+TEST_PACKAGES=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick
+    desktop-file-utils appstream dpkg-dev file)
+
+# Installs whichever of the given packages are missing, with sudo when not root.
+install_missing() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
