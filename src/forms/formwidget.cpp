@@ -4,6 +4,7 @@
 #include "forms/twips.h"
 
 #include <QPalette>
+#include <QWindow>
 
 namespace benchlist {
 
@@ -28,7 +29,7 @@ void KeepOuterSize(QWidget *window, int widthTwips, int heightTwips, bool resiza
         return;
     // Until the window is on screen its frame is unknown, and resizing it then
     // makes some window managers drop the position it asked for.
-    if (!window->testAttribute(Qt::WA_Mapped))
+    if (!window->windowHandle() || !window->windowHandle()->isExposed())
         return;
     const QSize frame = window->frameGeometry().size() - window->geometry().size();
     const QSize client = PxSize(widthTwips, heightTwips) - frame;

@@ -1,0 +1,400 @@
+// The parts that need no display: lookup, addresses, catalogue data, window
+// model rules and the hand-off to xdg-open.
+#include "browse/lookup.h"
+#include "catalogue/catalogue.h"
+#include "forms/windowmodel.h"
+#include "net/aboutnet.h"
+#include "net/addresses.h"
+
+#include "catalogue/apple_cases.h"
+#include "catalogue/components_cases.h"
+#include "catalogue/desktops_cases.h"
+#include "catalogue/drives_cases.h"
+#include "catalogue/laptops_cases.h"
+#include "catalogue/monitors_cases.h"
+#include "catalogue/networking_cases.h"
+#include "catalogue/pda_cases.h"
+#include "catalogue/printers_cases.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <set>
+#include <vector>
+
+using namespace benchlist;
+
+namespace {
+
+std::string Page(std::string_view path)
+{
+    return path.empty() ? std::string(ErrorPageUrl) : std::string(SiteBase) + std::string(path);
+}
+
+QByteArray Bytes(std::string_view text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A window that only writes down what the model does to it.
+class FakeForm : public Form {
+public:
+    FakeForm(std::string name, std::vector<std::string> &log, std::function<void()> onUnload = {})
+        : name_(std::move(name)), log_(log), onUnload_(std::move(onUnload))
+    {
+    }
+    ~FakeForm() override { log_.push_back("destroy " + name_); }
+    void Form_Load() override { log_.push_back("load " + name_); }
+    void Form_Unload() override
+    {
+        log_.push_back("unload " + name_);
+        if (onUnload_)
+            onUnload_();
+    }
+    void MakeVisible() override { log_.push_back("visible " + name_); }
+    void GiveFocus() override { log_.push_back("focus " + name_); }
+
+private:
+    std::string name_;
+    std::vector<std::string> &log_;
+    std::function<void()> onUnload_;
+};
+
+struct WindowCases {
+    const char *window;
+    std::span<const cases::LookupCase> rows;
+};
+
+const WindowCases kAllCases[] = {
+    {"frmApple", cases::kApple},           {"frmComponents", cases::kComponents},
+    {"frmDeskTops", cases::kDeskTops},     {"frmDrives", cases::kDrives},
+    {"frmLaptops", cases::kLaptops},       {"frmMonitors", cases::kMonitors},
+    {"frmNetworking", cases::kNetworking}, {"frmPDA", cases::kPDA},
+    {"frmPrinters", cases::kPrinters},
+};
+
+} // namespace
+
+class CoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lookupRule_data();
+    void lookupRule();
+    void lookupSurvivesAnyText_data();
+    void lookupSurvivesAnyText();
+    void fixedAddresses_data();
+    void fixedAddresses();
+    void catalogueCases_data();
+    void catalogueCases();
+    void catalogueListsAndTables();
+    void modelLoadsOnce();
+    void modelUnloadRules();
+    void modelUnloadIsNotReentrant();
+    void modelEndsWithLastWindow();
+    void openerHandsAddressOverUnchanged_data();
+    void openerHandsAddressOverUnchanged();
+    void openerReportsMissingProgram();
+    void openerLeavesNoChildren();
+};
+
+// A table with the traps the rule must get right: duplicates, near misses, prefixes.
+static constexpr PageEntry kTraps[] = {
+    {"Cables", "/bl/cm/first.html"},      {"Glare Filters", "/bl/cm/glare.html"},
+    {"Cables", "/bl/cm/second.html"},     {"Stands & Risers", "/bl/cm/Stands & Risers.html"},
+    {"Other ", "/bl/cm/trailing.html"},   {"Two  Blanks", "/bl/cm/two.html"},
+};
+
+void CoreTest::lookupRule_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("path");
+    QTest::newRow("last equal entry wins") << QByteArray("Cables") << QByteArray("/bl/cm/second.html");
+    QTest::newRow("single entry") << QByteArray("Glare Filters") << QByteArray("/bl/cm/glare.html");
+    QTest::newRow("letter case counts") << QByteArray("Glare filters") << QByteArray();
+    QTest::newRow("leading blank") << QByteArray(" Cables") << QByteArray();
+    QTest::newRow("trailing blank missing") << QByteArray("Other") << QByteArray();
+    QTest::newRow("trailing blank kept") << QByteArray("Other ") << QByteArray("/bl/cm/trailing.html");
+    QTest::newRow("double blank kept") << QByteArray("Two  Blanks") << QByteArray("/bl/cm/two.html");
+    QTest::newRow("double blank collapsed") << QByteArray("Two Blanks") << QByteArray();
+    QTest::newRow("prefix") << QByteArray("Cable") << QByteArray();
+    QTest::newRow("longer") << QByteArray("Cables2") << QByteArray();
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("ampersand and blanks in path")
+        << QByteArray("Stands & Risers") << QByteArray("/bl/cm/Stands & Risers.html");
+}
+
+void CoreTest::lookupRule()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, path);
+    QCOMPARE(Bytes(LookupPage(kTraps, text.toStdString())), Bytes(Page(path.toStdString())));
+}
+
+void CoreTest::lookupSurvivesAnyText_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("one megabyte") << QByteArray(1 << 20, 'C');
+    QTest::newRow("control characters") << QByteArray("Cab\0les\t\r\n\x1b", 11);
+    QTest::newRow("non-ascii") << QString::fromUtf8("C\u00e2bles \u2603").toUtf8();
+    QTest::newRow("entry followed by nul") << QByteArray("Cables\0", 7);
+}
+
+void CoreTest::lookupSurvivesAnyText()
+{
+    QFETCH(QByteArray, text);
+    QCOMPARE(Bytes(LookupPage(kTraps, std::string(text.constData(), text.size()))),
+             Bytes(ErrorPageUrl));
+}
+
+void CoreTest::fixedAddresses_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray site = Bytes(SiteBase);
+    const QByteArray click = Bytes(AffiliateBase) + "/click-" + Bytes(PublisherNumber) + "-";
+    QTest::newRow("home page is the bare base") << Bytes(HomePageUrl) << site;
+    QTest::newRow("error page") << Bytes(ErrorPageUrl) << site + "/error.html";
+    QTest::newRow("tell a friend") << Bytes(TellAFriendUrl) << site + "/tellafriend.html";
+    QTest::newRow("version page") << Bytes(VersionPageUrl) << site + "/bl/version1.html";
+    QTest::newRow("gift banner") << Bytes(GiftCertificateOfferUrl) << click + "10304392";
+    QTest::newRow("auction banner") << Bytes(AuctionBannerOfferUrl) << click + "10296229";
+    QTest::newRow("sign up") << Bytes(SignUpOfferUrl) << click + "2202641";
+    QTest::newRow("catalogue page kept as stored")
+        << Bytes(CataloguePageUrl("/bl/lt/2.0 GHz & More.html")) << site + "/bl/lt/2.0 GHz & More.html";
+}
+
+void CoreTest::fixedAddresses()
+{
+    QFETCH(QByteArray, address);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(address, expected);
+    QVERIFY(address.startsWith("http://"));
+    QVERIFY(!address.endsWith('/'));
+}
+
+void CoreTest::catalogueCases_data()
+{
+    QTest::addColumn<QByteArray>("window");
+    QTest::addColumn<QByteArray>("dropDown");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("path");
+    for (const WindowCases &window : kAllCases) {
+        for (const cases::LookupCase &row : window.rows) {
+            QTest::addRow("%s: %s", window.window, Bytes(row.what).constData())
+                << QByteArray(window.window) << Bytes(row.dropDown) << Bytes(row.text)
+                << Bytes(row.path);
+        }
+    }
+}
+
+void CoreTest::catalogueCases()
+{
+    QFETCH(QByteArray, window);
+    QFETCH(QByteArray, dropDown);
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, path);
+    const CategorySpec *spec = catalogue::FindWindow(window.toStdString());
+    QVERIFY(spec);
+    const DropDownSpec *box = FindDropDown(*spec, dropDown.toStdString());
+    QVERIFY2(box, dropDown.constData());
+    QCOMPARE(Bytes(LookupPage(box->pages, text.toStdString())), Bytes(Page(path.toStdString())));
+}
+
+// Whole-catalogue properties that no single case shows.
+void CoreTest::catalogueListsAndTables()
+{
+    std::set<std::string_view> names;
+    int items = 0;
+    for (const CategorySpec *window : catalogue::kWindows) {
+        QVERIFY(names.insert(window->name).second);
+        std::set<int> tabIndexes = {window->refreshTabIndex, window->titleTabIndex};
+        for (const DropDownSpec &box : window->dropDowns) {
+            QVERIFY2(tabIndexes.insert(box.tabIndex).second, box.name.data());
+            QVERIFY(!box.items.empty());
+            items += static_cast<int>(box.items.size());
+        }
+        QCOMPARE(tabIndexes.size(), window->dropDowns.size() + 2);
+    }
+    // Nearly a thousand finer categories in all.
+    QVERIFY(items > 900 && items < 1000);
+    QVERIFY(catalogue::PageCount() > 900 && catalogue::PageCount() < 1000);
+}
+
+void CoreTest::modelLoadsOnce()
+{
+    WindowModel model;
+    std::vector<std::string> log;
+    model.Register("frmA", [&] { return std::make_unique<FakeForm>("frmA", log); });
+    Form *first = model.Load("frmA");
+    QCOMPARE(model.Load("frmA"), first);
+    model.Show("frmA");
+    const std::vector<std::string> expected = {"load frmA", "visible frmA", "focus frmA"};
+    QCOMPARE(log, expected);
+    QVERIFY(!model.Load("frmUnknown"));
+}
+
+void CoreTest::modelUnloadRules()
+{
+    WindowModel model;
+    std::vector<std::string> log;
+    std::vector<std::string> unloaded;
+    model.SetUnloadObserver([&](std::string_view name) { unloaded.emplace_back(name); });
+    model.Register("frmA", [&] { return std::make_unique<FakeForm>("frmA", log); });
+
+    model.Unload("frmA"); // not loaded: nothing, and not created either
+    QVERIFY(log.empty());
+    QVERIFY(!model.IsLoaded("frmA"));
+
+    model.Load("frmA");
+    model.Unload("frmA");
+    const std::vector<std::string> expected = {"load frmA", "unload frmA", "destroy frmA"};
+    QCOMPARE(log, expected);
+    QCOMPARE(unloaded, std::vector<std::string>{"frmA"});
+    QVERIFY(!model.IsLoaded("frmA"));
+
+    log.clear();
+    model.Load("frmA"); // created afresh after an unload
+    QCOMPARE(log, std::vector<std::string>{"load frmA"});
+}
+
+// A window that asks for its own unload, or for another's that asks back,
+// while it is going still runs its Form_Unload exactly once.
+void CoreTest::modelUnloadIsNotReentrant()
+{
+    WindowModel model;
+    std::vector<std::string> log;
+    model.Register("frmMain", [&] {
+        return std::make_unique<FakeForm>("frmMain", log, [&] {
+            model.Unload("frmMain");
+            model.Show("frmMain");
+            model.Show("frmExit");
+            model.Unload("frmMain");
+        });
+    });
+    model.Register("frmExit", [&] {
+        return std::make_unique<FakeForm>("frmExit", log, [&] { model.Unload("frmExit"); });
+    });
+    model.Load("frmMain");
+    model.Unload("frmMain");
+    QCOMPARE(std::count(log.begin(), log.end(), "unload frmMain"), 1);
+    QVERIFY(model.IsLoaded("frmExit"));
+    QVERIFY(!model.IsLoaded("frmMain"));
+    // Showing a window while it is on its way out finds it still loaded.
+    QCOMPARE(std::count(log.begin(), log.end(), "load frmMain"), 1);
+    model.Unload("frmExit");
+    QCOMPARE(std::count(log.begin(), log.end(), "unload frmExit"), 1);
+}
+
+void CoreTest::modelEndsWithLastWindow()
+{
+    WindowModel model;
+    std::vector<std::string> log;
+    int ends = 0;
+    model.SetLastWindowGone([&] { ++ends; });
+    for (const char *name : {"frmA", "frmB"})
+        model.Register(name, [&log, name] { return std::make_unique<FakeForm>(name, log); });
+    model.Load("frmA");
+    model.Load("frmB");
+    model.Unload("frmA");
+    QCOMPARE(ends, 0);
+    model.Unload("frmB");
+    QCOMPARE(ends, 1);
+    QCOMPARE(model.LoadedCount(), 0);
+}
+
+namespace {
+
+// Puts the recording xdg-open first on PATH for the lifetime of the object.
+class RecordingOpener {
+public:
+    RecordingOpener() : oldPath_(qgetenv("PATH"))
+    {
+        log_ = dir_.filePath(QStringLiteral("opened.log"));
+        qputenv("BENCHLIST_OPEN_LOG", QFile::encodeName(log_));
+        qputenv("PATH", QByteArray(BENCHLIST_TEST_SCRIPTS) + ':' + oldPath_);
+    }
+    ~RecordingOpener()
+    {
+        qputenv("PATH", oldPath_);
+        qunsetenv("BENCHLIST_OPEN_LOG");
+    }
+    QList<QByteArray> Lines(int count) const
+    {
+        QFile file(log_);
+        QElapsedTimer timer;
+        timer.start();
+        QList<QByteArray> lines;
+        while (timer.elapsed() < 10000) {
+            if (file.open(QIODevice::ReadOnly)) {
+                lines = file.readAll().split('\n');
+                file.close();
+                lines.removeAll(QByteArray());
+                if (lines.size() >= count)
+                    break;
+            }
+            QTest::qSleep(20);
+        }
+        return lines;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString log_;
+    QByteArray oldPath_;
+};
+
+} // namespace
+
+void CoreTest::openerHandsAddressOverUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::newRow("blanks and ampersand") << Bytes(CataloguePageUrl("/bl/lt/2.0 GHz & More.html"));
+    QTest::newRow("letter case") << Bytes(CataloguePageUrl("/bl/dp/DVD-ROM-DRIVES.html"));
+    QTest::newRow("shell characters") << QByteArray("http://h/$(touch x);`id`|*'\"");
+    QTest::newRow("home page") << Bytes(HomePageUrl);
+}
+
+void CoreTest::openerHandsAddressOverUnchanged()
+{
+    QFETCH(QByteArray, address);
+    RecordingOpener opener;
+    std::string url = address.toStdString();
+    int show = AboutNet::ShowNormal;
+    QVERIFY(AboutNet::OpenUrl(url, show) > 32);
+    const QList<QByteArray> lines = opener.Lines(1);
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines.first(), "1|" + address);
+}
+
+void CoreTest::openerReportsMissingProgram()
+{
+    const QByteArray oldPath = qgetenv("PATH");
+    QTemporaryDir empty;
+    qputenv("PATH", QFile::encodeName(empty.path()));
+    std::string url(HomePageUrl);
+    int show = AboutNet::ShowNormal;
+    const int result = AboutNet::OpenUrl(url, show);
+    qputenv("PATH", oldPath);
+    QVERIFY2(result <= 32, QByteArray::number(result).constData());
+    QCOMPARE(url, std::string(HomePageUrl));
+}
+
+// Thousands of opens leave no child behind, not even a zombie.
+void CoreTest::openerLeavesNoChildren()
+{
+    RecordingOpener opener;
+    constexpr int kOpens = 1000;
+    for (int i = 0; i < kOpens; ++i)
+        benchlist::OpenPage(ErrorPageUrl);
+    QCOMPARE(opener.Lines(kOpens).size(), kOpens);
+    QFile children(QStringLiteral("/proc/self/task/%1/children").arg(QCoreApplication::applicationPid()));
+    QVERIFY(children.open(QIODevice::ReadOnly));
+    QCOMPARE(children.readAll().trimmed(), QByteArray());
+}
+
+QTEST_GUILESS_MAIN(CoreTest)
+#include "tst_core.moc"

@@ -1,0 +1,671 @@
+// The windows, driven offscreen through their widgets, with the opener
+// replaced by a recorder.
+#include "browse/categorywindow.h"
+#include "browse/dropdown.h"
+#include "browse/lookup.h"
+#include "catalogue/catalogue.h"
+#include "net/aboutnet.h"
+#include "net/addresses.h"
+#include "shell/forms.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace benchlist;
+
+namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget *Window(const char *name)
+{
+    return dynamic_cast<QWidget *>(Forms().Find(name));
+}
+
+template <class T = QWidget>
+T *Control(const char *window, const char *name)
+{
+    QWidget *form = Window(window);
+    return form ? form->findChild<T *>(QLatin1String(name)) : nullptr;
+}
+
+// Lets deferred deletions of unloaded windows happen.
+void Flush()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QPoint OuterCorner(QWidget *window)
+{
+    return window->frameGeometry().topLeft();
+}
+
+} // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QStringList opened_;
+    QStringList unloaded_;
+    int ends_ = 0;
+    int openResult_ = 42;
+
+    void ClickButton(const char *window, const char *name);
+    QStringList Opened() { return std::exchange(opened_, {}); }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void mainWindowStartsInPlace();
+    void mainWindowHandlers_data();
+    void mainWindowHandlers();
+    void shortcutsShowWindows_data();
+    void shortcutsShowWindows();
+    void categoryButtonsOpenTheirWindow_data();
+    void categoryButtonsOpenTheirWindow();
+    void openWindowIsOnlyBroughtForward();
+    void refreshRebuildsWindow_data();
+    void refreshRebuildsWindow();
+    void closingCategoryWindowActivatesMain();
+    void dropDownReportsUserActions_data();
+    void dropDownReportsUserActions();
+    void everyItemOpensItsPage();
+    void closingSequence_data();
+    void closingSequence();
+    void farewellWindow();
+    void helpWindowsAreSingle_data();
+    void helpWindowsAreSingle();
+    void fixedOuterSize_data();
+    void fixedOuterSize();
+    void instructionsTakeNoInput();
+    void everyControlHasAnAccessibleName();
+};
+
+void WindowsTest::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    RegisterForms(Forms());
+    AboutNet::SetHandOff([this](const std::string &address, int show) {
+        if (show != AboutNet::ShowNormal)
+            qWarning("unexpected show command %d", show);
+        opened_.append(QString::fromStdString(address));
+        return openResult_;
+    });
+    Forms().SetUnloadObserver([this](std::string_view name) { unloaded_.append(ToQString(name)); });
+    Forms().SetLastWindowGone([this] { ++ends_; });
+}
+
+void WindowsTest::init()
+{
+    opened_.clear();
+    unloaded_.clear();
+    ends_ = 0;
+    openResult_ = 42;
+    Forms().Show("frmMain");
+    QVERIFY(QTest::qWaitForWindowActive(Window("frmMain")));
+}
+
+void WindowsTest::cleanup()
+{
+    Forms().DestroyAll();
+    Flush();
+}
+
+void WindowsTest::ClickButton(const char *window, const char *name)
+{
+    auto *button = Control<QPushButton>(window, name);
+    QVERIFY2(button, name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void WindowsTest::mainWindowStartsInPlace()
+{
+    QWidget *main = Window("frmMain");
+    QCOMPARE(main->windowTitle(), QStringLiteral("The Benchlist"));
+    QVERIFY(!main->windowIcon().isNull());
+    QCOMPARE(OuterCorner(main), QPoint(67, 67));
+    QTRY_COMPARE(main->frameGeometry().size(), QSize(690, 338));
+    QCOMPARE(QApplication::focusWidget(), Control("frmMain", "cmdApple"));
+
+    // Tab runs through the nine buttons only, in their order.
+    const QStringList order = {"cmdApple",    "cmdMonitors",   "cmdDrives",
+                               "cmdComponents", "cmdDeskTops", "cmdLaptops",
+                               "cmdNetworking", "cmdPDA",      "cmdPrinters"};
+    for (const QString &name : order) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+}
+
+void WindowsTest::mainWindowHandlers_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("gift banner") << "Image2" << ToQString(GiftCertificateOfferUrl);
+    QTest::newRow("auction banner") << "Image3" << ToQString(AuctionBannerOfferUrl);
+    QTest::newRow("sign-up item") << "mnuSignup" << ToQString(SignUpOfferUrl);
+    QTest::newRow("updates item") << "mnuUpdates" << ToQString(VersionPageUrl);
+    QTest::newRow("tell-a-friend item") << "mnuSendWishtrail" << ToQString(TellAFriendUrl);
+    QTest::newRow("sign-up label does nothing") << "lblSantaAd" << QString();
+    QTest::newRow("gift label does nothing") << "lblEbayGift" << QString();
+    QTest::newRow("title picture does nothing") << "Image4" << QString();
+}
+
+void WindowsTest::mainWindowHandlers()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, address);
+    QWidget *main = Window("frmMain");
+    if (auto *action = main->findChild<QAction *>(control)) {
+        action->trigger();
+    } else {
+        auto *label = main->findChild<QLabel *>(control);
+        QVERIFY(label);
+        QTest::mouseClick(label, Qt::LeftButton);
+    }
+    QCOMPARE(Opened(), address.isEmpty() ? QStringList() : QStringList{address});
+    QVERIFY(Forms().IsLoaded("frmMain"));
+}
+
+void WindowsTest::shortcutsShowWindows_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Ctrl+H") << int(Qt::Key_H) << "frmInstructions";
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << "frmAbout";
+    QTest::newRow("Ctrl+X") << int(Qt::Key_X) << "frmExit";
+}
+
+void WindowsTest::shortcutsShowWindows()
+{
+    QFETCH(int, key);
+    QFETCH(QString, window);
+    QTest::keyClick(Window("frmMain"), Qt::Key(key), Qt::ControlModifier);
+    QWidget *shown = Window(window.toLatin1().constData());
+    QVERIFY(shown);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QVERIFY(Opened().isEmpty());
+}
+
+void WindowsTest::categoryButtonsOpenTheirWindow_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("apple") << "cmdApple" << "frmApple" << "Apple / Macintosh Computer Menu";
+    QTest::newRow("components") << "cmdComponents" << "frmComponents" << "PC Components";
+    QTest::newRow("desktops") << "cmdDeskTops" << "frmDeskTops" << "Desktop PC's";
+    QTest::newRow("drives") << "cmdDrives" << "frmDrives" << "Drives and Peripherals";
+    QTest::newRow("laptops") << "cmdLaptops" << "frmLaptops" << "Laptops";
+    QTest::newRow("monitors") << "cmdMonitors" << "frmMonitors"
+                              << "Computer Monitors and Accessories";
+    QTest::newRow("networking") << "cmdNetworking" << "frmNetworking" << "Networking";
+    QTest::newRow("pda") << "cmdPDA" << "frmPDA" << "PDA's & Handheld PC's";
+    QTest::newRow("printers") << "cmdPrinters" << "frmPrinters" << "Prnters And Printer Supplies";
+}
+
+void WindowsTest::categoryButtonsOpenTheirWindow()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    ClickButton("frmMain", button.toLatin1().constData());
+    QWidget *shown = Window(window.toLatin1().constData());
+    QVERIFY(shown);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QCOMPARE(shown->windowTitle(), title);
+    QCOMPARE(OuterCorner(shown), QPoint(67, 67));
+    QVERIFY(!(shown->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(Forms().IsLoaded("frmMain"));
+    QVERIFY(Opened().isEmpty()); // filling the drop-downs opens nothing
+}
+
+void WindowsTest::openWindowIsOnlyBroughtForward()
+{
+    ClickButton("frmMain", "cmdMonitors");
+    ClickButton("frmMain", "cmdLaptops");
+    QWidget *monitors = Window("frmMonitors");
+    QVERIFY(QTest::qWaitForWindowActive(Window("frmLaptops")));
+    auto *flat = Control<DropDown>("frmMonitors", "cbFlat");
+    flat->setEditText(QStringLiteral("kept"));
+    monitors->move(200, 150);
+
+    ClickButton("frmMain", "cmdMonitors");
+    QCOMPARE(Window("frmMonitors"), monitors);
+    QVERIFY(QTest::qWaitForWindowActive(monitors));
+    QCOMPARE(flat->currentText(), QStringLiteral("kept"));
+    QCOMPARE(OuterCorner(monitors), QPoint(200, 150));
+    QVERIFY(Forms().IsLoaded("frmLaptops"));
+    QVERIFY(unloaded_.isEmpty());
+}
+
+void WindowsTest::refreshRebuildsWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("firstFocus");
+    QTest::newRow("monitors") << "frmMonitors" << "cmdMonitors" << "cbFlat";
+    // The refresh button stands first on screen but comes last in tab order.
+    QTest::newRow("desktops") << "frmDeskTops" << "cmdDeskTops" << "cb366";
+    // The title label holds a tab index among the drop-downs but takes no focus.
+    QTest::newRow("printers") << "frmPrinters" << "cmdPrinters" << "cbMultiFunction";
+    QTest::newRow("apple") << "frmApple" << "cmdApple" << "cbDesktops";
+}
+
+void WindowsTest::refreshRebuildsWindow()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    QFETCH(QString, firstFocus);
+    const QByteArray name = window.toLatin1();
+    ClickButton("frmMain", button.toLatin1().constData());
+    QWidget *before = Window(name);
+    QVERIFY(QTest::qWaitForWindowActive(before));
+    const CategorySpec &spec = static_cast<CategoryWindow *>(before)->spec();
+    for (DropDown *box : before->findChildren<DropDown *>())
+        box->setEditText(QStringLiteral("changed"));
+    before->move(300, 200);
+
+    ClickButton(name, "Command1");
+    Flush();
+    QWidget *after = Window(name);
+    QVERIFY(after && after != before);
+    QCOMPARE(unloaded_, QStringList{window});
+    QVERIFY(QTest::qWaitForWindowActive(after));
+    QCOMPARE(OuterCorner(after), QPoint(67, 67));
+    QCOMPARE(QApplication::focusWidget()->objectName(), firstFocus);
+    for (const DropDownSpec &box : spec.dropDowns) {
+        auto *field = after->findChild<DropDown *>(ToQString(box.name));
+        QCOMPARE(field->currentText(), ToQString(box.initialText));
+        QCOMPARE(field->count(), qsizetype(box.items.size()));
+    }
+    QVERIFY(Window("frmMain")->isVisible());
+    QVERIFY(Opened().isEmpty());
+}
+
+void WindowsTest::closingCategoryWindowActivatesMain()
+{
+    ClickButton("frmMain", "cmdMonitors");
+    ClickButton("frmMain", "cmdPDA");
+    QVERIFY(QTest::qWaitForWindowActive(Window("frmPDA")));
+    Window("frmMonitors")->close();
+    QCOMPARE(unloaded_, QStringList{"frmMonitors"});
+    QVERIFY(QTest::qWaitForWindowActive(Window("frmMain")));
+    QVERIFY(Forms().IsLoaded("frmPDA"));
+    Window("frmPDA")->close();
+    QVERIFY(QTest::qWaitForWindowActive(Window("frmMain")));
+    QCOMPARE(unloaded_, (QStringList{"frmMonitors", "frmPDA"}));
+}
+
+// Steps, separated by ";": type:TEXT, clear (select all, delete), paste:TEXT,
+// down, up, enter, wheel, leave (focus moves away), pick:N (chosen in the open list),
+// escape:N (list opened, N highlighted, closed with Escape).
+void WindowsTest::dropDownReportsUserActions_data()
+{
+    QTest::addColumn<QString>("dropDown");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("pages"); // "" for the error page
+    QTest::addColumn<QString>("finalText");
+
+    const QString err;
+    QTest::newRow("typing an item letter by letter")
+        << "cbAccessories" << "clear;type:Cables"
+        << QStringList{err, err, err, err, err, err, "/bl/cm/Cables.html"} << "Cables";
+    QTest::newRow("typing a page that is no item")
+        << "cbAccessories" << "clear;type:Glare Filters"
+        << (QStringList(13, err) << "/bl/cm/Glare-Filters.html") << "Glare Filters";
+    QTest::newRow("typing the caption back")
+        << "cbFlat" << "clear;type:LCD & FlatScreen Monitors" << QStringList(26, err)
+        << "LCD & FlatScreen Monitors";
+    QTest::newRow("pasting opens once")
+        << "cbAccessories" << "clear;paste:Cables" << QStringList{err, "/bl/cm/Cables.html"}
+        << "Cables";
+    QTest::newRow("first down from a caption chooses the first item")
+        << "cbFlat" << "down" << QStringList{"/bl/cm/LCD-Flat-Panel.html"} << "LCD Flat Panel";
+    QTest::newRow("down steps one item per press")
+        << "cbFlat" << "down;down;down"
+        << QStringList{"/bl/cm/LCD-Flat-Panel.html", "/bl/cm/15-inch-Smaller-LCD.html",
+                       "/bl/cm/17-inch-LCD.html"}
+        << "17-inch LCD";
+    QTest::newRow("down from an initial text that is the first item")
+        << "cbAccessories" << "down" << QStringList{"/bl/cm/Arms-and-Wall-Mounts.html"}
+        << "Arms and Wall Mounts";
+    QTest::newRow("up at the first item chooses nothing")
+        << "cbAccessories" << "up" << QStringList{} << "Monitor Accessories";
+    QTest::newRow("down past the last item chooses nothing")
+        << "cbWholesale" << "down" << QStringList{} << "Wholesale Lots";
+    QTest::newRow("up after down")
+        << "cbStandard" << "down;down;up"
+        << QStringList{"/bl/cm/Standard-CRT.html", "/bl/cm/16-inch-Smaller-CRT.html",
+                       "/bl/cm/Standard-CRT.html"}
+        << "Standard CRT";
+    QTest::newRow("enter neither chooses nor adds")
+        << "cbAccessories" << "clear;type:cables;enter;leave" << QStringList(7, err) << "cables";
+    QTest::newRow("leaving keeps a typed text's case")
+        << "cbFlat" << "clear;type:17-inch lcd;leave" << QStringList(12, err) << "17-inch lcd";
+    QTest::newRow("wheel chooses nothing") << "cbFlat" << "wheel;wheel" << QStringList{}
+                                           << "LCD & FlatScreen Monitors";
+    QTest::newRow("choosing in the list opens one page")
+        << "cbStandard" << "pick:2" << QStringList{"/bl/cm/17-inch-CRT.html"} << "17-inch CRT";
+    QTest::newRow("choosing the shown item again opens it again")
+        << "cbStandard" << "pick:2;pick:2"
+        << QStringList{"/bl/cm/17-inch-CRT.html", "/bl/cm/17-inch-CRT.html"} << "17-inch CRT";
+    QTest::newRow("escape closes the list without a choice")
+        << "cbStandard" << "escape:3;enter;leave" << QStringList{} << "Standard CRT Monitors";
+    QTest::newRow("down after typing an item text")
+        << "cbFlat" << "clear;type:LCD Flat Panel;down"
+        << (QStringList(14, err) << "/bl/cm/LCD-Flat-Panel.html" << "/bl/cm/LCD-Flat-Panel.html")
+        << "LCD Flat Panel";
+    QTest::newRow("non-ascii text")
+        << "cbAccessories" << "clear;type:C\u00e2bles" << QStringList(7, err) << "C\u00e2bles";
+}
+
+void WindowsTest::dropDownReportsUserActions()
+{
+    QFETCH(QString, dropDown);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, pages);
+    QFETCH(QString, finalText);
+
+    ClickButton("frmMain", "cmdMonitors");
+    QWidget *window = Window("frmMonitors");
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *box = Control<DropDown>("frmMonitors", dropDown.toLatin1().constData());
+    QVERIFY(box);
+    box->setFocus();
+
+    for (const QString &step : steps.split(u';')) {
+        const QString verb = step.section(u':', 0, 0);
+        const QString argument = step.section(u':', 1);
+        if (verb == u"type") {
+            for (QChar c : argument)
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
+        } else if (verb == u"clear") {
+            box->lineEdit()->selectAll();
+            QTest::keyClick(box, Qt::Key_Backspace);
+        } else if (verb == u"paste") {
+            QApplication::clipboard()->setText(argument);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        } else if (verb == u"down" || verb == u"up") {
+            QTest::keyClick(box, verb == u"down" ? Qt::Key_Down : Qt::Key_Up);
+        } else if (verb == u"enter") {
+            QTest::keyClick(box, Qt::Key_Return);
+        } else if (verb == u"wheel") {
+            QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(box, &wheel);
+        } else if (verb == u"leave") {
+            Control("frmMonitors", "Command1")->setFocus();
+        } else if (verb == u"pick" || verb == u"escape") {
+            box->showPopup();
+            QAbstractItemView *view = box->view();
+            QTRY_VERIFY(view->isVisible());
+            const QModelIndex index = view->model()->index(argument.toInt(), 0);
+            if (verb == u"pick") {
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                                  view->visualRect(index).center());
+            } else {
+                view->setCurrentIndex(index);
+                QTest::keyClick(view, Qt::Key_Escape);
+            }
+            QTRY_VERIFY(!view->isVisible());
+            box->setFocus();
+        } else {
+            QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
+        }
+    }
+
+    QStringList expected;
+    for (const QString &page : pages)
+        expected.append(page.isEmpty() ? ToQString(ErrorPageUrl) : ToQString(SiteBase) + page);
+    QCOMPARE(Opened(), expected);
+    QCOMPARE(box->currentText(), finalText);
+    QCOMPARE(box->count(), box->count()); // the list never grows
+    QVERIFY(Forms().IsLoaded("frmMonitors"));
+}
+
+// Chooses every item of every drop-down of every window in its open list.
+void WindowsTest::everyItemOpensItsPage()
+{
+    int choices = 0;
+    for (const CategorySpec *spec : catalogue::kWindows) {
+        Forms().Show(spec->name);
+        auto *window = Window(std::string(spec->name).c_str());
+        QVERIFY(window);
+        for (const DropDownSpec &boxSpec : spec->dropDowns) {
+            auto *box = window->findChild<DropDown *>(ToQString(boxSpec.name));
+            QVERIFY(box);
+            QCOMPARE(box->count(), qsizetype(boxSpec.items.size()));
+            for (int i = 0; i < box->count(); ++i) {
+                QCOMPARE(box->itemText(i), ToQString(boxSpec.items[std::size_t(i)]));
+                box->showPopup();
+                QAbstractItemView *view = box->view();
+                QTRY_VERIFY(view->isVisible());
+                const QModelIndex index = view->model()->index(i, 0);
+                view->scrollTo(index);
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                                  view->visualRect(index).center());
+                const QString expected = ToQString(
+                    LookupPage(boxSpec.pages, std::string(boxSpec.items[std::size_t(i)])));
+                QCOMPARE(Opened(), QStringList{expected});
+                QCOMPARE(box->currentText(), box->itemText(i));
+                ++choices;
+            }
+        }
+        Forms().Unload(spec->name);
+    }
+    QVERIFY(choices > 900);
+}
+
+void WindowsTest::closingSequence_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("open");
+    const QStringList categories = {"frmApple",     "frmComponents", "frmDeskTops",
+                                    "frmDrives",    "frmLaptops",    "frmMonitors",
+                                    "frmNetworking", "frmPDA",       "frmPrinters"};
+    // A fixed seed keeps failures reproducible while the order stays arbitrary.
+    QRandomGenerator random(20261207);
+    for (const char *start : {"exit item", "close box", "Ctrl+X"}) {
+        QTest::addRow("%s, nothing else open", start) << start << QStringList{};
+        for (int round = 0; round < 3; ++round) {
+            QStringList open = categories;
+            std::shuffle(open.begin(), open.end(), random);
+            open = open.mid(0, 2 + round * 3);
+            open.insert(random.bounded(open.size() + 1), "frmAbout");
+            if (round > 0)
+                open.insert(random.bounded(open.size() + 1), "frmInstructions");
+            QTest::addRow("%s, %s", start, qPrintable(open.join(u','))) << start << open;
+        }
+    }
+}
+
+void WindowsTest::closingSequence()
+{
+    QFETCH(QString, start);
+    QFETCH(QStringList, open);
+    for (const QString &name : open)
+        Forms().Show(name.toStdString());
+    QWidget *main = Window("frmMain");
+    if (start == u"exit item")
+        main->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+    else if (start == u"close box")
+        main->close();
+    else
+        QTest::keyClick(main, Qt::Key_X, Qt::ControlModifier);
+    Flush();
+
+    const QStringList closingOrder = {"frmAbout",     "frmInstructions", "frmApple",
+                                      "frmComponents", "frmDeskTops",    "frmDrives",
+                                      "frmLaptops",   "frmMonitors",     "frmNetworking",
+                                      "frmPDA",       "frmPrinters"};
+    QStringList expected;
+    for (const QString &name : closingOrder)
+        if (open.contains(name))
+            expected.append(name);
+    expected.append("frmMain");
+    QCOMPARE(unloaded_, expected);
+
+    QCOMPARE(Forms().LoadedCount(), 1);
+    QWidget *farewell = Window("frmExit");
+    QVERIFY(farewell && farewell->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(farewell));
+    QCOMPARE(QApplication::focusWidget(), Control("frmExit", "cmdGO"));
+    QCOMPARE(ends_, 0);
+    for (QWidget *top : QApplication::topLevelWidgets())
+        QVERIFY2(!top->isVisible() || top == farewell, qPrintable(top->objectName()));
+
+    // Asking again changes nothing.
+    QTest::keyClick(farewell, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(unloaded_, expected);
+    QVERIFY(Opened().isEmpty());
+}
+
+void WindowsTest::farewellWindow()
+{
+    Window("frmMain")->close();
+    QWidget *farewell = Window("frmExit");
+    QVERIFY(farewell);
+    QCOMPARE(farewell->windowTitle(), QStringLiteral("Thankyou for using Wishtrail"));
+    ClickButton("frmExit", "cmdGO");
+    ClickButton("frmExit", "cmdGO");
+    openResult_ = 2; // a failing opener is ignored
+    ClickButton("frmExit", "cmdGO");
+    QCOMPARE(Opened(), QStringList(3, ToQString(HomePageUrl)));
+    QVERIFY(Forms().IsLoaded("frmExit"));
+    QCOMPARE(ends_, 0);
+
+    farewell->close();
+    QCOMPARE(unloaded_, (QStringList{"frmMain", "frmExit"}));
+    QCOMPARE(ends_, 1);
+    QCOMPARE(Forms().LoadedCount(), 0);
+}
+
+void WindowsTest::helpWindowsAreSingle_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("about") << "mnuAbout" << "frmAbout" << "About Wishtrail";
+    QTest::newRow("instructions") << "mnuInstructions" << "frmInstructions" << "Instructions";
+}
+
+void WindowsTest::helpWindowsAreSingle()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    QFETCH(QString, title);
+    auto *action = Window("frmMain")->findChild<QAction *>(item);
+    action->trigger();
+    QWidget *first = Window(window.toLatin1().constData());
+    QVERIFY(QTest::qWaitForWindowActive(first));
+    QCOMPARE(first->windowTitle(), title);
+    Window("frmMain")->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Window("frmMain")));
+    action->trigger();
+    QCOMPARE(Window(window.toLatin1().constData()), first);
+    QVERIFY(QTest::qWaitForWindowActive(first));
+
+    if (window == u"frmAbout") {
+        QCOMPARE(QApplication::focusWidget(), Control("frmAbout", "cmdGoDT"));
+        ClickButton("frmAbout", "cmdGoDT");
+        QCOMPARE(Opened(), QStringList{ToQString(HomePageUrl)});
+        QVERIFY(Forms().IsLoaded("frmAbout"));
+    }
+    first->close();
+    QVERIFY(!Forms().IsLoaded(window.toStdString()));
+    QVERIFY(Forms().IsLoaded("frmMain"));
+    QCOMPARE(unloaded_, QStringList{window});
+}
+
+void WindowsTest::fixedOuterSize_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QSize>("outer");
+    QTest::addColumn<bool>("canMaximise");
+    QTest::newRow("main") << "frmMain" << QSize(690, 338) << true;
+    QTest::newRow("about") << "frmAbout" << QSize(604, 187) << true;
+    QTest::newRow("apple") << "frmApple" << QSize(625, 239) << false;
+}
+
+void WindowsTest::fixedOuterSize()
+{
+    QFETCH(QString, window);
+    QFETCH(QSize, outer);
+    QFETCH(bool, canMaximise);
+    Forms().Show(window.toStdString());
+    QWidget *form = Window(window.toLatin1().constData());
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QTRY_COMPARE(form->frameGeometry().size(), outer);
+    const QList<QWidget *> controls = form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QList<QRect> places;
+    for (QWidget *control : controls)
+        places.append(control->geometry());
+
+    form->resize(form->size() + QSize(120, 80));
+    QTRY_COMPARE(form->frameGeometry().size(), outer);
+
+    if (canMaximise) {
+        form->showMaximized();
+        QTRY_VERIFY(form->frameGeometry().width() > outer.width());
+        form->showMinimized();
+        QTRY_VERIFY(form->isMinimized());
+        form->showNormal();
+        QTRY_COMPARE(form->frameGeometry().size(), outer);
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        QCOMPARE(controls[i]->geometry(), places[i]);
+}
+
+void WindowsTest::instructionsTakeNoInput()
+{
+    Forms().Show("frmInstructions");
+    QWidget *window = Window("frmInstructions");
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    for (QWidget *child : window->findChildren<QWidget *>())
+        QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    for (QLabel *label : window->findChildren<QLabel *>())
+        QTest::mouseClick(label, Qt::LeftButton);
+    QTest::keyClick(window, Qt::Key_Space);
+    QVERIFY(Opened().isEmpty());
+    QCOMPARE(Forms().LoadedCount(), 2);
+}
+
+void WindowsTest::everyControlHasAnAccessibleName()
+{
+    QStringList windows = {"frmMain", "frmAbout", "frmInstructions"};
+    for (const CategorySpec *spec : catalogue::kWindows)
+        windows.append(ToQString(spec->name));
+    for (const QString &name : windows)
+        Forms().Show(name.toStdString());
+    Window("frmMain")->close(); // brings up the farewell window too
+    Forms().Show("frmMain");
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        for (QWidget *control : top->findChildren<QWidget *>()) {
+            if (qobject_cast<QPushButton *>(control) || qobject_cast<DropDown *>(control))
+                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        }
+    }
+}
+
+QTEST_MAIN(WindowsTest)
+#include "tst_windows.moc"
