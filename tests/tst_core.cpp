@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -99,26 +100,31 @@ private slots:
     void openerHandsAddressOverUnchanged();
     void openerReportsMissingProgram();
     void openerLeavesNoChildren();
+    void commandLine_data();
+    void commandLine();
 };
 
 // A table with the traps the rule must get right: duplicates, near misses, prefixes.
 static constexpr PageEntry kTraps[] = {
-    {"Cables", "/bl/cm/first.html"},      {"Glare Filters", "/bl/cm/glare.html"},
-    {"Cables", "/bl/cm/second.html"},     {"Stands & Risers", "/bl/cm/Stands & Risers.html"},
-    {"Other ", "/bl/cm/trailing.html"},   {"Two  Blanks", "/bl/cm/two.html"},
+    {"Cables", "/bl/cm/first.html"},    {"Glare Filters", "/bl/cm/glare.html"},
+    {"Cables", "/bl/cm/second.html"},   {"Stands & Risers", "/bl/cm/Stands & Risers.html"},
+    {"Other ", "/bl/cm/trailing.html"}, {"Two  Blanks", "/bl/cm/two.html"},
 };
 
 void CoreTest::lookupRule_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("path");
-    QTest::newRow("last equal entry wins") << QByteArray("Cables") << QByteArray("/bl/cm/second.html");
+    QTest::newRow("last equal entry wins")
+        << QByteArray("Cables") << QByteArray("/bl/cm/second.html");
     QTest::newRow("single entry") << QByteArray("Glare Filters") << QByteArray("/bl/cm/glare.html");
     QTest::newRow("letter case counts") << QByteArray("Glare filters") << QByteArray();
     QTest::newRow("leading blank") << QByteArray(" Cables") << QByteArray();
     QTest::newRow("trailing blank missing") << QByteArray("Other") << QByteArray();
-    QTest::newRow("trailing blank kept") << QByteArray("Other ") << QByteArray("/bl/cm/trailing.html");
-    QTest::newRow("double blank kept") << QByteArray("Two  Blanks") << QByteArray("/bl/cm/two.html");
+    QTest::newRow("trailing blank kept")
+        << QByteArray("Other ") << QByteArray("/bl/cm/trailing.html");
+    QTest::newRow("double blank kept")
+        << QByteArray("Two  Blanks") << QByteArray("/bl/cm/two.html");
     QTest::newRow("double blank collapsed") << QByteArray("Two Blanks") << QByteArray();
     QTest::newRow("prefix") << QByteArray("Cable") << QByteArray();
     QTest::newRow("longer") << QByteArray("Cables2") << QByteArray();
@@ -164,7 +170,8 @@ void CoreTest::fixedAddresses_data()
     QTest::newRow("auction banner") << Bytes(AuctionBannerOfferUrl) << click + "10296229";
     QTest::newRow("sign up") << Bytes(SignUpOfferUrl) << click + "2202641";
     QTest::newRow("catalogue page kept as stored")
-        << Bytes(CataloguePageUrl("/bl/lt/2.0 GHz & More.html")) << site + "/bl/lt/2.0 GHz & More.html";
+        << Bytes(CataloguePageUrl("/bl/lt/2.0 GHz & More.html"))
+        << site + "/bl/lt/2.0 GHz & More.html";
 }
 
 void CoreTest::fixedAddresses()
@@ -391,9 +398,41 @@ void CoreTest::openerLeavesNoChildren()
     for (int i = 0; i < kOpens; ++i)
         benchlist::OpenPage(ErrorPageUrl);
     QCOMPARE(opener.Lines(kOpens).size(), kOpens);
-    QFile children(QStringLiteral("/proc/self/task/%1/children").arg(QCoreApplication::applicationPid()));
+    QFile children(
+        QStringLiteral("/proc/self/task/%1/children").arg(QCoreApplication::applicationPid()));
     QVERIFY(children.open(QIODevice::ReadOnly));
     QCOMPARE(children.readAll().trimmed(), QByteArray());
+}
+
+void CoreTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("output"); // the start of its one line
+    QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("benchlist 1.00\n");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("Usage: benchlist");
+    QTest::newRow("anything else") << QStringList{"--open", "x"} << 2 << QByteArray("benchlist:");
+    QTest::newRow("no display") << QStringList{} << 1 << QByteArray("benchlist: no display");
+}
+
+// Answers on the command line without a display, never aborting.
+void CoreTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, output);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(BENCHLIST_BINARY), arguments);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    const QByteArray text = program.readAllStandardOutput() + program.readAllStandardError();
+    QVERIFY2(text.startsWith(output), text.constData());
+    QCOMPARE(text.count('\n'), 1);
 }
 
 QTEST_GUILESS_MAIN(CoreTest)

@@ -47,11 +47,11 @@ struct CategorySpec {
     int bannerLeft;            // Image4: top 0, 5835 x 1035
     std::string_view logoName; // "Image1" or "Image2": top 120, 2160 x 885
     int logoLeft;
-    std::string_view titleName;  // "lblTitle1", or "Label1"
+    std::string_view titleName; // "lblTitle1", or "Label1"
     std::string_view titleCaption;
     Box titleBox;
     int titleTabIndex;
-    Box refreshBox;  // Command1, "Refresh Categories"
+    Box refreshBox; // Command1, "Refresh Categories"
     int refreshTabIndex;
     std::span<const DropDownSpec> dropDowns;
 };
@@ -83,7 +83,7 @@ constexpr bool IsPagePathOf(std::string_view path, std::string_view folder)
         return false;
     const std::string_view rest = path.substr(root.size());
     return rest.starts_with(folder) && rest.size() > folder.size() + 1 + suffix.size()
-        && rest[folder.size()] == '/';
+           && rest[folder.size()] == '/';
 }
 
 constexpr bool PagesLieInFolder(const CategorySpec &window)
@@ -115,7 +115,7 @@ constexpr bool DropDownsHaveStandardHeight(const CategorySpec &window)
 constexpr bool IsWellFormed(const CategorySpec &window)
 {
     return PagesLieInFolder(window) && DropDownNamesAreUnique(window)
-        && DropDownsHaveStandardHeight(window);
+           && DropDownsHaveStandardHeight(window);
 }
 
 // Looks up a drop-down of a window by name; null when there is none.

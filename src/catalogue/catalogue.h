@@ -16,16 +16,17 @@
 namespace benchlist::catalogue {
 
 inline constexpr std::array<const CategorySpec *, 9> kWindows = {
-    &apple::kWindow,   &components::kWindow, &desktops::kWindow,
-    &drives::kWindow,  &laptops::kWindow,    &monitors::kWindow,
-    &networking::kWindow, &pda::kWindow,     &printers::kWindow,
+    &apple::kWindow,      &components::kWindow, &desktops::kWindow,
+    &drives::kWindow,     &laptops::kWindow,    &monitors::kWindow,
+    &networking::kWindow, &pda::kWindow,        &printers::kWindow,
 };
 
 constexpr bool FoldersAreDistinct()
 {
     for (std::size_t i = 0; i < kWindows.size(); ++i)
         for (std::size_t j = i + 1; j < kWindows.size(); ++j)
-            if (kWindows[i]->folder == kWindows[j]->folder || kWindows[i]->name == kWindows[j]->name)
+            if (kWindows[i]->folder == kWindows[j]->folder
+                || kWindows[i]->name == kWindows[j]->name)
                 return false;
     return true;
 }

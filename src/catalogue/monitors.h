@@ -33,8 +33,8 @@ inline constexpr PageEntry kStandardPages[] = {
 };
 
 inline constexpr std::string_view kAccessoriesItems[] = {
-    "Monitor Accessories", "Arms and Wall Mounts", "Cables", "Stands and Risers",
-    "Other Accessories",
+    "Monitor Accessories", "Arms and Wall Mounts", "Cables",
+    "Stands and Risers",   "Other Accessories",
 };
 // "Glare Filters" has a page but no list item: it is reached only by typing it.
 inline constexpr PageEntry kAccessoriesPages[] = {
@@ -53,12 +53,19 @@ inline constexpr PageEntry kWholesalePages[] = {
 
 inline constexpr DropDownSpec kDropDowns[] = {
     {"cbFlat", {240, 1560, 3135, 315}, 1, "LCD & FlatScreen Monitors", kFlatItems, kFlatPages},
-    {"cbStandard", {240, 1920, 3135, 315}, 2, "Standard CRT Monitors", kStandardItems,
+    {"cbStandard",
+     {240, 1920, 3135, 315},
+     2,
+     "Standard CRT Monitors",
+     kStandardItems,
      kStandardPages},
-    {"cbAccessories", {3600, 1560, 3135, 315}, 3, "Monitor Accessories", kAccessoriesItems,
+    {"cbAccessories",
+     {3600, 1560, 3135, 315},
+     3,
+     "Monitor Accessories",
+     kAccessoriesItems,
      kAccessoriesPages},
-    {"cbWholesale", {3600, 1920, 3135, 315}, 4, "Wholesale Lots", kWholesaleItems,
-     kWholesalePages},
+    {"cbWholesale", {3600, 1920, 3135, 315}, 4, "Wholesale Lots", kWholesaleItems, kWholesalePages},
 };
 
 inline constexpr CategorySpec kWindow = {

@@ -29,8 +29,7 @@ void KeepOuterSize(QWidget *window, int widthTwips, int heightTwips, bool resiza
 // Puts the window in front and makes it the active window.
 void ActivateWindow(QWidget *window);
 
-template <class Base>
-class FormWidget : public Base, public Form {
+template <class Base> class FormWidget : public Base, public Form {
 public:
     explicit FormWidget(std::string_view name) : name_(name) { PrepareWindow(this, name); }
 

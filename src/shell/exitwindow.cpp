@@ -26,8 +26,7 @@ ExitWindow::ExitWindow() : FormWidget<QWidget>("frmExit")
                  "We Hope You Enjoy Using Benchlist. Please check for updates often. We are "
                  "working hard to bring exciting new features and advanced searching technology "
                  "to better serve you. To check for updates now simply click the link below"),
-             {330, 1200, 6735, 1455},
-             {.font = LayoutFont(Face::Verdana, 12), .sizeToFit = false});
+             {330, 1200, 6735, 1455}, {.font = LayoutFont(Face::Verdana, 12), .sizeToFit = false});
     AddLabel(this, "lblExitVersion", QStringLiteral("Version 1.0"), {5640, 840, 825, 195},
              {.font = DefaultFont()});
     AddLabel(this, "Label1",

@@ -34,10 +34,8 @@ struct CategoryButton {
 constexpr std::array kCategoryButtons = {
     CategoryButton{"cmdApple", "Apple / Macintosh", 173, 1440, &MainWindow::cmdApple_Click},
     CategoryButton{"cmdMonitors", "Computer Monitors", 3533, 2400, &MainWindow::cmdMonitors_Click},
-    CategoryButton{"cmdDrives", "Drives And Peripherals", 3533, 1440,
-                   &MainWindow::cmdDrives_Click},
-    CategoryButton{"cmdComponents", "PC Components", 3533, 1920,
-                   &MainWindow::cmdComponents_Click},
+    CategoryButton{"cmdDrives", "Drives And Peripherals", 3533, 1440, &MainWindow::cmdDrives_Click},
+    CategoryButton{"cmdComponents", "PC Components", 3533, 1920, &MainWindow::cmdComponents_Click},
     CategoryButton{"cmdDeskTops", "Desktop PC's", 173, 1920, &MainWindow::cmdDeskTops_Click},
     CategoryButton{"cmdLaptops", "Laptops", 173, 2400, &MainWindow::cmdLaptops_Click},
     CategoryButton{"cmdNetworking", "Networking", 6893, 1920, &MainWindow::cmdNetworking_Click},
@@ -48,9 +46,8 @@ constexpr std::array kCategoryButtons = {
 
 // The windows the closing sequence asks to close, in this order.
 constexpr std::array<std::string_view, 12> kClosingOrder = {
-    "frmAbout",   "frmInstructions", "frmApple",      "frmComponents",
-    "frmDeskTops", "frmDrives",      "frmLaptops",    "frmMonitors",
-    "frmNetworking", "frmPDA",       "frmPrinters",   "frmMain",
+    "frmAbout",   "frmInstructions", "frmApple",      "frmComponents", "frmDeskTops", "frmDrives",
+    "frmLaptops", "frmMonitors",     "frmNetworking", "frmPDA",        "frmPrinters", "frmMain",
 };
 
 } // namespace
@@ -61,8 +58,7 @@ MainWindow::MainWindow() : FormWidget<QMainWindow>("frmMain")
     setWindowIcon(QIcon(QStringLiteral(":/benchlist.png")));
     BuildMenus();
     BuildClientArea();
-    resize(PxSize(kClientWidth, kClientHeight)
-           + QSize(0, menuBar()->sizeHint().height()));
+    resize(PxSize(kClientWidth, kClientHeight) + QSize(0, menuBar()->sizeHint().height()));
 }
 
 void MainWindow::BuildClientArea()
@@ -100,7 +96,8 @@ void MainWindow::BuildClientArea()
         auto *button = new PictureButton(QString::fromLatin1(spec.caption), client);
         button->setObjectName(QLatin1String(spec.name));
         button->setGeometry(PxRect(spec.left, spec.top, kButtonWidth, kButtonHeight));
-        connect(button, &QPushButton::clicked, this, [this, click = spec.click] { (this->*click)(); });
+        connect(button, &QPushButton::clicked, this,
+                [this, click = spec.click] { (this->*click)(); });
         if (previous)
             setTabOrder(previous, button);
         previous = button;
@@ -145,15 +142,42 @@ void MainWindow::BuildMenus()
             &MainWindow::mnuAbout_Click);
 }
 
-void MainWindow::cmdApple_Click() { Forms().Show("frmApple"); }
-void MainWindow::cmdComponents_Click() { Forms().Show("frmComponents"); }
-void MainWindow::cmdDeskTops_Click() { Forms().Show("frmDeskTops"); }
-void MainWindow::cmdDrives_Click() { Forms().Show("frmDrives"); }
-void MainWindow::cmdLaptops_Click() { Forms().Show("frmLaptops"); }
-void MainWindow::cmdMonitors_Click() { Forms().Show("frmMonitors"); }
-void MainWindow::cmdNetworking_Click() { Forms().Show("frmNetworking"); }
-void MainWindow::cmdPDA_Click() { Forms().Show("frmPDA"); }
-void MainWindow::cmdPrinters_Click() { Forms().Show("frmPrinters"); }
+void MainWindow::cmdApple_Click()
+{
+    Forms().Show("frmApple");
+}
+void MainWindow::cmdComponents_Click()
+{
+    Forms().Show("frmComponents");
+}
+void MainWindow::cmdDeskTops_Click()
+{
+    Forms().Show("frmDeskTops");
+}
+void MainWindow::cmdDrives_Click()
+{
+    Forms().Show("frmDrives");
+}
+void MainWindow::cmdLaptops_Click()
+{
+    Forms().Show("frmLaptops");
+}
+void MainWindow::cmdMonitors_Click()
+{
+    Forms().Show("frmMonitors");
+}
+void MainWindow::cmdNetworking_Click()
+{
+    Forms().Show("frmNetworking");
+}
+void MainWindow::cmdPDA_Click()
+{
+    Forms().Show("frmPDA");
+}
+void MainWindow::cmdPrinters_Click()
+{
+    Forms().Show("frmPrinters");
+}
 
 void MainWindow::Form_Load()
 {
@@ -165,9 +189,18 @@ void MainWindow::Form_Unload()
     CloseAllWindows();
 }
 
-void MainWindow::Image2_Click() { OpenPage(GiftCertificateOfferUrl); }
-void MainWindow::Image3_Click() { OpenPage(AuctionBannerOfferUrl); }
-void MainWindow::mnuAbout_Click() { Forms().Show("frmAbout"); }
+void MainWindow::Image2_Click()
+{
+    OpenPage(GiftCertificateOfferUrl);
+}
+void MainWindow::Image3_Click()
+{
+    OpenPage(AuctionBannerOfferUrl);
+}
+void MainWindow::mnuAbout_Click()
+{
+    Forms().Show("frmAbout");
+}
 
 void MainWindow::mnuExit_Click()
 {
@@ -190,9 +223,21 @@ void MainWindow::Form_Resize()
     KeepOuterSize(this, kOuterWidth, kOuterHeight, true);
 }
 
-void MainWindow::mnuInstructions_Click() { Forms().Show("frmInstructions"); }
-void MainWindow::mnuSendWishtrail_Click() { OpenPage(TellAFriendUrl); }
-void MainWindow::mnuSignup_Click() { OpenPage(SignUpOfferUrl); }
-void MainWindow::mnuUpdates_Click() { OpenPage(VersionPageUrl); }
+void MainWindow::mnuInstructions_Click()
+{
+    Forms().Show("frmInstructions");
+}
+void MainWindow::mnuSendWishtrail_Click()
+{
+    OpenPage(TellAFriendUrl);
+}
+void MainWindow::mnuSignup_Click()
+{
+    OpenPage(SignUpOfferUrl);
+}
+void MainWindow::mnuUpdates_Click()
+{
+    OpenPage(VersionPageUrl);
+}
 
 } // namespace benchlist
