@@ -7,6 +7,8 @@
 #include "net/aboutnet.h"
 
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <algorithm>
 
@@ -25,6 +27,27 @@ QByteArray ToLatin1(std::string_view text)
 }
 
 constexpr QColor kTitleBlue(0, 0, 64);
+
+// A push button whose caption wraps onto more lines when the button is too
+// narrow for it, so that "Refresh Categories" stays whole in a tall, slim button.
+class WrappingButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent * /*event*/) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
+                             caption, QPalette::ButtonText);
+    }
+};
 
 } // namespace
 
@@ -54,7 +77,7 @@ CategoryWindow::CategoryWindow(const CategorySpec &spec)
     for (const DropDownSpec &dropDown : spec.dropDowns)
         AddDropDown(dropDown, tabs);
 
-    auto *refresh = new QPushButton(QStringLiteral("Refresh Categories"), this);
+    auto *refresh = new WrappingButton(QStringLiteral("Refresh Categories"), this);
     refresh->setObjectName(QStringLiteral("Command1"));
     refresh->setAccessibleName(refresh->text());
     refresh->setGeometry(PxRect(spec.refreshBox));
