@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev pkg-config)
 RUN_PACKAGES=(fonts-dejavu-core fonts-liberation xdg-utils)
-TEST_PACKAGES=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick
+TEST_PACKAGES=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick xclip python3
     desktop-file-utils appstream dpkg-dev file)
 
 # Installs whichever of the given packages are missing, with sudo when not root.

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# The Debian package.
+#   check-package.sh build   BUILD_DIR DEB_DIR VERSION
+#       runs cpack in the build tree and checks the .deb's name, dependencies
+#       and contents;
+#   check-package.sh install BUILD_DIR DEB_DIR VERSION
+#       (root only) installs that .deb with apt-get, as a user would, starts the
+#       installed program, and removes the package again.
+set -euo pipefail
+mode=$1
+build=$(realpath "$2")
+deb_dir=$(realpath -m "$3")
+version=$4
+
+fail() {
+    echo "FAILED: $*"
+    exit 1
+}
+skip() {
+    echo "SKIPPED: $*"
+    exit 77
+}
+
+for tool in cpack dpkg dpkg-deb dpkg-shlibdeps; do
+    command -v "$tool" >/dev/null || skip "$tool is missing (bash scripts/build-and-test.sh installs it)"
+done
+deb=$deb_dir/benchlist_${version}_$(dpkg --print-architecture).deb
+desktop_files=(
+    ./usr/bin/benchlist
+    ./usr/share/applications/example.veldmark.benchlist.desktop
+    ./usr/share/metainfo/example.veldmark.benchlist.metainfo.xml
+    ./usr/share/icons/hicolor/32x32/apps/benchlist.png
+)
+
+case $mode in
+build)
+    rm -rf "$deb_dir"
+    mkdir -p "$deb_dir"
+    (cd "$build" && cpack -G DEB -B "$deb_dir" --config CPackConfig.cmake) \
+        || fail "cpack could not build the package"
+    [ -f "$deb" ] || fail "no $(basename "$deb") in $deb_dir: $(ls "$deb_dir")"
+    dpkg-deb -I "$deb"
+
+    depends=$(dpkg-deb -f "$deb" Depends)
+    names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
+    for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 \
+        fonts-dejavu-core fonts-liberation xdg-utils; do
+        grep -qxF -- "$package" <<<"$names" \
+            || fail "the package does not depend on $package: $depends"
+    done
+    contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+    for file in "${desktop_files[@]}"; do
+        grep -qx -- "$file" <<<"$contents" || fail "the package lacks $file"
+    done
+    echo "built $(basename "$deb")"
+    ;;
+install)
+    [ "$(id -u)" -eq 0 ] || skip "installing the package needs root; built $deb"
+    if dpkg-query -W -f='${Status}' benchlist 2>/dev/null | grep -q 'install ok installed'; then
+        skip "a benchlist package is already installed here; it is left alone"
+    fi
+    [ -f "$deb" ] || fail "$deb is missing (the package_build test makes it)"
+    remove() {
+        DEBIAN_FRONTEND=noninteractive apt-get remove -y -q benchlist >/dev/null
+    }
+    trap remove EXIT
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$deb" \
+        || fail "apt-get could not install $deb"
+    for file in "${desktop_files[@]}"; do
+        [ -f "${file#.}" ] || fail "the installed package lacks ${file#.}"
+    done
+    answer=$(/usr/bin/benchlist --version) || fail "the installed program did not start"
+    [ "$answer" = "benchlist 1.00" ] || fail "the installed program answered '$answer'"
+    trap - EXIT
+    remove || fail "apt-get could not remove the package"
+    [ ! -e /usr/bin/benchlist ] || fail "/usr/bin/benchlist is still there after removal"
+    echo "installed, started ($answer) and removed $(basename "$deb")"
+    ;;
+*)
+    fail "unknown mode $mode"
+    ;;
+esac
