@@ -57,10 +57,9 @@ CategoryWindow::CategoryWindow(const CategorySpec &spec)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(ToQString(spec.title));
-    if (spec.fixedOuterSize.width == 0)
-        setFixedSize(PxSize(spec.clientWidth, spec.clientHeight));
-    else
-        resize(PxSize(spec.clientWidth, spec.clientHeight));
+    // Fixed from the start, so that the frame the window manager draws never
+    // changes; a window with a fixed outer size adjusts the client once framed.
+    setFixedSize(PxSize(spec.clientWidth, spec.clientHeight));
 
     AddPicture(this, "Image4", ":/title.gif",
                {spec.bannerLeft, kBannerTop, kBannerWidth, kBannerHeight});
