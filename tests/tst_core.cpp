@@ -204,9 +204,9 @@ void CoreTest::catalogueCases()
     QFETCH(QByteArray, dropDown);
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, path);
-    const CategorySpec *spec = catalogue::FindWindow(window.toStdString());
-    QVERIFY(spec);
-    const DropDownSpec *box = FindDropDown(*spec, dropDown.toStdString());
+    const CategoryData *data = catalogue::FindWindow(window.toStdString());
+    QVERIFY(data);
+    const DropDownData *box = FindDropDown(*data, dropDown.toStdString());
     QVERIFY2(box, dropDown.constData());
     QCOMPARE(Bytes(LookupPage(box->pages, text.toStdString())), Bytes(Page(path.toStdString())));
 }
@@ -216,10 +216,10 @@ void CoreTest::catalogueListsAndTables()
 {
     std::set<std::string_view> names;
     int items = 0;
-    for (const CategorySpec *window : catalogue::kWindows) {
+    for (const CategoryData *window : catalogue::kWindows) {
         QVERIFY(names.insert(window->name).second);
         std::set<int> tabIndexes = {window->refreshTabIndex, window->titleTabIndex};
-        for (const DropDownSpec &box : window->dropDowns) {
+        for (const DropDownData &box : window->dropDowns) {
             QVERIFY2(tabIndexes.insert(box.tabIndex).second, box.name.data());
             QVERIFY(!box.items.empty());
             items += static_cast<int>(box.items.size());

@@ -315,7 +315,7 @@ void WindowsTest::refreshRebuildsWindow()
     ClickButton("frmMain", button.toLatin1().constData());
     QWidget *before = Window(name);
     QVERIFY(QTest::qWaitForWindowActive(before));
-    const CategorySpec &spec = static_cast<CategoryWindow *>(before)->spec();
+    const CategoryData &data = static_cast<CategoryWindow *>(before)->category();
     for (DropDown *box : before->findChildren<DropDown *>())
         box->setEditText(QStringLiteral("changed"));
     before->move(300, 200);
@@ -328,7 +328,7 @@ void WindowsTest::refreshRebuildsWindow()
     QVERIFY(QTest::qWaitForWindowActive(after));
     QCOMPARE(OuterCorner(after), QPoint(67, 67));
     QCOMPARE(QApplication::focusWidget()->objectName(), firstFocus);
-    for (const DropDownSpec &box : spec.dropDowns) {
+    for (const DropDownData &box : data.dropDowns) {
         auto *field = after->findChild<DropDown *>(ToQString(box.name));
         QCOMPARE(field->currentText(), ToQString(box.initialText));
         QCOMPARE(field->count(), qsizetype(box.items.size()));
@@ -418,7 +418,8 @@ void WindowsTest::dropDownReportsUserActions_data()
         << "pick:2;pick:2" << QStringList{"/bl/cm/17-inch-CRT.html", "/bl/cm/17-inch-CRT.html"}
         << "17-inch CRT";
     QTest::newRow("enter in the open list chooses")
-        << "cbFlat" << "keypick:4" << QStringList{"/bl/cm/19-inch-LCD.html"} << "19-inch LCD";
+        << "cbFlat"
+        << "keypick:4" << QStringList{"/bl/cm/19-inch-LCD.html"} << "19-inch LCD";
     QTest::newRow("escape closes the list without a choice")
         << "cbStandard"
         << "escape:3;enter;leave" << QStringList{} << "Standard CRT Monitors";
@@ -506,16 +507,16 @@ void WindowsTest::dropDownReportsUserActions()
 void WindowsTest::everyItemOpensItsPage()
 {
     int choices = 0;
-    for (const CategorySpec *spec : catalogue::kWindows) {
-        Forms().Show(spec->name);
-        auto *window = Window(std::string(spec->name).c_str());
+    for (const CategoryData *data : catalogue::kWindows) {
+        Forms().Show(data->name);
+        auto *window = Window(std::string(data->name).c_str());
         QVERIFY(window);
-        for (const DropDownSpec &boxSpec : spec->dropDowns) {
-            auto *box = window->findChild<DropDown *>(ToQString(boxSpec.name));
+        for (const DropDownData &boxData : data->dropDowns) {
+            auto *box = window->findChild<DropDown *>(ToQString(boxData.name));
             QVERIFY(box);
-            QCOMPARE(box->count(), qsizetype(boxSpec.items.size()));
+            QCOMPARE(box->count(), qsizetype(boxData.items.size()));
             for (int i = 0; i < box->count(); ++i) {
-                QCOMPARE(box->itemText(i), ToQString(boxSpec.items[std::size_t(i)]));
+                QCOMPARE(box->itemText(i), ToQString(boxData.items[std::size_t(i)]));
                 box->showPopup();
                 QAbstractItemView *view = box->view();
                 QTRY_VERIFY(view->isVisible());
@@ -524,13 +525,13 @@ void WindowsTest::everyItemOpensItsPage()
                 QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                                   view->visualRect(index).center());
                 const QString expected = ToQString(
-                    LookupPage(boxSpec.pages, std::string(boxSpec.items[std::size_t(i)])));
+                    LookupPage(boxData.pages, std::string(boxData.items[std::size_t(i)])));
                 QCOMPARE(Opened(), QStringList{expected});
                 QCOMPARE(box->currentText(), box->itemText(i));
                 ++choices;
             }
         }
-        Forms().Unload(spec->name);
+        Forms().Unload(data->name);
     }
     QVERIFY(choices > 900);
 }
@@ -719,8 +720,8 @@ void WindowsTest::instructionsTakeNoInput()
 void WindowsTest::everyControlHasAnAccessibleName()
 {
     QStringList windows = {"frmMain", "frmAbout", "frmInstructions"};
-    for (const CategorySpec *spec : catalogue::kWindows)
-        windows.append(ToQString(spec->name));
+    for (const CategoryData *data : catalogue::kWindows)
+        windows.append(ToQString(data->name));
     for (const QString &name : windows)
         Forms().Show(name.toStdString());
     Window("frmMain")->close(); // brings up the farewell window too

@@ -51,37 +51,37 @@ protected:
 
 } // namespace
 
-CategoryWindow::CategoryWindow(const CategorySpec &spec)
-    : FormWidget<QWidget>(spec.name), spec_(spec)
+CategoryWindow::CategoryWindow(const CategoryData &category)
+    : FormWidget<QWidget>(category.name), category_(category)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(ToQString(spec.title));
+    setWindowTitle(ToQString(category.title));
     // Fixed from the start, so that the frame the window manager draws never
     // changes; a window with a fixed outer size adjusts the client once framed.
-    setFixedSize(PxSize(spec.clientWidth, spec.clientHeight));
+    setFixedSize(PxSize(category.clientWidth, category.clientHeight));
 
     AddPicture(this, "Image4", ":/title.gif",
-               {spec.bannerLeft, kBannerTop, kBannerWidth, kBannerHeight});
-    AddPicture(this, ToLatin1(spec.logoName).constData(), ":/logo.gif",
-               {spec.logoLeft, kLogoTop, kLogoWidth, kLogoHeight});
-    AddLabel(this, ToLatin1(spec.titleName).constData(), ToQString(spec.titleCaption),
-             spec.titleBox,
+               {category.bannerLeft, kBannerTop, kBannerWidth, kBannerHeight});
+    AddPicture(this, ToLatin1(category.logoName).constData(), ":/logo.gif",
+               {category.logoLeft, kLogoTop, kLogoWidth, kLogoHeight});
+    AddLabel(this, ToLatin1(category.titleName).constData(), ToQString(category.titleCaption),
+             category.titleBox,
              {.font = LayoutFont(Face::SansSerif, 13.5),
               .colour = kTitleBlue,
               .alignment = Qt::AlignHCenter | Qt::AlignTop,
               .sizeToFit = false});
 
     std::vector<std::pair<int, QWidget *>> tabs;
-    for (const DropDownSpec &dropDown : spec.dropDowns)
+    for (const DropDownData &dropDown : category.dropDowns)
         AddDropDown(dropDown, tabs);
 
     auto *refresh = new WrappingButton(QStringLiteral("Refresh Categories"), this);
     refresh->setObjectName(QStringLiteral("Command1"));
     refresh->setAccessibleName(refresh->text());
-    refresh->setGeometry(PxRect(spec.refreshBox));
+    refresh->setGeometry(PxRect(category.refreshBox));
     connect(refresh, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    tabs.emplace_back(spec.refreshTabIndex, refresh);
+    tabs.emplace_back(category.refreshTabIndex, refresh);
 
     // Tab runs in tab-index order, whatever the order on screen, and the
     // window opens with the focus on the first control of that order.
@@ -93,7 +93,7 @@ CategoryWindow::CategoryWindow(const CategorySpec &spec)
         tabs.front().second->setFocus();
 }
 
-void CategoryWindow::AddDropDown(const DropDownSpec &dropDown,
+void CategoryWindow::AddDropDown(const DropDownData &dropDown,
                                  std::vector<std::pair<int, QWidget *>> &tabs)
 {
     QStringList items;
@@ -121,8 +121,8 @@ void CategoryWindow::Form_Unload()
 
 void CategoryWindow::Form_Resize()
 {
-    if (spec_.fixedOuterSize.width != 0)
-        KeepOuterSize(this, spec_.fixedOuterSize.width, spec_.fixedOuterSize.height, false);
+    if (category_.fixedOuterSize.width != 0)
+        KeepOuterSize(this, category_.fixedOuterSize.width, category_.fixedOuterSize.height, false);
 }
 
 void CategoryWindow::Command1_Click()
@@ -134,12 +134,12 @@ void CategoryWindow::Command1_Click()
     Forms().Show(self);
 }
 
-void CategoryWindow::DropDown_Change(const DropDownSpec &dropDown)
+void CategoryWindow::DropDown_Change(const DropDownData &dropDown)
 {
     DropDown_Click(dropDown);
 }
 
-void CategoryWindow::DropDown_Click(const DropDownSpec &dropDown)
+void CategoryWindow::DropDown_Click(const DropDownData &dropDown)
 {
     const auto *box = findChild<const DropDown *>(ToQString(dropDown.name));
     if (!box)

@@ -1,8 +1,8 @@
 // A category window: banner, logo, title, the drop-downs of one catalogue
-// area and a "Refresh Categories" button, all built from its CategorySpec.
+// area and a "Refresh Categories" button, all built from its CategoryData.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 #include "forms/formwidget.h"
 
 #include <QWidget>
@@ -17,9 +17,9 @@ class DropDown;
 
 class CategoryWindow : public FormWidget<QWidget> {
 public:
-    explicit CategoryWindow(const CategorySpec &spec);
+    explicit CategoryWindow(const CategoryData &category);
 
-    const CategorySpec &spec() const { return spec_; }
+    const CategoryData &category() const { return category_; }
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -27,13 +27,13 @@ public:
     void Command1_Click();
 
     // The Change and Click handlers every drop-down of the window shares.
-    void DropDown_Change(const DropDownSpec &dropDown);
-    void DropDown_Click(const DropDownSpec &dropDown);
+    void DropDown_Change(const DropDownData &dropDown);
+    void DropDown_Click(const DropDownData &dropDown);
 
 private:
-    void AddDropDown(const DropDownSpec &dropDown, std::vector<std::pair<int, QWidget *>> &tabs);
+    void AddDropDown(const DropDownData &dropDown, std::vector<std::pair<int, QWidget *>> &tabs);
 
-    const CategorySpec &spec_;
+    const CategoryData &category_;
 };
 
 } // namespace benchlist

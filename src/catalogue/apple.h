@@ -3,7 +3,7 @@
 // holds a fixed outer size.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 
 namespace benchlist::catalogue::apple {
 
@@ -116,7 +116,7 @@ inline constexpr PageEntry kOtherPages[] = {
     {"Other", "/bl/mac/other-mac.html"},
 };
 
-inline constexpr DropDownSpec kDropDowns[] = {
+inline constexpr DropDownData kDropDowns[] = {
     {"cbDesktops", {120, 1800, 2175, 315}, 1, "Desktops", kDesktopsItems, kDesktopsPages},
     {"cbDrivesMedia",
      {120, 2160, 2175, 315},
@@ -145,7 +145,7 @@ inline constexpr DropDownSpec kDropDowns[] = {
     {"cbOther", {6960, 2160, 2175, 315}, 11, "Other", kOtherItems, kOtherPages},
 };
 
-inline constexpr CategorySpec kWindow = {
+inline constexpr CategoryData kWindow = {
     .name = "frmApple",
     .title = "Apple / Macintosh Computer Menu",
     .folder = "mac",

@@ -15,7 +15,7 @@
 
 namespace benchlist::catalogue {
 
-inline constexpr std::array<const CategorySpec *, 9> kWindows = {
+inline constexpr std::array<const CategoryData *, 9> kWindows = {
     &apple::kWindow,      &components::kWindow, &desktops::kWindow,
     &drives::kWindow,     &laptops::kWindow,    &monitors::kWindow,
     &networking::kWindow, &pda::kWindow,        &printers::kWindow,
@@ -35,15 +35,15 @@ static_assert(FoldersAreDistinct(), "every category window has a section folder 
 constexpr std::size_t PageCount()
 {
     std::size_t count = 0;
-    for (const CategorySpec *window : kWindows)
-        for (const DropDownSpec &dropDown : window->dropDowns)
+    for (const CategoryData *window : kWindows)
+        for (const DropDownData &dropDown : window->dropDowns)
             count += dropDown.pages.size();
     return count;
 }
 
-constexpr const CategorySpec *FindWindow(std::string_view name)
+constexpr const CategoryData *FindWindow(std::string_view name)
 {
-    for (const CategorySpec *window : kWindows)
+    for (const CategoryData *window : kWindows)
         if (window->name == name)
             return window;
     return nullptr;

@@ -2,7 +2,7 @@
 // motherboards, cases, power supplies and thermal compounds.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 
 namespace benchlist::catalogue::components {
 
@@ -250,7 +250,7 @@ inline constexpr PageEntry kThermalPages[] = {
 
 // "Cables and, Adapter Cards", "CPU's" and "PC Cases" are captions that match no entry; the
 // other six initial texts equal their first item.
-inline constexpr DropDownSpec kDropDowns[] = {
+inline constexpr DropDownData kDropDowns[] = {
     {"cbCables",
      {240, 1560, 2775, 315},
      1,
@@ -277,7 +277,7 @@ inline constexpr DropDownSpec kDropDowns[] = {
      kThermalPages},
 };
 
-inline constexpr CategorySpec kWindow = {
+inline constexpr CategoryData kWindow = {
     .name = "frmComponents",
     .title = "PC Components",
     .folder = "cc",

@@ -1,7 +1,7 @@
 // Desktop PC's: complete systems by processor speed, systems with monitors and lots.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 
 namespace benchlist::catalogue::desktops {
 
@@ -130,7 +130,7 @@ inline constexpr PageEntry kLotsPages[] = {
 // No initial text is an entry: each is a caption for its speed range or group.
 // Texts such as "AMD Athlon XP Systems" or "Other Chip Type Systems" recur in
 // several drop-downs; each looks only in its own table, so they open different pages.
-inline constexpr DropDownSpec kDropDowns[] = {
+inline constexpr DropDownData kDropDowns[] = {
     {"cb366", {240, 1800, 2535, 315}, 1, "366Mhz And Less Systems", k366Items, k366Pages},
     {"cb400", {240, 2160, 2535, 315}, 2, "400MHz - 650Mhz Systems", k400Items, k400Pages},
     {"cb700", {240, 2520, 2535, 315}, 3, "700MHz - 1GHz Systems", k700Items, k700Pages},
@@ -152,7 +152,7 @@ inline constexpr DropDownSpec kDropDowns[] = {
     {"cbLots", {5760, 2520, 2535, 315}, 9, "Wholesale Lots", kLotsItems, kLotsPages},
 };
 
-inline constexpr CategorySpec kWindow = {
+inline constexpr CategoryData kWindow = {
     .name = "frmDeskTops",
     .title = "Desktop PC's",
     .folder = "dt",

@@ -2,7 +2,7 @@
 // devices, sound and video equipment, power backups, other hardware and wholesale lots.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 
 namespace benchlist::catalogue::drives {
 
@@ -334,7 +334,7 @@ inline constexpr PageEntry kWholesalePages[] = {
     {"Other Lots", "/bl/dp/Other-Lots.html"},
 };
 
-inline constexpr DropDownSpec kDropDowns[] = {
+inline constexpr DropDownData kDropDowns[] = {
     {"cbCDDrives",
      {240, 1680, 2415, 315},
      1,
@@ -402,7 +402,7 @@ inline constexpr DropDownSpec kDropDowns[] = {
      kWholesalePages},
 };
 
-inline constexpr CategorySpec kWindow = {
+inline constexpr CategoryData kWindow = {
     .name = "frmDrives",
     .title = "Drives and Peripherals",
     .folder = "dp",

@@ -2,7 +2,7 @@
 // adapters, docking stations, screens, cases, tablets and wholesale lots.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 
 namespace benchlist::catalogue::laptops {
 
@@ -365,7 +365,7 @@ inline constexpr PageEntry kWholesalePages[] = {
     {"Wholesale Lots", "/bl/lt/Wholesale-Lots.html"},
 };
 
-inline constexpr DropDownSpec kDropDowns[] = {
+inline constexpr DropDownData kDropDowns[] = {
     {"cbSystems", {120, 1680, 2295, 315}, 1, "Laptop Systems", kSystemsItems, kSystemsPages},
     {"cbMemory", {120, 2040, 2295, 315}, 2, "Memory Upgrades", kMemoryItems, kMemoryPages},
     {"cbDrives", {120, 2400, 2295, 315}, 3, "Drives", kDrivesItems, kDrivesPages},
@@ -398,7 +398,7 @@ inline constexpr DropDownSpec kDropDowns[] = {
      kWholesalePages},
 };
 
-inline constexpr CategorySpec kWindow = {
+inline constexpr CategoryData kWindow = {
     .name = "frmLaptops",
     .title = "Laptops",
     .folder = "lt",

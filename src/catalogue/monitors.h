@@ -1,7 +1,7 @@
 // Computer Monitors and Accessories: flat panels, CRTs, accessories and lots.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 
 namespace benchlist::catalogue::monitors {
 
@@ -51,7 +51,7 @@ inline constexpr PageEntry kWholesalePages[] = {
     {"Wholesale Lots", "/bl/cm/Wholesale-Lots.html"},
 };
 
-inline constexpr DropDownSpec kDropDowns[] = {
+inline constexpr DropDownData kDropDowns[] = {
     {"cbFlat", {240, 1560, 3135, 315}, 1, "LCD & FlatScreen Monitors", kFlatItems, kFlatPages},
     {"cbStandard",
      {240, 1920, 3135, 315},
@@ -68,7 +68,7 @@ inline constexpr DropDownSpec kDropDowns[] = {
     {"cbWholesale", {3600, 1920, 3135, 315}, 4, "Wholesale Lots", kWholesaleItems, kWholesalePages},
 };
 
-inline constexpr CategorySpec kWindow = {
+inline constexpr CategoryData kWindow = {
     .name = "frmMonitors",
     .title = "Computer Monitors and Accessories",
     .folder = "cm",

@@ -1,7 +1,7 @@
 // Networking: servers, routers, switches, cabling and the rest of the network gear.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 
 namespace benchlist::catalogue::networking {
 
@@ -518,7 +518,7 @@ inline constexpr PageEntry kWholesalePages[] = {
 
 // Initial texts with a comma or an ampersand are captions, not entries; every other
 // initial text is the drop-down's first item and opens its page.
-inline constexpr DropDownSpec kDropDowns[] = {
+inline constexpr DropDownData kDropDowns[] = {
     {"cbWireless",
      {150, 1680, 2535, 315},
      1,
@@ -615,7 +615,7 @@ inline constexpr DropDownSpec kDropDowns[] = {
      kWholesalePages},
 };
 
-inline constexpr CategorySpec kWindow = {
+inline constexpr CategoryData kWindow = {
     .name = "frmNetworking",
     .title = "Networking",
     .folder = "nw",

@@ -1,7 +1,7 @@
 // PDA's and Handheld PC's: the devices, handheld units and each maker's accessories.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 
 namespace benchlist::catalogue::pda {
 
@@ -184,7 +184,7 @@ inline constexpr PageEntry kHandheldPages[] = {
 
 // The initial texts of cbPDA and cbApple hold two blanks in a row where their items hold one,
 // so they match no entry.
-inline constexpr DropDownSpec kDropDowns[] = {
+inline constexpr DropDownData kDropDowns[] = {
     {"cbPDA", {233, 1800, 3015, 315}, 1, "PDAs and  Handheld PCs", kPDAItems, kPDAPages},
     {"cbApple", {233, 2160, 3015, 315}, 2, "Apple  Newton Accessories", kAppleItems, kApplePages},
     {"cbCasio", {233, 2520, 3015, 315}, 3, "Casio Accessories", kCasioItems, kCasioPages},
@@ -215,7 +215,7 @@ inline constexpr DropDownSpec kDropDowns[] = {
     {"cbHandheld", {6713, 2520, 3015, 315}, 13, "Handheld Units", kHandheldItems, kHandheldPages},
 };
 
-inline constexpr CategorySpec kWindow = {
+inline constexpr CategoryData kWindow = {
     .name = "frmPDA",
     .title = "PDA's & Handheld PC's",
     .folder = "pda",

@@ -2,7 +2,7 @@
 // power supplies, sign vinyl, printer memory, manuals and wholesale lots.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 
 namespace benchlist::catalogue::printers {
 
@@ -307,7 +307,7 @@ inline constexpr PageEntry kWholesalePages[] = {
 
 // The initial texts of cbMultiFunction, cbColorInk ("Cartriges") and cbRibbons are captions
 // that match no entry; the other fifteen equal a list item that has a page.
-inline constexpr DropDownSpec kDropDowns[] = {
+inline constexpr DropDownData kDropDowns[] = {
     {"cbMultiFunction",
      {275, 1680, 3015, 315},
      0,
@@ -378,7 +378,7 @@ inline constexpr DropDownSpec kDropDowns[] = {
      kWholesalePages},
 };
 
-inline constexpr CategorySpec kWindow = {
+inline constexpr CategoryData kWindow = {
     .name = "frmPrinters",
     // The caption reads "Prnters"; the label below it spells "Printers".
     .title = "Prnters And Printer Supplies",

@@ -1,7 +1,7 @@
 // Pictures, labels and the pointing-hand cursor, placed by twips.
 #pragma once
 
-#include "browse/categoryspec.h"
+#include "browse/categorydata.h"
 #include "forms/fonts.h"
 
 #include <QColor>

@@ -15,8 +15,8 @@ void RegisterForms(WindowModel &model)
     model.Register("frmExit", [] { return std::make_unique<ExitWindow>(); });
     model.Register("frmAbout", [] { return std::make_unique<AboutWindow>(); });
     model.Register("frmInstructions", [] { return std::make_unique<InstructionsWindow>(); });
-    for (const CategorySpec *spec : catalogue::kWindows)
-        model.Register(spec->name, [spec] { return std::make_unique<CategoryWindow>(*spec); });
+    for (const CategoryData *data : catalogue::kWindows)
+        model.Register(data->name, [data] { return std::make_unique<CategoryWindow>(*data); });
 }
 
 } // namespace benchlist

@@ -92,12 +92,12 @@ void MainWindow::BuildClientArea()
               .colour = Qt::red});
 
     QWidget *previous = nullptr;
-    for (const CategoryButton &spec : kCategoryButtons) {
-        auto *button = new PictureButton(QString::fromLatin1(spec.caption), client);
-        button->setObjectName(QLatin1String(spec.name));
-        button->setGeometry(PxRect(spec.left, spec.top, kButtonWidth, kButtonHeight));
+    for (const CategoryButton &entry : kCategoryButtons) {
+        auto *button = new PictureButton(QString::fromLatin1(entry.caption), client);
+        button->setObjectName(QLatin1String(entry.name));
+        button->setGeometry(PxRect(entry.left, entry.top, kButtonWidth, kButtonHeight));
         connect(button, &QPushButton::clicked, this,
-                [this, click = spec.click] { (this->*click)(); });
+                [this, click = entry.click] { (this->*click)(); });
         if (previous)
             setTabOrder(previous, button);
         previous = button;

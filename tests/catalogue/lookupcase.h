@@ -7,10 +7,10 @@
 namespace benchlist::cases {
 
 struct LookupCase {
-    std::string_view what;      // row name, unique within the window
-    std::string_view dropDown;  // e.g. "cbFlat"
-    std::string_view text;      // exactly what the field holds
-    std::string_view path;      // "" for the error page
+    std::string_view what;     // row name, unique within the window
+    std::string_view dropDown; // e.g. "cbFlat"
+    std::string_view text;     // exactly what the field holds
+    std::string_view path;     // "" for the error page
 };
 
 } // namespace benchlist::cases

@@ -1,5 +1,5 @@
 // The data a category window is built from. Every window of the catalogue is
-// one constexpr CategorySpec; the window class and the lookup read nothing else.
+// one constexpr CategoryData; the window class and the lookup read nothing else.
 #pragma once
 
 #include <span>
@@ -22,7 +22,7 @@ struct PageEntry {
     std::string_view path;
 };
 
-struct DropDownSpec {
+struct DropDownData {
     std::string_view name;
     Box box;
     int tabIndex;
@@ -37,7 +37,7 @@ struct FixedSize {
     int height = 0;
 };
 
-struct CategorySpec {
+struct CategoryData {
     std::string_view name;     // window name, e.g. "frmMonitors"
     std::string_view title;    // window caption
     std::string_view folder;   // section folder of every page path
@@ -53,7 +53,7 @@ struct CategorySpec {
     int titleTabIndex;
     Box refreshBox; // Command1, "Refresh Categories"
     int refreshTabIndex;
-    std::span<const DropDownSpec> dropDowns;
+    std::span<const DropDownData> dropDowns;
 };
 
 inline constexpr int kBannerTop = 0;
@@ -86,16 +86,16 @@ constexpr bool IsPagePathOf(std::string_view path, std::string_view folder)
            && rest[folder.size()] == '/';
 }
 
-constexpr bool PagesLieInFolder(const CategorySpec &window)
+constexpr bool PagesLieInFolder(const CategoryData &window)
 {
-    for (const DropDownSpec &dropDown : window.dropDowns)
+    for (const DropDownData &dropDown : window.dropDowns)
         for (const PageEntry &entry : dropDown.pages)
             if (!IsPagePathOf(entry.path, window.folder) || !IsPlainAscii(entry.text))
                 return false;
     return true;
 }
 
-constexpr bool DropDownNamesAreUnique(const CategorySpec &window)
+constexpr bool DropDownNamesAreUnique(const CategoryData &window)
 {
     for (std::size_t i = 0; i < window.dropDowns.size(); ++i)
         for (std::size_t j = i + 1; j < window.dropDowns.size(); ++j)
@@ -104,24 +104,24 @@ constexpr bool DropDownNamesAreUnique(const CategorySpec &window)
     return true;
 }
 
-constexpr bool DropDownsHaveStandardHeight(const CategorySpec &window)
+constexpr bool DropDownsHaveStandardHeight(const CategoryData &window)
 {
-    for (const DropDownSpec &dropDown : window.dropDowns)
+    for (const DropDownData &dropDown : window.dropDowns)
         if (dropDown.box.height != kDropDownHeight)
             return false;
     return true;
 }
 
-constexpr bool IsWellFormed(const CategorySpec &window)
+constexpr bool IsWellFormed(const CategoryData &window)
 {
     return PagesLieInFolder(window) && DropDownNamesAreUnique(window)
            && DropDownsHaveStandardHeight(window);
 }
 
 // Looks up a drop-down of a window by name; null when there is none.
-constexpr const DropDownSpec *FindDropDown(const CategorySpec &window, std::string_view name)
+constexpr const DropDownData *FindDropDown(const CategoryData &window, std::string_view name)
 {
-    for (const DropDownSpec &dropDown : window.dropDowns)
+    for (const DropDownData &dropDown : window.dropDowns)
         if (dropDown.name == name)
             return &dropDown;
     return nullptr;
