@@ -54,8 +54,7 @@ protected:
 CategoryWindow::CategoryWindow(const CategoryData &category)
     : FormWidget<QWidget>(category.name), category_(category)
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kFixedSingleFrame);
     setWindowTitle(ToQString(category.title));
     // Fixed from the start, so that the frame the window manager draws never
     // changes; a window with a fixed outer size adjusts the client once framed.

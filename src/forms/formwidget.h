@@ -15,6 +15,11 @@
 
 namespace benchlist {
 
+// Fixed single border with a close box only: no resizing, minimising or maximising.
+inline constexpr Qt::WindowFlags kFixedSingleFrame =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    | Qt::WindowCloseButtonHint;
+
 // Gives a window the white background and default font of every window of the program.
 void PrepareWindow(QWidget *window, std::string_view name);
 

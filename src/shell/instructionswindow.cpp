@@ -2,7 +2,6 @@
 
 #include "forms/pictures.h"
 #include "forms/twips.h"
-#include "shell/greybutton.h"
 
 namespace benchlist {
 
