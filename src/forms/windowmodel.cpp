@@ -40,12 +40,6 @@ bool WindowModel::IsLoaded(std::string_view name) const
     return Find(name) != nullptr;
 }
 
-bool WindowModel::IsUnloading(std::string_view name) const
-{
-    const Entry *entry = FindEntry(name);
-    return entry && entry->unloading;
-}
-
 int WindowModel::LoadedCount() const
 {
     return static_cast<int>(std::count_if(entries_.begin(), entries_.end(),

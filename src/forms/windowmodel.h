@@ -40,7 +40,6 @@ public:
     void Register(std::string_view name, Factory factory);
 
     bool IsLoaded(std::string_view name) const;
-    bool IsUnloading(std::string_view name) const;
     int LoadedCount() const;
     Form *Find(std::string_view name) const;
 

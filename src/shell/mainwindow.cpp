@@ -1,5 +1,6 @@
 #include "shell/mainwindow.h"
 
+#include "catalogue/catalogue.h"
 #include "forms/pictures.h"
 #include "forms/twips.h"
 #include "net/aboutnet.h"
@@ -42,12 +43,6 @@ constexpr std::array kCategoryButtons = {
     CategoryButton{"cmdPDA", "PDA's / Handheld PC's", 6893, 2400, &MainWindow::cmdPDA_Click},
     CategoryButton{"cmdPrinters", "Printers and Supplies", 6893, 1440,
                    &MainWindow::cmdPrinters_Click},
-};
-
-// The windows the closing sequence asks to close, in this order.
-constexpr std::array<std::string_view, 12> kClosingOrder = {
-    "frmAbout",   "frmInstructions", "frmApple",      "frmComponents", "frmDeskTops", "frmDrives",
-    "frmLaptops", "frmMonitors",     "frmNetworking", "frmPDA",        "frmPrinters", "frmMain",
 };
 
 } // namespace
@@ -212,8 +207,11 @@ void MainWindow::mnuExit_Click()
 // ignores a second request, which keeps the nested run short and harmless.
 void MainWindow::CloseAllWindows()
 {
-    for (std::string_view window : kClosingOrder)
-        Forms().Unload(window);
+    Forms().Unload("frmAbout");
+    Forms().Unload("frmInstructions");
+    for (const CategoryData *category : catalogue::kWindows)
+        Forms().Unload(category->name);
+    Forms().Unload("frmMain");
     Forms().Show("frmExit");
     Forms().Unload("frmMain");
 }
