@@ -1,3 +1,4 @@
+#include "find/catalogueindex.h"
 #include "forms/fonts.h"
 #include "forms/windowmodel.h"
 #include "shell/forms.h"
@@ -7,7 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/socket.h>
@@ -19,19 +22,45 @@ namespace {
 
 constexpr int kUsageError = 2;
 
+// benchlist --find WORDS...: the categories the words find, best first, one per
+// line as text, window title, drop-down caption and address separated by tabs.
+int FindOnCommandLine(int argc, char **argv)
+{
+    if (argc < 3) {
+        std::fputs("benchlist: --find needs words to look for, as in: benchlist --find usb hub\n",
+                   stderr);
+        return kUsageError;
+    }
+    std::string query;
+    for (int i = 2; i < argc; ++i)
+        query.append(argv[i]).push_back(' ');
+    const std::vector<benchlist::FindHit> hits = benchlist::CatalogueIndex::Catalogue().Find(query);
+    for (const benchlist::FindHit &hit : hits) {
+        const benchlist::FindRecord &record = *hit.record;
+        std::printf("%.*s\t%.*s\t%.*s\t%s\n", int(record.text.size()), record.text.data(),
+                    int(record.windowTitle.size()), record.windowTitle.data(),
+                    int(record.caption.size()), record.caption.data(), record.address.c_str());
+    }
+    return hits.empty() ? 1 : 0;
+}
+
 // Returns -1 to go on and start the windows, or the exit status to end with.
 int HandleCommandLine(int argc, char **argv)
 {
     if (argc < 2)
         return -1;
     const std::string_view argument = argv[1];
+    if (argument == "--find")
+        return FindOnCommandLine(argc, argv);
     if (argc == 2 && argument == "--version") {
         std::puts("benchlist 1.00");
         return 0;
     }
     if (argc == 2 && argument == "--help") {
         std::puts("Usage: benchlist  (opens the window; the program takes no arguments "
-                  "but --help and --version)");
+                  "but --help, --version and --find WORDS..., which prints the categories "
+                  "the words find, one per line: text, window, drop-down and address, "
+                  "tab-separated)");
         return 0;
     }
     std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", argv[1]);

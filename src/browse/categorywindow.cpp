@@ -7,6 +7,7 @@
 #include "net/aboutnet.h"
 
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -81,6 +82,9 @@ CategoryWindow::CategoryWindow(const CategoryData &category)
     refresh->setGeometry(PxRect(category.refreshBox));
     connect(refresh, &QPushButton::clicked, this, [this] { Command1_Click(); });
     tabs.emplace_back(category.refreshTabIndex, refresh);
+
+    auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(find, &QShortcut::activated, this, [] { Forms().Show("frmFind"); });
 
     // Tab runs in tab-index order, whatever the order on screen, and the
     // window opens with the focus on the first control of that order.

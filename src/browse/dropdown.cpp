@@ -30,6 +30,12 @@ DropDown::DropDown(const QString &initialText, const QStringList &items, QWidget
     connect(this, &QComboBox::activated, this, &DropDown::OnActivated);
 }
 
+void DropDown::PutText(const QString &text)
+{
+    setEditText(text);
+    chosen_ = findText(text);
+}
+
 void DropDown::OnEdited()
 {
     chosen_ = -1;

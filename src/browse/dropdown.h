@@ -16,6 +16,10 @@ class DropDown : public QComboBox {
 public:
     DropDown(const QString &initialText, const QStringList &items, QWidget *parent = nullptr);
 
+    // Shows `text` as if the window had been loaded with it: reports nothing,
+    // and Up and Down step on from it when it is an item.
+    void PutText(const QString &text);
+
 signals:
     void Change();
     void Click();

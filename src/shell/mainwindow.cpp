@@ -86,6 +86,22 @@ void MainWindow::BuildClientArea()
              {.font = LayoutFont(Face::SansSerif, 9.75, {.bold = true, .italic = true}),
               .colour = Qt::red});
 
+    // Where a newcomer looks first, in the free strip under the logo: finding a
+    // category by words, without knowing its window.
+    auto *findHint =
+        AddLabel(client, "lblFind",
+                 QStringLiteral("<a href=\"find\">Find a category by words...</a> (Ctrl+F)"),
+                 {6240, 1110, 3840, 240},
+                 {.font = DefaultFont(),
+                  .colour = QColor(0, 0, 128),
+                  .alignment = Qt::AlignRight | Qt::AlignVCenter,
+                  .sizeToFit = false});
+    findHint->setTextFormat(Qt::RichText);
+    findHint->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    findHint->setCursor(HandCursor());
+    findHint->setAccessibleName(QStringLiteral("Find a category by words (Ctrl+F)"));
+    connect(findHint, &QLabel::linkActivated, this, [this] { mnuFind_Click(); });
+
     QWidget *previous = nullptr;
     for (const CategoryButton &entry : kCategoryButtons) {
         auto *button = new PictureButton(QString::fromLatin1(entry.caption), client);
@@ -122,8 +138,11 @@ void MainWindow::BuildMenus()
         connect(action, &QAction::triggered, this, [this, click] { (this->*click)(); });
     };
 
-    addItem(addMenu("mnuFile", QStringLiteral("&File")), "mnuExit", QStringLiteral("E&xit"),
-            QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::mnuExit_Click);
+    QMenu *file = addMenu("mnuFile", QStringLiteral("&File"));
+    addItem(file, "mnuFind", QStringLiteral("&Find a Category..."),
+            QKeySequence(Qt::CTRL | Qt::Key_F), &MainWindow::mnuFind_Click);
+    addItem(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X),
+            &MainWindow::mnuExit_Click);
     addItem(addMenu("mnuEbay", QStringLiteral("Join Ebay")), "mnuSignup",
             QStringLiteral("Sign Up For Ebay"), {}, &MainWindow::mnuSignup_Click);
     addItem(addMenu("mnuVerion", QStringLiteral("&Version")), "mnuUpdates",
@@ -202,11 +221,17 @@ void MainWindow::mnuExit_Click()
     CloseAllWindows();
 }
 
+void MainWindow::mnuFind_Click()
+{
+    Forms().Show("frmFind");
+}
+
 // Closing this window from File, Exit runs the sequence twice, the second time
 // nested inside this window's own unload; a window that is already closing
 // ignores a second request, which keeps the nested run short and harmless.
 void MainWindow::CloseAllWindows()
 {
+    Forms().Unload("frmFind");
     Forms().Unload("frmAbout");
     Forms().Unload("frmInstructions");
     for (const CategoryData *category : catalogue::kWindows)

@@ -26,6 +26,7 @@ public:
     void Image3_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
+    void mnuFind_Click();
     void Form_Resize() override;
     void mnuInstructions_Click();
     void mnuSendWishtrail_Click();
