@@ -41,7 +41,11 @@ int FindOnCommandLine(int argc, char **argv)
                     int(record.windowTitle.size()), record.windowTitle.data(),
                     int(record.caption.size()), record.caption.data(), record.address.c_str());
     }
-    return hits.empty() ? 1 : 0;
+    if (hits.empty()) {
+        std::fputs("benchlist: no category matches those words\n", stderr);
+        return 1;
+    }
+    return 0;
 }
 
 // Returns -1 to go on and start the windows, or the exit status to end with.

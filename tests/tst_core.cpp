@@ -2,6 +2,7 @@
 // model rules and the hand-off to xdg-open.
 #include "browse/lookup.h"
 #include "catalogue/catalogue.h"
+#include "find/catalogueindex.h"
 #include "forms/windowmodel.h"
 #include "net/aboutnet.h"
 #include "net/addresses.h"
@@ -102,6 +103,11 @@ private slots:
     void openerLeavesNoChildren();
     void commandLine_data();
     void commandLine();
+    void findRanking_data();
+    void findRanking();
+    void findRecords_data();
+    void findRecords();
+    void findCatalogue();
 };
 
 // A table with the traps the rule must get right: duplicates, near misses, prefixes.
@@ -413,6 +419,13 @@ void CoreTest::commandLine_data()
     QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("Usage: benchlist");
     QTest::newRow("anything else") << QStringList{"--open", "x"} << 2 << QByteArray("benchlist:");
     QTest::newRow("no display") << QStringList{} << 1 << QByteArray("benchlist: no display");
+    QTest::newRow("find without words") << QStringList{"--find"} << 2 << QByteArray("benchlist:");
+    QTest::newRow("find nothing") << QStringList{"--find", "zebra"} << 1
+                                  << QByteArray("benchlist: no category");
+    QTest::newRow("find one")
+        << QStringList{"--find", "GLARE"} << 0
+        << "Glare Filters\tComputer Monitors and Accessories\tMonitor Accessories\t"
+               + Bytes(SiteBase) + "/bl/cm/Glare-Filters.html\n";
 }
 
 // Answers on the command line without a display, never aborting.
@@ -433,6 +446,168 @@ void CoreTest::commandLine()
     const QByteArray text = program.readAllStandardOutput() + program.readAllStandardError();
     QVERIFY2(text.startsWith(output), text.constData());
     QCOMPARE(text.count('\n'), 1);
+}
+
+namespace find {
+
+// Two small windows with the cases the index must get right.
+constexpr std::string_view kHubItems[] = {"USB Hubs",         "Hubs USB", "USB",
+                                          "Powered USB Hubs", "Other",    "No Page"};
+constexpr PageEntry kHubPages[] = {
+    {"Other", "/bl/x/other-first.html"},        {"USB Hubs", "/bl/x/usb-hubs.html"},
+    {"Hubs USB", "/bl/x/hubs-usb.html"},        {"USB", "/bl/x/usb.html"},
+    {"Powered USB Hubs", "/bl/x/powered.html"}, {"Glare Filters", "/bl/x/glare.html"},
+    {"Other", "/bl/x/other-second.html"},
+};
+constexpr std::string_view kStandItems[] = {"Risers", "Cables"};
+constexpr PageEntry kStandPages[] = {{"Risers", "/bl/y/risers.html"},
+                                     {"Cables", "/bl/y/cables.html"}};
+constexpr DropDownData kHubs[] = {{"cbHubs", {}, 1, "Cables and Adapters", kHubItems, kHubPages}};
+constexpr DropDownData kStands[] = {
+    {"cbStands", {}, 1, "Monitor Stands", kStandItems, kStandPages}};
+constexpr CategoryData Window(std::string_view name, std::string_view title,
+                              std::span<const DropDownData> dropDowns)
+{
+    CategoryData window{};
+    window.name = name;
+    window.title = title;
+    window.dropDowns = dropDowns;
+    return window;
+}
+constexpr CategoryData kFirst = Window("frmFirst", "Drives and Peripherals", kHubs);
+constexpr CategoryData kSecond = Window("frmSecond", "Monitors", kStands);
+constexpr const CategoryData *kWindows[] = {&kFirst, &kSecond};
+
+QStringList Texts(const std::vector<FindHit> &hits)
+{
+    QStringList texts;
+    for (const FindHit &hit : hits)
+        texts.append(
+            QString::fromUtf8(hit.record->text.data(), qsizetype(hit.record->text.size())));
+    return texts;
+}
+
+} // namespace find
+
+void CoreTest::findRanking_data()
+{
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QStringList>("found");
+    const QStringList all = {"USB Hubs",         "Hubs USB",      "USB",
+                             "Powered USB Hubs", "Glare Filters", "Other"};
+    QTest::newRow("whole, start, words in text")
+        << QByteArray("usb") << QStringList{"USB", "USB Hubs", "Hubs USB", "Powered USB Hubs"};
+    QTest::newRow("word order and case ignored")
+        << QByteArray("HUBS usb") << QStringList{"USB Hubs", "Hubs USB", "Powered USB Hubs"};
+    QTest::newRow("start of a word only") << QByteArray("sb") << QStringList{};
+    QTest::newRow("text before caption and title")
+        << QByteArray("cables") << (QStringList{"Cables"} + all);
+    QTest::newRow("caption only") << QByteArray("stands") << QStringList{"Risers", "Cables"};
+    QTest::newRow("title and text") << QByteArray("monitors cab") << QStringList{"Cables"};
+    QTest::newRow("every word must match") << QByteArray("usb zebra") << QStringList{};
+    QTest::newRow("swapped letters") << QByteArray("glaer") << QStringList{"Glare Filters"};
+    QTest::newRow("missing letter") << QByteArray("filtrs") << QStringList{"Glare Filters"};
+    QTest::newRow("extra letter") << QByteArray("filterss") << QStringList{"Glare Filters"};
+    QTest::newRow("wrong letter") << QByteArray("xlare") << QStringList{"Glare Filters"};
+    QTest::newRow("a slip in every word")
+        << QByteArray("glaer fitlers") << QStringList{"Glare Filters"};
+    QTest::newRow("two slips in one word") << QByteArray("gaelr") << QStringList{};
+    QTest::newRow("short words take no slip") << QByteArray("hbus") << QStringList{};
+    QTest::newRow("non-ascii letter is one slip")
+        << QString::fromUtf8("gl\u00e2re").toUtf8() << QStringList{"Glare Filters"};
+    QTest::newRow("apostrophe joins") << QByteArray("pow'ered") << QStringList{"Powered USB Hubs"};
+    QTest::newRow("control characters separate")
+        << QByteArray("glare\0filters\x1b", 14) << QStringList{"Glare Filters"};
+    QTest::newRow("empty") << QByteArray() << QStringList{};
+    QTest::newRow("blanks") << QByteArray(" \t\r\n ") << QStringList{};
+    QTest::newRow("only symbols") << QByteArray("!!! --- &&&") << QStringList{};
+    QTest::newRow("one megabyte word") << QByteArray(1 << 20, 'u') << QStringList{};
+    QTest::newRow("one megabyte of words")
+        << QByteArray("usb hubs ").repeated((1 << 20) / 9)
+        << QStringList{"USB Hubs", "Hubs USB", "Powered USB Hubs"};
+    QTest::newRow("one megabyte of near words")
+        << QByteArray("glare glaer xlare filter ").repeated((1 << 20) / 25)
+        << QStringList{"Glare Filters"};
+}
+
+void CoreTest::findRanking()
+{
+    QFETCH(QByteArray, query);
+    QFETCH(QStringList, found);
+    const CatalogueIndex index(find::kWindows);
+    QCOMPARE(
+        find::Texts(index.Find(std::string_view(query.constData(), std::size_t(query.size())))),
+        found);
+}
+
+void CoreTest::findRecords_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<bool>("typed");
+    QTest::newRow("listed") << QByteArray("USB Hubs") << 1 << QByteArray("/bl/x/usb-hubs.html")
+                            << false;
+    QTest::newRow("duplicates collapse to the last")
+        << QByteArray("Other") << 1 << QByteArray("/bl/x/other-second.html") << false;
+    QTest::newRow("typed only") << QByteArray("Glare Filters") << 1
+                                << QByteArray("/bl/x/glare.html") << true;
+    QTest::newRow("item without page left out")
+        << QByteArray("No Page") << 0 << QByteArray() << false;
+    QTest::newRow("caption is no record")
+        << QByteArray("Cables and Adapters") << 0 << QByteArray() << false;
+}
+
+void CoreTest::findRecords()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, records);
+    QFETCH(QByteArray, path);
+    QFETCH(bool, typed);
+    const CatalogueIndex index(find::kWindows);
+    QCOMPARE(index.Records().size(), std::size_t(8));
+    std::vector<const FindRecord *> same;
+    for (const FindRecord &record : index.Records())
+        if (record.text == text.toStdString())
+            same.push_back(&record);
+    QCOMPARE(int(same.size()), records);
+    if (records == 1) {
+        QCOMPARE(Bytes(same[0]->address), Bytes(Page(path.toStdString())));
+        QCOMPARE(same[0]->typed, typed);
+        QCOMPARE(same[0]->windowTitle, std::string_view("Drives and Peripherals"));
+        QCOMPARE(same[0]->caption, std::string_view("Cables and Adapters"));
+    }
+}
+
+// The whole catalogue: every page a drop-down can reach is found by its own
+// text, and opens what the drop-down opens; nothing else is a record.
+void CoreTest::findCatalogue()
+{
+    const CatalogueIndex &index = CatalogueIndex::Catalogue();
+    std::size_t expected = 0;
+    for (const CategoryData *window : catalogue::kWindows) {
+        for (const DropDownData &box : window->dropDowns) {
+            std::set<std::string_view> texts;
+            for (const PageEntry &entry : box.pages)
+                texts.insert(entry.text);
+            expected += texts.size();
+        }
+    }
+    QCOMPARE(index.Records().size(), expected);
+    int typed = 0;
+    for (const FindRecord &record : index.Records()) {
+        const CategoryData *window = catalogue::FindWindow(record.windowName);
+        QVERIFY(window && window->title == record.windowTitle);
+        const DropDownData *box = FindDropDown(*window, record.dropDownName);
+        QVERIFY(box && box->initialText == record.caption);
+        QCOMPARE(Bytes(record.address), Bytes(LookupPage(box->pages, record.text)));
+        typed += record.typed;
+        const std::vector<FindHit> hits = index.Find(record.text);
+        const bool foundItself = std::any_of(
+            hits.begin(), hits.end(), [&](const FindHit &hit) { return hit.record == &record; });
+        QVERIFY2(foundItself || FindWords(record.text).empty(), record.text.data());
+    }
+    QVERIFY(typed >= 3); // "Glare Filters", "Other Vintage", "Xerox Multi" among them
 }
 
 QTEST_GUILESS_MAIN(CoreTest)

@@ -4,6 +4,7 @@
 #include "browse/dropdown.h"
 #include "browse/lookup.h"
 #include "catalogue/catalogue.h"
+#include "find/catalogueindex.h"
 #include "net/aboutnet.h"
 #include "net/addresses.h"
 #include "shell/forms.h"
@@ -14,7 +15,9 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -93,6 +96,8 @@ private slots:
     void fixedOuterSize();
     void instructionsTakeNoInput();
     void everyControlHasAnAccessibleName();
+    void findWindowByKeyboard();
+    void foundAddressesAreWhatDropDownsOpen();
 };
 
 // The offscreen platform cannot raise windows or grab the keyboard and says so
@@ -202,6 +207,7 @@ void WindowsTest::shortcutsShowWindows_data()
     QTest::newRow("Ctrl+H") << int(Qt::Key_H) << "frmInstructions";
     QTest::newRow("Ctrl+A") << int(Qt::Key_A) << "frmAbout";
     QTest::newRow("Ctrl+X") << int(Qt::Key_X) << "frmExit";
+    QTest::newRow("Ctrl+F") << int(Qt::Key_F) << "frmFind";
 }
 
 void WindowsTest::shortcutsShowWindows()
@@ -554,6 +560,8 @@ void WindowsTest::closingSequence_data()
             open.insert(random.bounded(open.size() + 1), "frmAbout");
             if (round > 0)
                 open.insert(random.bounded(open.size() + 1), "frmInstructions");
+            if (round == 2)
+                open.append("frmFind");
             QTest::addRow("%s, %s", start, qPrintable(open.join(u','))) << start << open;
         }
     }
@@ -574,10 +582,10 @@ void WindowsTest::closingSequence()
         QTest::keyClick(main, Qt::Key_X, Qt::ControlModifier);
     Flush();
 
-    const QStringList closingOrder = {"frmAbout",      "frmInstructions", "frmApple",
-                                      "frmComponents", "frmDeskTops",     "frmDrives",
-                                      "frmLaptops",    "frmMonitors",     "frmNetworking",
-                                      "frmPDA",        "frmPrinters"};
+    const QStringList closingOrder = {"frmFind",       "frmAbout",      "frmInstructions",
+                                      "frmApple",      "frmComponents", "frmDeskTops",
+                                      "frmDrives",     "frmLaptops",    "frmMonitors",
+                                      "frmNetworking", "frmPDA",        "frmPrinters"};
     QStringList expected;
     for (const QString &name : closingOrder)
         if (open.contains(name))
@@ -732,6 +740,88 @@ void WindowsTest::everyControlHasAnAccessibleName()
                 QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
         }
     }
+}
+
+void WindowsTest::findWindowByKeyboard()
+{
+    const QList<QAction *> file =
+        Window("frmMain")->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions();
+    QCOMPARE(file.first()->objectName(), QStringLiteral("mnuFind"));
+    QCOMPARE(file.first()->text(), QStringLiteral("&Find a Category..."));
+    QCOMPARE(file.first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    QCOMPARE(file.last()->objectName(), QStringLiteral("mnuExit"));
+
+    QTest::keyClick(Window("frmMain"), Qt::Key_F, Qt::ControlModifier);
+    QWidget *find = Window("frmFind");
+    QVERIFY(find && QTest::qWaitForWindowActive(find));
+    auto *field = Control<QLineEdit>("frmFind", "txtFind");
+    auto *count = Control<QLabel>("frmFind", "lblCount");
+    auto *list = Control<QListView>("frmFind", "lstResults");
+    QCOMPARE(QApplication::focusWidget(), field);
+
+    // Typing only searches; Down moves to the second result, Enter opens it.
+    QTest::keyClicks(field, QStringLiteral("printer usb cables"));
+    QCOMPARE(count->text(), QStringLiteral("2 categories"));
+    QVERIFY(list->model()
+                ->index(0, 0)
+                .data(Qt::AccessibleTextRole)
+                .toString()
+                .endsWith(QStringLiteral(
+                    "Prnters And Printer Supplies \u203a Printer Supplies and Accessories")));
+    QVERIFY(Opened().isEmpty());
+    QTest::keyClick(field, Qt::Key_Down);
+    QTest::keyClick(field, Qt::Key_Down); // stays on the last
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(Opened(), QStringList{ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html"});
+
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("zebra"));
+    QCOMPARE(count->text(), QStringLiteral("No category matches these words."));
+    QTest::keyClick(field, Qt::Key_Return);
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("usb hubs"));
+    QCOMPARE(count->text(), QStringLiteral("1 category"));
+
+    // Shown in its window: the text in its drop-down, which has the focus, and no page.
+    QTest::keyClick(field, Qt::Key_Return, Qt::AltModifier);
+    QWidget *components = Window("frmComponents");
+    QVERIFY(components && QTest::qWaitForWindowActive(components));
+    auto *box = qobject_cast<DropDown *>(QApplication::focusWidget());
+    QVERIFY(box && box->window() == components);
+    QCOMPARE(box->currentText(), QStringLiteral("USB Hubs and Cables"));
+    QVERIFY(Opened().isEmpty());
+    QTest::keyClick(box, Qt::Key_Down); // steps on from the item shown
+    QCOMPARE(Opened(), QStringList{ToQString(SiteBase) + "/bl/cc/PCI-Cards.html"});
+
+    QTest::keyClick(box, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitForWindowActive(find));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!Forms().IsLoaded("frmFind"));
+    QVERIFY(Opened().isEmpty());
+}
+
+// Sixty-odd records from all nine windows, each pasted into its drop-down.
+void WindowsTest::foundAddressesAreWhatDropDownsOpen()
+{
+    const std::span<const FindRecord> records = CatalogueIndex::Catalogue().Records();
+    QSet<QString> windows;
+    int checked = 0;
+    for (std::size_t i = 0; i < records.size(); i += 15) {
+        const FindRecord &record = records[i];
+        Forms().Show(record.windowName);
+        auto *box = Control<DropDown>(std::string(record.windowName).c_str(),
+                                      std::string(record.dropDownName).c_str());
+        QVERIFY(box);
+        box->setFocus();
+        QApplication::clipboard()->setText(ToQString(record.text));
+        box->lineEdit()->selectAll();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Opened(), QStringList{QString::fromStdString(record.address)});
+        windows.insert(ToQString(record.windowName));
+        ++checked;
+    }
+    QCOMPARE(windows.size(), 9);
+    QVERIFY(checked >= 50);
 }
 
 QTEST_MAIN(WindowsTest)

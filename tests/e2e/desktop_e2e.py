@@ -41,6 +41,8 @@ INSTRUCTIONS = "Instructions"
 APPLE = "Apple / Macintosh Computer Menu"
 MONITORS = "Computer Monitors and Accessories"
 LAPTOPS = "Laptops"
+COMPONENTS = "PC Components"
+FIND = "Find a Category"
 
 # 1000 twips from the screen's top and left edges, at 15 twips to the pixel.
 CORNER = (66, 67)
@@ -408,6 +410,9 @@ class Program:
             "BROWSER": str(browser.script),
             "LANG": "C.UTF-8",
             "BENCHLIST_E2E_RUN": token,
+            # No session bus: where dbus-x11 is installed, Qt's accessibility
+            # bridge would otherwise autolaunch one that outlives the program.
+            "DBUS_SESSION_BUS_ADDRESS": f"unix:path={home / 'no-session-bus'}",
         }
         self.log = open(home / "benchlist.log", "ab")
         self.process = PROCESSES.start([binary], env=env, stdout=self.log, stderr=self.log)
@@ -751,6 +756,48 @@ class Session:
         self.d.key("ctrl+x")
         self.farewell("Ctrl+X")
 
+    def find_window(self):
+        """The find window by keyboard only: Ctrl+F, words, Down and Enter open one
+        page; Alt+Enter shows a result in its window; Escape closes."""
+        self.start_checks()
+        self.d.key("ctrl+f")
+        self.becomes_active(FIND, "after Ctrl+F in the main window")
+        self.d.type("usb cables")
+        find = self.window(FIND)
+        time.sleep(0.3)  # the last keystroke's results drawn
+        self.d.screenshot(self.out / "find-window.png", self.d.outer_geometry(find))
+        self.d.key("ctrl+a")
+        self.d.type("printer usb cables")
+        self.nothing_opened("typing in the find window")
+        self.b.expect("Down and Enter on the results", [self.page("/bl/ps/USB-2-Printer-Cables.html")],
+                      lambda: self.d.key("Down", "Return"))
+        self.nothing_opened("Enter in the find window")
+
+        # The text goes into its drop-down, which takes the focus without opening
+        # anything; Down there steps on to the item after it.
+        self.d.key("ctrl+a")
+        self.d.type("usb hubs")
+        self.d.key("alt+Return")
+        self.becomes_active(COMPONENTS, "after Alt+Enter on 'USB Hubs and Cables'")
+        self.nothing_opened("Alt+Enter in the find window")
+        self.b.expect("Down in the drop-down shown", [self.page("/bl/cc/PCI-Cards.html")],
+                      lambda: self.d.key("Down"))
+
+        self.d.key("ctrl+f")
+        self.becomes_active(FIND, "after Ctrl+F in a category window")
+        self.d.key("Escape")
+        self.gone(FIND)
+        self.d.activate(self.window(MAIN))
+        self.d.key("ctrl+f")
+        self.becomes_active(FIND, "after Ctrl+F again")
+        self.d.activate(self.window(MAIN))
+        self.d.key("ctrl+x")
+        self.farewell("Ctrl+X with the find window open")
+
+    def nothing_opened(self, why):
+        holds(f"no page opened by {why}", lambda: len(self.b.lines()) == self.b.checked,
+              duration=0.5)
+
     def exit_by_closing_main(self):
         self.start_checks()
         self.d.key("ctrl+a")
@@ -802,6 +849,23 @@ def run_program(name, scenario, args, desktop, browser, workdir):
             except ProcessLookupError:
                 pass
         PROCESSES.reap_orphans()
+
+
+def find_on_command_line(args):
+    """benchlist --find, with no display at all."""
+    env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "LANG": "C.UTF-8"}
+    hubs = "\t".join(("USB Hubs and Cables", COMPONENTS, "Cables and, Adapter Cards",
+                      args.site_base + "/bl/cc/USB-Hubs.html"))
+    for words, status, output in ((["usb", "HUBS"], 0, hubs + "\n"),
+                                  (["zebra"], 1, ""),
+                                  ([], 2, "")):
+        result = subprocess.run([args.binary, "--find", *words], env=env, capture_output=True,
+                                text=True, timeout=WAIT)
+        if result.returncode != status or result.stdout != output:
+            raise Failure(f"benchlist --find {' '.join(words)}: status {result.returncode}, "
+                          f"output {result.stdout!r}; expected {status}, {output!r}")
+    if result.stderr.count("\n") != 1:
+        raise Failure(f"benchlist --find without words: {result.stderr!r}")
 
 
 def describe_screen(desktop, out):
@@ -865,9 +929,12 @@ def main():
     desktop = None
     started = time.monotonic()
     try:
+        find_on_command_line(args)
+        print("ok - --find")
         desktop = start_desktop(workdir)
         for name, scenario in (("tour", Session.tour),
                                ("ctrl-x", Session.exit_by_shortcut),
+                               ("find", Session.find_window),
                                ("close-main", Session.exit_by_closing_main)):
             begun = time.monotonic()
             run_program(name, scenario, args, desktop, browser, workdir)
