@@ -226,6 +226,8 @@ void FindWindow::txtFind_Change()
         count_->setText(QStringLiteral("Type words of the category you look for."));
     else
         count_->setText(QStringLiteral("No category matches these words."));
+    // A screen reader on the list hears how many there are, or that there are none.
+    list_->setAccessibleDescription(count_->text());
 }
 
 const FindRecord *FindWindow::Selected() const
