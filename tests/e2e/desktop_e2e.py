@@ -85,6 +85,7 @@ BY_TITLE = {c.title: c for c in CATEGORIES}
 AUCTION_BANNER = (173, 3000, 6000, 900)
 GIFT_BANNER = (6540, 3000, 3480, 900)
 SIGNUP_LABEL = (630, 3960, 5085, 195)
+FIND_HINT = (8000, 1110, 200, 240)  # on the link of "Find a category by words... (Ctrl+F)"
 MAIN_CLIENT_HEIGHT = 4260  # the client area below the menu bar
 
 # Drop-downs of the Computer Monitors window (twips) and the first one's list.
@@ -787,9 +788,8 @@ class Session:
         self.becomes_active(FIND, "after Ctrl+F in a category window")
         self.d.key("Escape")
         self.gone(FIND)
-        self.d.activate(self.window(MAIN))
-        self.d.key("ctrl+f")
-        self.becomes_active(FIND, "after Ctrl+F again")
+        self.click_main(FIND_HINT)
+        self.becomes_active(FIND, "after a click on the hint in the main window")
         self.d.activate(self.window(MAIN))
         self.d.key("ctrl+x")
         self.farewell("Ctrl+X with the find window open")
