@@ -16,6 +16,7 @@
 #include "catalogue/networking_cases.h"
 #include "catalogue/pda_cases.h"
 #include "catalogue/printers_cases.h"
+#include "catalogue/reference.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -93,6 +94,8 @@ private slots:
     void catalogueCases_data();
     void catalogueCases();
     void catalogueListsAndTables();
+    void catalogueMatchesReference_data();
+    void catalogueMatchesReference();
     void modelLoadsOnce();
     void modelUnloadRules();
     void modelUnloadIsNotReentrant();
@@ -235,6 +238,87 @@ void CoreTest::catalogueListsAndTables()
     // Nearly a thousand finer categories in all.
     QVERIFY(items > 900 && items < 1000);
     QVERIFY(catalogue::PageCount() > 900 && catalogue::PageCount() < 1000);
+}
+
+namespace {
+
+// Names the first place where two lists differ; empty when they agree.
+QByteArray FirstDifference(const char *what, const QList<QByteArray> &expected,
+                           const QList<QByteArray> &actual)
+{
+    const auto quoted = [](const QList<QByteArray> &list, qsizetype i) {
+        return i < list.size() ? '"' + list[i] + '"' : QByteArray("nothing");
+    };
+    for (qsizetype i = 0; i < std::max(expected.size(), actual.size()); ++i) {
+        if (quoted(expected, i) != quoted(actual, i))
+            return what + (' ' + QByteArray::number(i + 1)) + ": expected " + quoted(expected, i)
+                   + ", found " + quoted(actual, i);
+    }
+    return {};
+}
+
+} // namespace
+
+void CoreTest::catalogueMatchesReference_data()
+{
+    QTest::addColumn<QByteArray>("window");
+    QTest::addColumn<QByteArray>("control");
+    QTest::addColumn<int>("index"); // into the reference; -1 when it lacks the control
+    const QList<cases::ReferenceControl> &reference = cases::Reference();
+    QTest::newRow("reference read") << QByteArray() << QByteArray() << -1;
+    for (qsizetype i = 0; i < reference.size(); ++i) {
+        QTest::addRow("%s %s", reference[i].window.constData(), reference[i].name.constData())
+            << reference[i].window << reference[i].name << int(i);
+    }
+    for (const CategoryData *window : catalogue::kWindows) {
+        for (const DropDownData &box : window->dropDowns) {
+            const auto known = [&](const cases::ReferenceControl &control) {
+                return control.window == Bytes(window->name) && control.name == Bytes(box.name);
+            };
+            if (std::none_of(reference.begin(), reference.end(), known))
+                QTest::addRow("%s %s", window->name.data(), Bytes(box.name).constData())
+                    << Bytes(window->name) << Bytes(box.name) << -1;
+        }
+    }
+}
+
+void CoreTest::catalogueMatchesReference()
+{
+    QFETCH(QByteArray, window);
+    QFETCH(QByteArray, control);
+    QFETCH(int, index);
+    if (window.isEmpty()) {
+        QVERIFY2(cases::Reference().size() > 100, "the reference data could not be read");
+        return;
+    }
+    QVERIFY2(index >= 0, "a drop-down that the reference does not have");
+    const cases::ReferenceControl &expected = cases::Reference()[index];
+    const CategoryData *data = catalogue::FindWindow(window.toStdString());
+    QVERIFY2(data, "no such window in the catalogue");
+    if (expected.kind == "label") {
+        QCOMPARE(Bytes(data->titleName), expected.name);
+        QCOMPARE(Bytes(data->titleCaption), expected.text);
+        QCOMPARE(data->titleTabIndex, expected.tabIndex);
+        return;
+    }
+    if (expected.kind == "button") {
+        QCOMPARE(data->refreshTabIndex, expected.tabIndex);
+        return;
+    }
+    const DropDownData *box = FindDropDown(*data, control.toStdString());
+    QVERIFY2(box, "no such drop-down in the catalogue");
+    QCOMPARE(Bytes(box->initialText), expected.text);
+    QCOMPARE(box->tabIndex, expected.tabIndex);
+    QList<QByteArray> items;
+    for (std::string_view item : box->items)
+        items.append(Bytes(item));
+    QList<QByteArray> pages;
+    for (const PageEntry &entry : box->pages)
+        pages.append(Bytes(entry.text) + " -> " + Bytes(entry.path));
+    const QByteArray itemDifference = FirstDifference("list item", expected.items, items);
+    QVERIFY2(itemDifference.isEmpty(), itemDifference.constData());
+    const QByteArray pageDifference = FirstDifference("page-table entry", expected.pages, pages);
+    QVERIFY2(pageDifference.isEmpty(), pageDifference.constData());
 }
 
 void CoreTest::modelLoadsOnce()

@@ -166,6 +166,7 @@ inline constexpr CategoryData kWindow = {
 };
 
 static_assert(IsWellFormed(kWindow));
+static_assert(std::size(kDropDowns) == 11);
 static_assert(std::size(kDesktopsItems) == 10 && std::size(kDesktopsPages) == 10);
 static_assert(std::size(kDrivesMediaItems) == 6 && std::size(kDrivesMediaPages) == 6);
 static_assert(std::size(kInputDevicesItems) == 3 && std::size(kInputDevicesPages) == 3);

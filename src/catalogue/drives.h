@@ -422,6 +422,7 @@ inline constexpr CategoryData kWindow = {
 };
 
 static_assert(IsWellFormed(kWindow));
+static_assert(std::size(kDropDowns) == 20);
 static_assert(std::size(kCDDrivesItems) == 11 && std::size(kCDDrivesPages) == 11);
 static_assert(std::size(kCDROMItems) == 7 && std::size(kCDROMPages) == 7);
 static_assert(std::size(kCDRWItems) == 2 && std::size(kCDRWPages) == 2);

@@ -88,7 +88,10 @@ inline constexpr CategoryData kWindow = {
 };
 
 static_assert(IsWellFormed(kWindow));
-static_assert(std::size(kFlatPages) == 6 && std::size(kStandardPages) == 7);
+static_assert(std::size(kDropDowns) == 4);
+static_assert(std::size(kFlatItems) == 6 && std::size(kFlatPages) == 6);
+static_assert(std::size(kStandardItems) == 7 && std::size(kStandardPages) == 7);
 static_assert(std::size(kAccessoriesItems) == 5 && std::size(kAccessoriesPages) == 6);
+static_assert(std::size(kWholesaleItems) == 1 && std::size(kWholesalePages) == 1);
 
 } // namespace benchlist::catalogue::monitors

@@ -1,0 +1,60 @@
+// The catalogue as written down in tests/data, apart from its sources: each
+// window's title label and refresh button, and each drop-down with its list
+// and page table.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QString>
+
+namespace benchlist::cases {
+
+struct ReferenceControl {
+    QByteArray window;
+    QByteArray name;
+    QByteArray kind; // "label", "button" or "dropDown"
+    QByteArray text; // caption or initial text
+    int tabIndex = -1;
+    QList<QByteArray> items;
+    QList<QByteArray> pages; // "text -> path", in the order they are tested
+};
+
+// Read once; empty when the file is missing or a row is malformed.
+inline const QList<ReferenceControl> &Reference()
+{
+    static const QList<ReferenceControl> controls = [] {
+        QList<ReferenceControl> list;
+        QFile file(QStringLiteral(BENCHLIST_TEST_DATA "/catalogue-reference.tsv"));
+        if (!file.open(QIODevice::ReadOnly))
+            return list;
+        while (!file.atEnd()) {
+            QByteArray line = file.readLine();
+            if (line.endsWith('\n'))
+                line.chop(1);
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            const QList<QByteArray> field = line.split('\t');
+            if (field.size() != 7)
+                return QList<ReferenceControl>{};
+            const QByteArray &kind = field[4];
+            const bool listed = kind == "item" || kind == "page";
+            if (list.isEmpty() || list.last().window != field[0] || list.last().name != field[1])
+                list.append({.window = field[0],
+                             .name = field[1],
+                             .kind = listed ? "dropDown" : kind,
+                             .text = field[2],
+                             .tabIndex = field[3].toInt(),
+                             .items = {},
+                             .pages = {}});
+            if (kind == "item")
+                list.last().items.append(field[5]);
+            else if (kind == "page")
+                list.last().pages.append(field[5] + " -> " + field[6]);
+        }
+        return list;
+    }();
+    return controls;
+}
+
+} // namespace benchlist::cases
