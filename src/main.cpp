@@ -1,10 +1,15 @@
+#include "browse/catalogueexport.h"
+#include "catalogue/catalogue.h"
 #include "find/catalogueindex.h"
 #include "forms/fonts.h"
 #include "forms/windowmodel.h"
+#include "shell/bookmarkfile.h"
 #include "shell/forms.h"
 
 #include <QApplication>
+#include <QFile>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +26,32 @@
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kWriteError = 1;
+
+int WriteToStandardOutput(const std::string &text)
+{
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()
+        || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "benchlist: cannot write to standard output: %s\n",
+                     std::strerror(errno));
+        return kWriteError;
+    }
+    return 0;
+}
+
+// Writes the bookmark file, or with "-" prints it.
+int ExportBookmarks(const char *fileName)
+{
+    if (std::strcmp(fileName, "-") == 0)
+        return WriteToStandardOutput(benchlist::BookmarksHtml(benchlist::catalogue::kButtonOrder));
+    const QString reason = benchlist::WriteBookmarkFile(QFile::decodeName(fileName));
+    if (!reason.isEmpty()) {
+        std::fprintf(stderr, "benchlist: cannot write '%s': %s\n", fileName,
+                     reason.toLocal8Bit().constData());
+        return kWriteError;
+    }
+    return 0;
+}
 
 // benchlist --find WORDS...: the categories the words find, best first, one per
 // line as text, window title, drop-down caption and address separated by tabs.
@@ -61,13 +92,28 @@ int HandleCommandLine(int argc, char **argv)
         return 0;
     }
     if (argc == 2 && argument == "--help") {
-        std::puts("Usage: benchlist  (opens the window; the program takes no arguments "
-                  "but --help, --version and --find WORDS..., which prints the categories "
+        std::puts("Usage: benchlist [--list | --export-bookmarks FILE | --find WORDS... | --help | "
+                  "--version]  (without arguments opens the window; --find prints the categories "
                   "the words find, one per line: text, window, drop-down and address, "
                   "tab-separated)");
         return 0;
     }
-    std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", argv[1]);
+    if (argc == 2 && argument == "--list")
+        return WriteToStandardOutput(benchlist::CatalogueListing(benchlist::catalogue::kWindows));
+    if (argument == "--export-bookmarks") {
+        if (argc == 2) {
+            std::fputs("benchlist: --export-bookmarks needs a file name, or - for standard "
+                       "output\n",
+                       stderr);
+            return kUsageError;
+        }
+        if (argc == 3)
+            return ExportBookmarks(argv[2]);
+    }
+    // Name the first argument that no option takes.
+    const bool known = argument == "--list" || argument == "--help" || argument == "--version";
+    const int unexpected = argument == "--export-bookmarks" ? 3 : known ? 2 : 1;
+    std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", argv[unexpected]);
     return kUsageError;
 }
 

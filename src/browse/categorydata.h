@@ -112,9 +112,25 @@ constexpr bool DropDownsHaveStandardHeight(const CategoryData &window)
     return true;
 }
 
+// The catalogue listing is one line per page with the fields split by tabs, so
+// no title, caption or item may hold a tab, a line break or any other control.
+constexpr bool TextsArePlain(const CategoryData &window)
+{
+    if (!IsPlainAscii(window.name) || !IsPlainAscii(window.title))
+        return false;
+    for (const DropDownData &dropDown : window.dropDowns) {
+        if (!IsPlainAscii(dropDown.name) || !IsPlainAscii(dropDown.initialText))
+            return false;
+        for (std::string_view item : dropDown.items)
+            if (!IsPlainAscii(item))
+                return false;
+    }
+    return true;
+}
+
 constexpr bool IsWellFormed(const CategoryData &window)
 {
-    return PagesLieInFolder(window) && DropDownNamesAreUnique(window)
+    return PagesLieInFolder(window) && TextsArePlain(window) && DropDownNamesAreUnique(window)
            && DropDownsHaveStandardHeight(window);
 }
 

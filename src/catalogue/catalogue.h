@@ -11,6 +11,7 @@
 #include "catalogue/pda.h"
 #include "catalogue/printers.h"
 
+#include <algorithm>
 #include <array>
 
 namespace benchlist::catalogue {
@@ -20,6 +21,24 @@ inline constexpr std::array<const CategoryData *, 9> kWindows = {
     &drives::kWindow,     &laptops::kWindow,    &monitors::kWindow,
     &networking::kWindow, &pda::kWindow,        &printers::kWindow,
 };
+
+// The same nine windows in the order of the main window's buttons, which is
+// also the order an export of the catalogue presents them in.
+inline constexpr std::array<const CategoryData *, 9> kButtonOrder = {
+    &apple::kWindow,      &monitors::kWindow, &drives::kWindow,
+    &components::kWindow, &desktops::kWindow, &laptops::kWindow,
+    &networking::kWindow, &pda::kWindow,      &printers::kWindow,
+};
+
+constexpr bool IsSameSet(const std::array<const CategoryData *, 9> &a,
+                         const std::array<const CategoryData *, 9> &b)
+{
+    for (const CategoryData *window : a)
+        if (std::find(b.begin(), b.end(), window) == b.end())
+            return false;
+    return true;
+}
+static_assert(IsSameSet(kWindows, kButtonOrder), "every window has exactly one button");
 
 constexpr bool FoldersAreDistinct()
 {

@@ -5,11 +5,16 @@
 #include "forms/twips.h"
 #include "net/aboutnet.h"
 #include "net/addresses.h"
+#include "shell/bookmarkfile.h"
 #include "shell/picturebutton.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QIcon>
 #include <QMenuBar>
+#include <QMessageBox>
 
+#include <algorithm>
 #include <array>
 
 namespace benchlist {
@@ -24,6 +29,7 @@ constexpr int kButtonWidth = 3135;
 constexpr int kButtonHeight = 375;
 
 struct CategoryButton {
+    const CategoryData *window;
     const char *name;
     const char *caption;
     int left;
@@ -31,18 +37,26 @@ struct CategoryButton {
     void (MainWindow::*click)();
 };
 
-// In tab order.
+// The buttons take the focus in the catalogue's button order.
 constexpr std::array kCategoryButtons = {
-    CategoryButton{"cmdApple", "Apple / Macintosh", 173, 1440, &MainWindow::cmdApple_Click},
-    CategoryButton{"cmdMonitors", "Computer Monitors", 3533, 2400, &MainWindow::cmdMonitors_Click},
-    CategoryButton{"cmdDrives", "Drives And Peripherals", 3533, 1440, &MainWindow::cmdDrives_Click},
-    CategoryButton{"cmdComponents", "PC Components", 3533, 1920, &MainWindow::cmdComponents_Click},
-    CategoryButton{"cmdDeskTops", "Desktop PC's", 173, 1920, &MainWindow::cmdDeskTops_Click},
-    CategoryButton{"cmdLaptops", "Laptops", 173, 2400, &MainWindow::cmdLaptops_Click},
-    CategoryButton{"cmdNetworking", "Networking", 6893, 1920, &MainWindow::cmdNetworking_Click},
-    CategoryButton{"cmdPDA", "PDA's / Handheld PC's", 6893, 2400, &MainWindow::cmdPDA_Click},
-    CategoryButton{"cmdPrinters", "Printers and Supplies", 6893, 1440,
-                   &MainWindow::cmdPrinters_Click},
+    CategoryButton{&catalogue::apple::kWindow, "cmdApple", "Apple / Macintosh", 173, 1440,
+                   &MainWindow::cmdApple_Click},
+    CategoryButton{&catalogue::monitors::kWindow, "cmdMonitors", "Computer Monitors", 3533, 2400,
+                   &MainWindow::cmdMonitors_Click},
+    CategoryButton{&catalogue::drives::kWindow, "cmdDrives", "Drives And Peripherals", 3533, 1440,
+                   &MainWindow::cmdDrives_Click},
+    CategoryButton{&catalogue::components::kWindow, "cmdComponents", "PC Components", 3533, 1920,
+                   &MainWindow::cmdComponents_Click},
+    CategoryButton{&catalogue::desktops::kWindow, "cmdDeskTops", "Desktop PC's", 173, 1920,
+                   &MainWindow::cmdDeskTops_Click},
+    CategoryButton{&catalogue::laptops::kWindow, "cmdLaptops", "Laptops", 173, 2400,
+                   &MainWindow::cmdLaptops_Click},
+    CategoryButton{&catalogue::networking::kWindow, "cmdNetworking", "Networking", 6893, 1920,
+                   &MainWindow::cmdNetworking_Click},
+    CategoryButton{&catalogue::pda::kWindow, "cmdPDA", "PDA's / Handheld PC's", 6893, 2400,
+                   &MainWindow::cmdPDA_Click},
+    CategoryButton{&catalogue::printers::kWindow, "cmdPrinters", "Printers and Supplies", 6893,
+                   1440, &MainWindow::cmdPrinters_Click},
 };
 
 } // namespace
@@ -103,7 +117,10 @@ void MainWindow::BuildClientArea()
     connect(findHint, &QLabel::linkActivated, this, [this] { mnuFind_Click(); });
 
     QWidget *previous = nullptr;
-    for (const CategoryButton &entry : kCategoryButtons) {
+    for (const CategoryData *window : catalogue::kButtonOrder) {
+        const CategoryButton &entry = *std::find_if(
+            kCategoryButtons.begin(), kCategoryButtons.end(),
+            [window](const CategoryButton &button) { return button.window == window; });
         auto *button = new PictureButton(QString::fromLatin1(entry.caption), client);
         button->setObjectName(QLatin1String(entry.name));
         button->setGeometry(PxRect(entry.left, entry.top, kButtonWidth, kButtonHeight));
@@ -141,6 +158,8 @@ void MainWindow::BuildMenus()
     QMenu *file = addMenu("mnuFile", QStringLiteral("&File"));
     addItem(file, "mnuFind", QStringLiteral("&Find a Category..."),
             QKeySequence(Qt::CTRL | Qt::Key_F), &MainWindow::mnuFind_Click);
+    addItem(file, "mnuExport", QStringLiteral("&Export as Bookmarks..."), {},
+            &MainWindow::mnuExport_Click);
     addItem(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X),
             &MainWindow::mnuExit_Click);
     addItem(addMenu("mnuEbay", QStringLiteral("Join Ebay")), "mnuSignup",
@@ -214,6 +233,26 @@ void MainWindow::Image3_Click()
 void MainWindow::mnuAbout_Click()
 {
     Forms().Show("frmAbout");
+}
+
+void MainWindow::mnuExport_Click()
+{
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export as Bookmarks"),
+        QDir::home().filePath(QStringLiteral("benchlist-bookmarks.html")),
+        QStringLiteral("Bookmark files (*.html *.htm);;All files (*)"));
+    if (!fileName.isEmpty())
+        ExportBookmarksTo(fileName);
+}
+
+// Success needs no word: the dialog closing is enough.
+void MainWindow::ExportBookmarksTo(const QString &fileName)
+{
+    const QString reason = WriteBookmarkFile(fileName);
+    if (!reason.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Export as Bookmarks"),
+                             QStringLiteral("Could not write %1: %2")
+                                 .arg(QDir::toNativeSeparators(fileName), reason));
 }
 
 void MainWindow::mnuExit_Click()

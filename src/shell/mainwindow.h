@@ -11,6 +11,9 @@ class MainWindow : public FormWidget<QMainWindow> {
 public:
     MainWindow();
 
+    // Writes the bookmark file; a failure is shown in a message box.
+    void ExportBookmarksTo(const QString &fileName);
+
     void cmdApple_Click();
     void cmdComponents_Click();
     void cmdDeskTops_Click();
@@ -25,6 +28,7 @@ public:
     void Image2_Click();
     void Image3_Click();
     void mnuAbout_Click();
+    void mnuExport_Click();
     void mnuExit_Click();
     void mnuFind_Click();
     void Form_Resize() override;
