@@ -1,5 +1,6 @@
 // The parts that need no display: lookup, addresses, catalogue data, window
 // model rules and the hand-off to xdg-open.
+#include "browse/catalogueexport.h"
 #include "browse/lookup.h"
 #include "catalogue/catalogue.h"
 #include "find/catalogueindex.h"
@@ -21,10 +22,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <map>
 #include <set>
 #include <vector>
 
@@ -79,6 +82,26 @@ const WindowCases kAllCases[] = {
     {"frmPrinters", cases::kPrinters},
 };
 
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the built program as a user would, with no display.
+Run RunProgram(const QStringList &arguments, const QString &program = BENCHLIST_BINARY)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
 } // namespace
 
 class CoreTest : public QObject {
@@ -111,6 +134,12 @@ private slots:
     void findRecords_data();
     void findRecords();
     void findCatalogue();
+    void escapeHtml_data();
+    void escapeHtml();
+    void exportOfASmallCatalogue();
+    void bookmarksFollowTheButtons();
+    void listingMatchesTheCatalogue();
+    void failedExportKeepsOlderFile();
 };
 
 // A table with the traps the rule must get right: duplicates, near misses, prefixes.
@@ -510,6 +539,24 @@ void CoreTest::commandLine_data()
         << QStringList{"--find", "GLARE"} << 0
         << "Glare Filters\tComputer Monitors and Accessories\tMonitor Accessories\t"
                + Bytes(SiteBase) + "/bl/cm/Glare-Filters.html\n";
+    QTest::newRow("export without a file")
+        << QStringList{"--export-bookmarks"} << 2
+        << QByteArray("benchlist: --export-bookmarks needs a file name");
+    QTest::newRow("export with two files")
+        << QStringList{"--export-bookmarks", "a.html", "b.html"} << 2
+        << QByteArray("benchlist: unexpected argument 'b.html'");
+    QTest::newRow("list with an argument")
+        << QStringList{"--list", "x"} << 2 << QByteArray("benchlist: unexpected argument 'x'");
+    const QString directory = QDir::tempPath();
+    QTest::newRow("export onto a directory")
+        << QStringList{"--export-bookmarks", directory} << 1
+        << "benchlist: cannot write '" + QFile::encodeName(directory) + "': ";
+    QTest::newRow("export below a file")
+        << QStringList{"--export-bookmarks", BENCHLIST_BINARY "/bookmarks.html"} << 1
+        << QByteArray("benchlist: cannot write '" BENCHLIST_BINARY "/bookmarks.html': ");
+    QTest::newRow("export onto a full device")
+        << QStringList{"--export-bookmarks", "/dev/full"} << 1
+        << QByteArray("benchlist: cannot write '/dev/full': No space left on device");
 }
 
 // Answers on the command line without a display, never aborting.
@@ -518,18 +565,241 @@ void CoreTest::commandLine()
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QByteArray, output);
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(BENCHLIST_BINARY), arguments);
-    QVERIFY(program.waitForFinished(10000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), status);
-    const QByteArray text = program.readAllStandardOutput() + program.readAllStandardError();
+    const Run run = RunProgram(arguments);
+    QCOMPARE(run.status, status);
+    const QByteArray text = run.out + run.err;
     QVERIFY2(text.startsWith(output), text.constData());
     QCOMPARE(text.count('\n'), 1);
+    QVERIFY(QFileInfo(QDir::tempPath()).isDir());
+}
+
+void CoreTest::escapeHtml_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("html");
+    QTest::newRow("plain, blanks kept")
+        << QByteArray(" Two  Blanks ") << QByteArray(" Two  Blanks ");
+    QTest::newRow("ampersand") << QByteArray("Stands & Risers")
+                               << QByteArray("Stands &amp; Risers");
+    QTest::newRow("all four") << QByteArray("<a href=\"x\">&</a>")
+                              << QByteArray("&lt;a href=&quot;x&quot;&gt;&amp;&lt;/a&gt;");
+    QTest::newRow("a reference is escaped again") << QByteArray("&amp;") << QByteArray("&amp;amp;");
+    QTest::newRow("apostrophe left alone") << QByteArray("PDA's") << QByteArray("PDA's");
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+}
+
+void CoreTest::escapeHtml()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, html);
+    QCOMPARE(Bytes(EscapeHtml(text.toStdString())), html);
+}
+
+namespace {
+
+constexpr std::string_view kSmallItems[] = {"Cables", "Stands & Risers"};
+constexpr PageEntry kSmallPages[] = {
+    {"Cables", "/bl/t/first.html"},
+    {"Stands & Risers", "/bl/t/Stands & Risers.html"},
+    {"Cables", "/bl/t/second.html"},
+    {"Odd \"<one>\" ", "/bl/t/a\"b<c>.html"},
+};
+// Only what an export reads; the layout stays zero.
+constexpr DropDownData SmallDropDown(std::string_view name, std::string_view caption,
+                                     std::span<const std::string_view> items,
+                                     std::span<const PageEntry> pages)
+{
+    DropDownData dropDown{};
+    dropDown.name = name;
+    dropDown.initialText = caption;
+    dropDown.items = items;
+    dropDown.pages = pages;
+    return dropDown;
+}
+
+constexpr CategoryData SmallWindow(std::string_view name, std::string_view title,
+                                   std::span<const DropDownData> dropDowns)
+{
+    CategoryData window{};
+    window.name = name;
+    window.title = title;
+    window.dropDowns = dropDowns;
+    return window;
+}
+
+constexpr DropDownData kSmallDropDowns[] = {
+    SmallDropDown("cbOne", "One & <Two>", kSmallItems, kSmallPages),
+    SmallDropDown("cbNone", "Nothing", {}, {}),
+};
+constexpr CategoryData kSmallWindow =
+    SmallWindow("frmSmall", "Small \"&\" Window", kSmallDropDowns);
+constexpr CategoryData kEmptyWindow = SmallWindow("frmEmpty", "Empty", {});
+constexpr std::array<const CategoryData *, 2> kSmallCatalogue = {&kEmptyWindow, &kSmallWindow};
+
+} // namespace
+
+// Every rule at once on a catalogue small enough to write out by hand:
+// duplicates left to the lookup, typed texts, blanks and markup characters.
+void CoreTest::exportOfASmallCatalogue()
+{
+    const QByteArray site = Bytes(SiteBase);
+    QCOMPARE(Bytes(BookmarksHtml(kSmallCatalogue)),
+             R"(<!DOCTYPE NETSCAPE-Bookmark-file-1>
+<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=UTF-8">
+<TITLE>Bookmarks</TITLE>
+<H1>Bookmarks</H1>
+<DL><p>
+    <DT><H3>Empty</H3>
+    <DL><p>
+    </DL><p>
+    <DT><H3>Small &quot;&amp;&quot; Window</H3>
+    <DL><p>
+        <DT><H3>One &amp; &lt;Two&gt;</H3>
+        <DL><p>
+            <DT><A HREF=")"
+                 + site + R"(/bl/t/second.html">Cables</A>
+            <DT><A HREF=")"
+                 + site + R"(/bl/t/Stands &amp; Risers.html">Stands &amp; Risers</A>
+            <DT><A HREF=")"
+                 + site + R"(/bl/t/a&quot;b&lt;c&gt;.html">Odd &quot;&lt;one&gt;&quot; </A>
+        </DL><p>
+        <DT><H3>Nothing</H3>
+        <DL><p>
+        </DL><p>
+    </DL><p>
+</DL><p>
+)");
+    const QByteArray row = "frmSmall\tSmall \"&\" Window\tcbOne\tOne & <Two>\t";
+    QCOMPARE(Bytes(CatalogueListing(kSmallCatalogue)),
+             row + "Cables\t" + site + "/bl/t/first.html\tlisted\n" + row + "Stands & Risers\t"
+                 + site + "/bl/t/Stands & Risers.html\tlisted\n" + row + "Cables\t" + site
+                 + "/bl/t/second.html\tlisted\n" + row + "Odd \"<one>\" \t" + site
+                 + "/bl/t/a\"b<c>.html\ttyped\n");
+}
+
+// The real catalogue: a folder per window in the order of the main window's
+// buttons, 123 drop-downs, and one bookmark for each of the 956 entries but the
+// one text "Other" that the CD-ROM table holds twice.
+void CoreTest::bookmarksFollowTheButtons()
+{
+    const Run run = RunProgram({"--export-bookmarks", "-"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.isEmpty());
+    QCOMPARE(run.out, Bytes(BookmarksHtml(catalogue::kButtonOrder)));
+    QByteArrayList windows;
+    int folders = 0;
+    for (const QByteArray &line : run.out.split('\n')) {
+        if (line.startsWith("    <DT><H3>"))
+            windows.append(line.mid(12).chopped(5));
+        folders += line.trimmed().startsWith("<DT><H3>") ? 1 : 0;
+    }
+    const QByteArrayList buttons = {"Apple / Macintosh Computer Menu",
+                                    "Computer Monitors and Accessories",
+                                    "Drives and Peripherals",
+                                    "PC Components",
+                                    "Desktop PC's",
+                                    "Laptops",
+                                    "Networking",
+                                    "PDA's &amp; Handheld PC's",
+                                    "Prnters And Printer Supplies"};
+    QCOMPARE(windows, buttons);
+    QCOMPARE(folders, 9 + 123);
+    QCOMPARE(run.out.count("<DT><A HREF=\""), 955);
+    QCOMPARE(run.out.count("<DL><p>"), run.out.count("</DL><p>"));
+}
+
+void CoreTest::listingMatchesTheCatalogue()
+{
+    const Run run = RunProgram({"--list"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.isEmpty());
+    QByteArrayList lines = run.out.split('\n');
+    QCOMPARE(lines.takeLast(), QByteArray());
+    QCOMPARE(lines.size(), 956);
+
+    QByteArrayList perWindow;
+    std::map<QByteArray, QByteArray> lastAddress; // window, drop-down, text -> address
+    for (const QByteArray &line : lines) {
+        const QByteArrayList fields = line.split('\t');
+        QCOMPARE(fields.size(), 7);
+        QVERIFY2(fields[6] == "listed" || fields[6] == "typed", line.constData());
+        if (perWindow.isEmpty() || !perWindow.last().startsWith(fields[0] + ' '))
+            perWindow.append(fields[0] + ' ');
+        perWindow.last().append('+');
+        lastAddress[fields[0] + '\t' + fields[2] + '\t' + fields[4]] = fields[5];
+    }
+    // Entries per window as counted in the catalogue sources, in catalogue order.
+    QByteArrayList expected;
+    for (const auto &[window, count] : {std::pair{"frmApple", 45},
+                                        {"frmComponents", 111},
+                                        {"frmDeskTops", 49},
+                                        {"frmDrives", 154},
+                                        {"frmLaptops", 161},
+                                        {"frmMonitors", 20},
+                                        {"frmNetworking", 216},
+                                        {"frmPDA", 75},
+                                        {"frmPrinters", 125}})
+        expected.append(QByteArray(window) + ' ' + QByteArray(count, '+'));
+    QCOMPARE(perWindow, expected);
+
+    // Rows copied from the catalogue by hand.
+    const QByteArray site = Bytes(SiteBase);
+    const auto row = [&site](QByteArrayList fields) {
+        fields[5].prepend(site);
+        return fields.join('\t');
+    };
+    QCOMPARE(lines.first(), row({"frmApple", "Apple / Macintosh Computer Menu", "cbDesktops",
+                                 "Desktops", "68K Mac", "/bl/mac/68K-Mac.html", "listed"}));
+    const QByteArrayList rows = {
+        row({"frmMonitors", "Computer Monitors and Accessories", "cbAccessories",
+             "Monitor Accessories", "Glare Filters", "/bl/cm/Glare-Filters.html", "typed"}),
+        row({"frmMonitors", "Computer Monitors and Accessories", "cbFlat",
+             "LCD & FlatScreen Monitors", "17-inch LCD", "/bl/cm/17-inch-LCD.html", "listed"}),
+        row({"frmDrives", "Drives and Peripherals", "cbHardDriveInternal", "Hard Drives Internal",
+             "SCA Hard Drives ", "/bl/dp/SCA-Hard-Drives.html", "listed"}),
+        row({"frmLaptops", "Laptops", "cbSystems", "Laptop Systems", "Toshiba 2.0GHz More",
+             "/bl/lt/2.0 GHz & More.html", "listed"}),
+        row({"frmPDA", "PDA's & Handheld PC's", "cbPDA", "PDAs and  Handheld PCs",
+             "PDAs and Handheld PCs", "/bl/pda/PDAs-and-Handheld-PCs.html", "listed"}),
+    };
+    for (const QByteArray &expectedRow : rows)
+        QVERIFY2(lines.contains(expectedRow), expectedRow.constData());
+    QCOMPARE(lines.count(row({"frmDrives", "Drives and Peripherals", "cbCDROM", "CD-ROM Drives",
+                              "Other", "/bl/dp/Other-CDROM-Drives.html", "listed"})),
+             2);
+
+    // The last line of a text gives the page the drop-down opens for it.
+    for (const WindowCases &window : kAllCases) {
+        for (const cases::LookupCase &lookup : window.rows) {
+            if (!lookup.path.empty()) {
+                QCOMPARE(lastAddress[window.window + ('\t' + Bytes(lookup.dropDown)) + '\t'
+                                     + Bytes(lookup.text)],
+                         Bytes(Page(lookup.path)));
+            }
+        }
+    }
+}
+
+// A full disk, in a small file system of a mount namespace of the test's own:
+// the older file stays as it was and no partial file is left beside it.
+void CoreTest::failedExportKeepsOlderFile()
+{
+    QTemporaryDir mountPoint;
+    const QString script =
+        QStringLiteral("mount -t tmpfs -o size=64k tmpfs \"$1\" || exit 77\n"
+                       "echo old > \"$1/bookmarks.html\"\n"
+                       "\"$2\" --export-bookmarks \"$1/bookmarks.html\"; echo \"status $?\"\n"
+                       "\"$2\" --export-bookmarks \"$1/new.html\"; echo \"status $?\"\n"
+                       "ls -A \"$1\"; cat \"$1/bookmarks.html\"\n");
+    const Run run = RunProgram({"--user", "--map-root-user", "--mount", "sh", "-c", script, "sh",
+                                mountPoint.path(), BENCHLIST_BINARY},
+                               QStringLiteral("unshare"));
+    if (run.status != 0)
+        QSKIP(("no small file system can be mounted here: " + run.err).constData());
+    QCOMPARE(run.out, QByteArray("status 1\nstatus 1\nbookmarks.html\nold\n"));
+    const QByteArray prefix = "benchlist: cannot write '" + QFile::encodeName(mountPoint.path());
+    QCOMPARE(run.err, prefix + "/bookmarks.html': No space left on device\n" + prefix
+                          + "/new.html': No space left on device\n");
 }
 
 namespace find {
