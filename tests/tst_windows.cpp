@@ -1,5 +1,6 @@
 // The windows, driven offscreen through their widgets, with the opener
 // replaced by a recorder.
+#include "browse/catalogueexport.h"
 #include "browse/categorywindow.h"
 #include "browse/dropdown.h"
 #include "browse/lookup.h"
@@ -9,20 +10,25 @@
 #include "net/aboutnet.h"
 #include "net/addresses.h"
 #include "shell/forms.h"
+#include "shell/mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace benchlist;
 
@@ -124,6 +130,7 @@ private slots:
     void everyControlHasAnAccessibleName();
     void findWindowByKeyboard();
     void foundAddressesAreWhatDropDownsOpen();
+    void exportAsBookmarks();
 };
 
 // The offscreen platform cannot raise windows or grab the keyboard and says so
@@ -900,6 +907,68 @@ void WindowsTest::foundAddressesAreWhatDropDownsOpen()
     }
     QCOMPARE(windows.size(), 9);
     QVERIFY(checked >= 50);
+}
+
+namespace {
+
+// Runs `answer` on the next modal window to come up, once it has.
+void AnswerNextModal(std::function<void(QWidget *)> answer)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer = std::move(answer)] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            timer->deleteLater();
+            timer->stop();
+            answer(modal);
+        }
+    });
+    timer->start(20);
+}
+
+} // namespace
+
+void WindowsTest::exportAsBookmarks()
+{
+    auto *main = dynamic_cast<MainWindow *>(Window("frmMain"));
+    QVERIFY(main);
+    const QList<QAction *> items = main->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions();
+    QVERIFY(items.size() >= 2);
+    QCOMPARE(items.last()->objectName(), QStringLiteral("mnuExit"));
+    QCOMPARE(items.last()->text(), QStringLiteral("E&xit"));
+    QCOMPARE(items.last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    QAction *exportItem = items[items.size() - 2];
+    QCOMPARE(exportItem->text(), QStringLiteral("&Export as Bookmarks..."));
+
+    // The dialog offers the user's home; taking its choice writes the file.
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const QString fileName = home.filePath(QStringLiteral("benchlist-bookmarks.html"));
+    QString offered;
+    AnswerNextModal([&offered](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        offered = dialog ? dialog->selectedFiles().value(0) : QString();
+        static_cast<QDialog *>(modal)->accept();
+    });
+    exportItem->trigger();
+    qputenv("HOME", oldHome);
+    QCOMPARE(offered, fileName);
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::string html = BookmarksHtml(catalogue::kButtonOrder);
+    QCOMPARE(file.readAll(), QByteArray::fromStdString(html));
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // A failure is told in a message box.
+    QString told;
+    AnswerNextModal([&told](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        told = box ? box->text() : QString();
+        modal->close();
+    });
+    main->ExportBookmarksTo(home.path());
+    QVERIFY2(told.startsWith("Could not write " + home.path() + ": "), qPrintable(told));
+    QVERIFY(Opened().isEmpty());
 }
 
 QTEST_MAIN(WindowsTest)

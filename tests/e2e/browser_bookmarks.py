@@ -1,0 +1,393 @@
+#!/usr/bin/env python3
+"""The exported bookmark file, read back by a strict parser and by a real browser.
+
+Takes what each drop-down opens from `benchlist --list`, writes the bookmark
+file with `benchlist --export-bookmarks`, and checks it twice:
+
+1. A strict parse of the HTML: only the tags of the format, every list closed,
+   and every folder, name and address, unescaped, equal byte for byte to the
+   listing (for a text the table holds twice, the last entry's address).
+2. Debian's firefox-esr, headless, with a fresh profile told to import the file
+   on its first start. Its places.sqlite, read with sqlite3, must hold the nine
+   window folders under the bookmarks menu in the main window's button order,
+   each with its drop-down folders and their bookmarks, in order. The browser
+   keeps an address in its own canonical form, with blanks as %20, exactly as
+   it does when the program hands it the address through xdg-open; so every
+   stored address must be that form of the listed one, and decode to it byte
+   for byte.
+
+The browser runs with no network to speak of: no proxy, no updates, no
+telemetry, and a private HOME. It is stopped, with all its processes, by the
+id of its own process group.
+
+Exit status: 0 passed, 1 failed, 77 skipped (firefox-esr or sqlite3 missing).
+"""
+
+import argparse
+import html.parser
+import json
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.parse
+
+SKIP = 77
+IMPORT_TIMEOUT = 120.0  # seconds for the browser to start and import
+
+# Window titles in the order of the main window's buttons.
+BUTTON_ORDER = [
+    "Apple / Macintosh Computer Menu",
+    "Computer Monitors and Accessories",
+    "Drives and Peripherals",
+    "PC Components",
+    "Desktop PC's",
+    "Laptops",
+    "Networking",
+    "PDA's & Handheld PC's",
+    "Prnters And Printer Supplies",
+]
+
+# Characters a catalogue address may hold besides the blank; the browser keeps
+# all of these as they are, so blanks are the only thing its canonical form changes.
+ADDRESS_CHARACTERS = set(
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-._~:/&+,;=()!*'$@")
+
+PREFS = {
+    "browser.places.importBookmarksHTML": True,
+    "browser.bookmarks.file": None,  # the export, set below
+    "browser.shell.checkDefaultBrowser": False,
+    "browser.startup.page": 0,
+    "browser.startup.homepage_override.mstone": "ignore",
+    "browser.aboutwelcome.enabled": False,
+    "browser.newtabpage.enabled": False,
+    "browser.safebrowsing.malware.enabled": False,
+    "browser.safebrowsing.phishing.enabled": False,
+    "browser.safebrowsing.downloads.enabled": False,
+    "browser.safebrowsing.update.enabled": False,
+    "browser.search.update": False,
+    "app.update.enabled": False,
+    "app.update.auto": False,
+    "app.normandy.enabled": False,
+    "extensions.update.enabled": False,
+    "extensions.getAddons.cache.enabled": False,
+    "datareporting.policy.dataSubmissionEnabled": False,
+    "datareporting.healthreport.uploadEnabled": False,
+    "toolkit.telemetry.enabled": False,
+    "toolkit.telemetry.reportingpolicy.firstRun": False,
+    "network.proxy.type": 0,
+    "network.captive-portal-service.enabled": False,
+    "network.connectivity-service.enabled": False,
+    "network.dns.disablePrefetch": True,
+    "network.prefetch-next": False,
+    "media.gmp-manager.updateEnabled": False,
+}
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+# --------------------------------------------------------------------------- expectations
+
+def expected_tree(binary):
+    """{window title: [(drop-down caption, [(text, address)])]} from the listing.
+
+    Texts keep the place of their first entry and the address of their last,
+    which is what the drop-down opens."""
+    run = subprocess.run([binary, "--list"], capture_output=True, timeout=30)
+    check(run.returncode == 0, f"--list failed: {run.stderr!r}")
+    windows = {}
+    for line in run.stdout.decode("ascii").splitlines():
+        _, title, drop_down, caption, text, address, _ = line.split("\t")
+        pages = windows.setdefault(title, {}).setdefault((drop_down, caption), {})
+        pages[text] = address
+    check(sorted(windows) == sorted(BUTTON_ORDER), f"unexpected windows {sorted(windows)}")
+    return [(title, [(caption, list(pages.items()))
+                     for (_, caption), pages in windows[title].items()])
+            for title in BUTTON_ORDER]
+
+
+# --------------------------------------------------------------------------- strict parse
+
+class StrictBookmarkParser(html.parser.HTMLParser):
+    """Reads the bookmark format and nothing else into the same tree shape."""
+
+    ALLOWED = {"meta", "title", "h1", "dl", "p", "dt", "h3", "a"}
+
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.root = []
+        self.stack = [self.root]   # the folders' children lists, innermost last
+        self.pending = None        # the folder whose name is being read
+        self.text = None           # characters of the current <h3>, <a>, <title> or <h1>
+        self.href = None
+        self.doctype = None
+
+    def handle_decl(self, decl):
+        self.doctype = decl
+
+    def handle_starttag(self, tag, attrs):
+        check(tag in self.ALLOWED, f"unexpected tag <{tag}> at {self.getpos()}")
+        if tag == "p":
+            return
+        check(self.stack is not None, f"<{tag}> after the outermost list at {self.getpos()}")
+        if tag in ("h3", "a", "dt"):
+            check(self.pending is None, f"a folder name without its list at {self.getpos()}")
+        if tag in ("h3", "a", "title", "h1"):
+            check(self.text is None, f"nested <{tag}> at {self.getpos()}")
+            self.text = ""
+        if tag == "a":
+            hrefs = [value for name, value in attrs if name == "href"]
+            check(len(hrefs) == 1, f"<a> without one HREF at {self.getpos()}")
+            self.href = hrefs[0]
+        if tag == "dl":
+            check(self.pending is not None or len(self.stack) == 1 and not self.root,
+                  f"list without a folder at {self.getpos()}")
+            if self.pending is not None:
+                self.stack.append(self.pending[1])
+                self.pending = None
+
+    def handle_endtag(self, tag):
+        check(tag in self.ALLOWED, f"unexpected end tag </{tag}> at {self.getpos()}")
+        if tag == "h3":
+            self.pending = (self.text, [])
+            self.stack[-1].append(self.pending)
+            self.text = None
+        elif tag == "a":
+            self.stack[-1].append((self.text, self.href))
+            self.text = None
+        elif tag in ("title", "h1"):
+            self.text = None
+        elif tag == "dl":
+            check(len(self.stack) > 1 or self.root, f"unbalanced </DL> at {self.getpos()}")
+            if len(self.stack) > 1:
+                self.stack.pop()
+            else:
+                self.stack = None
+
+    def handle_data(self, data):
+        if self.text is not None:
+            self.text += data
+        else:
+            check(not data.strip(), f"stray text {data!r} at {self.getpos()}")
+
+
+def parse_strictly(path):
+    with open(path, "rb") as f:
+        source = f.read()
+    bare = re.search(rb"&(?!(amp|lt|gt|quot);)", source)
+    check(not bare, f"an ampersand that starts no reference: {source[bare.start():][:40]!r}"
+          if bare else "")
+    parser = StrictBookmarkParser()
+    parser.feed(source.decode("utf-8"))
+    parser.close()
+    check(parser.doctype == "DOCTYPE NETSCAPE-Bookmark-file-1", f"doctype {parser.doctype!r}")
+    check(parser.stack is None, "the outermost list is not closed")
+    return [(title, [(caption, pages) for caption, pages in drop_downs])
+            for title, drop_downs in parser.root]
+
+
+# --------------------------------------------------------------------------- the browser
+
+def write_profile(profile, bookmarks):
+    os.makedirs(profile)
+    prefs = dict(PREFS, **{"browser.bookmarks.file": bookmarks})
+    with open(os.path.join(profile, "user.js"), "w") as f:
+        for name, value in prefs.items():
+            f.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
+
+
+def query(database, sql):
+    """Rows of a query on a copy of the database and its write-ahead log."""
+    with tempfile.TemporaryDirectory() as snapshot:
+        copy = os.path.join(snapshot, "places.sqlite")
+        for suffix in ("", "-wal"):
+            if os.path.exists(database + suffix):
+                shutil.copyfile(database + suffix, copy + suffix)
+        run = subprocess.run(["sqlite3", "-json", "-readonly", copy, sql],
+                             capture_output=True, timeout=30)
+    if run.returncode != 0:
+        return None
+    return json.loads(run.stdout or b"[]")
+
+
+BOOKMARK_ROWS = """
+    SELECT b.id, b.parent, b.type, b.position, b.title, p.url
+    FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk
+    ORDER BY b.parent, b.position"""
+MENU = "SELECT id FROM moz_bookmarks WHERE guid = 'menu________'"
+
+
+def bookmark_count(database):
+    rows = query(database, "SELECT count(*) AS n FROM moz_bookmarks WHERE type = 1")
+    return rows[0]["n"] if rows else 0
+
+
+def stop_group(process):
+    """Ends the browser and every process of its group, by the group's id."""
+    for sig, wait in ((signal.SIGTERM, 15), (signal.SIGKILL, 10)):
+        try:
+            os.killpg(process.pid, sig)
+        except ProcessLookupError:
+            break
+        deadline = time.monotonic() + wait
+        while time.monotonic() < deadline and group_members(process.pid):
+            process.poll()
+            time.sleep(0.1)
+        if not group_members(process.pid):
+            break
+    process.wait(timeout=10)
+
+
+def group_members(pgid):
+    members = []
+    for entry in os.listdir("/proc"):
+        if entry.isdigit():
+            try:
+                with open(f"/proc/{entry}/stat") as f:
+                    data = f.read()
+            except OSError:
+                continue
+            fields = data[data.rindex(")") + 2:].split()
+            if fields[0] != "Z" and int(fields[2]) == pgid:
+                members.append(int(entry))
+    return members
+
+
+def import_in_firefox(firefox, bookmarks, work, expected_bookmarks):
+    profile = os.path.join(work, "profile")
+    home = os.path.join(work, "home")
+    os.makedirs(home)
+    write_profile(profile, bookmarks)
+    env = {key: value for key, value in os.environ.items()
+           if key not in ("DISPLAY", "WAYLAND_DISPLAY") and not key.lower().endswith("_proxy")}
+    env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+               XDG_CACHE_HOME=os.path.join(home, ".cache"), MOZ_HEADLESS="1",
+               MOZ_CRASHREPORTER_DISABLE="1", MOZ_DISABLE_AUTO_SAFE_MODE="1")
+    log = open(os.path.join(work, "firefox.log"), "wb")
+    process = subprocess.Popen(
+        [firefox, "--headless", "--no-remote", "--profile", profile, "about:blank"],
+        stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT, env=env,
+        start_new_session=True)
+    database = os.path.join(profile, "places.sqlite")
+    started = time.monotonic()
+    try:
+        while time.monotonic() - started < IMPORT_TIMEOUT:
+            check(process.poll() is None, f"firefox ended early with {process.returncode}")
+            if os.path.exists(database) and bookmark_count(database) >= expected_bookmarks:
+                break
+            time.sleep(1)
+        else:
+            raise Failure(f"no import within {IMPORT_TIMEOUT:.0f} s "
+                          f"({bookmark_count(database) if os.path.exists(database) else 0} "
+                          "bookmarks)")
+        print(f"firefox imported {expected_bookmarks} bookmarks "
+              f"in {time.monotonic() - started:.1f} s")
+    finally:
+        stop_group(process)
+        log.close()
+    check(not group_members(process.pid), "firefox processes outlived the test")
+    rows = query(database, BOOKMARK_ROWS)
+    menu = query(database, MENU)
+    check(rows and menu, "places.sqlite cannot be read")
+    children = {}
+    for row in rows:
+        children.setdefault(row["parent"], []).append(row)
+
+    def tree(folder_id, depth):
+        nodes = []
+        for row in children.get(folder_id, []):
+            if row["type"] == 2 and depth > 0:
+                nodes.append((row["title"], tree(row["id"], depth - 1)))
+            else:
+                nodes.append((row["title"], row["url"]))
+        return nodes
+
+    return tree(menu[0]["id"], 2)
+
+
+def browser_form(address):
+    check(set(address) <= ADDRESS_CHARACTERS | {" "}, f"unforeseen character in {address!r}")
+    return address.replace(" ", "%20")
+
+
+def compare_browser(expected, found):
+    check([title for title, _ in found] == BUTTON_ORDER,
+          f"window folders under the menu: {[title for title, _ in found]}")
+    compared = []
+    for (title, drop_downs), (_, found_drop_downs) in zip(expected, found):
+        check(len(found_drop_downs) == len(drop_downs),
+              f"{title}: {len(found_drop_downs)} drop-down folders, not {len(drop_downs)}")
+        for (caption, pages), (found_caption, found_pages) in zip(drop_downs, found_drop_downs):
+            # The browser trims the names it reads; the addresses are what matter.
+            check(found_caption == caption.strip(), f"{title}: folder {found_caption!r}")
+            check(isinstance(found_pages, list) and len(found_pages) == len(pages),
+                  f"{title} / {caption}: {len(found_pages)} bookmarks, not {len(pages)}")
+            for (text, address), (name, url) in zip(pages, found_pages):
+                check(name == text.strip(), f"{title} / {caption}: bookmark {name!r}")
+                check(url == browser_form(address),
+                      f"{title} / {caption} / {text!r}: {url!r} for {address!r}")
+                check(urllib.parse.unquote_to_bytes(url) == address.encode("ascii"),
+                      f"{title} / {caption} / {text!r}: {url!r} decodes otherwise")
+                compared.append((text, address))
+    return compared
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--binary", required=True)
+    args = parser.parse_args()
+
+    with tempfile.TemporaryDirectory(prefix="benchlist-bookmarks-") as work:
+        expected = expected_tree(args.binary)
+        total = sum(len(pages) for _, drop_downs in expected for _, pages in drop_downs)
+        bookmarks = os.path.join(work, "bookmarks.html")
+        run = subprocess.run([args.binary, "--export-bookmarks", bookmarks],
+                             capture_output=True, timeout=30)
+        check(run.returncode == 0 and not run.stdout and not run.stderr,
+              f"--export-bookmarks: status {run.returncode}, {run.stdout + run.stderr!r}")
+
+        parsed = parse_strictly(bookmarks)
+        check(parsed == expected, "the strict parse differs from the listing")
+        print(f"strict parse: {len(parsed)} windows, "
+              f"{sum(len(d) for _, d in parsed)} drop-downs, {total} bookmarks, "
+              "every address byte for byte")
+
+        firefox = shutil.which("firefox-esr")
+        if not firefox or not shutil.which("sqlite3"):
+            print("SKIP: firefox-esr or sqlite3 is not installed")
+            return SKIP
+        found = import_in_firefox(firefox, bookmarks, work, total)
+        compared = compare_browser(expected, found)
+        check(len(compared) == total, f"{len(compared)} bookmarks compared, not {total}")
+        kinds = {
+            "texts with &": sum("&" in text for text, _ in compared),
+            "texts with blanks": sum(" " in text for text, _ in compared),
+            "texts with a trailing blank": sum(text.endswith(" ") for text, _ in compared),
+            "addresses with blanks": sum(" " in address for _, address in compared),
+            "addresses with &": sum("&" in address for _, address in compared),
+        }
+        for kind, count in kinds.items():
+            check(count > 0, f"the sample holds no {kind}")
+        print(f"firefox: {len(found)} window folders, "
+              f"{sum(len(d) for _, d in found)} drop-down folders, {len(compared)} bookmarks "
+              "at the listed addresses; " + ", ".join(f"{n} {k}" for k, n in kinds.items()))
+    return 0
+
+
+if __name__ == "__main__":
+    try:
+        sys.exit(main())
+    except Failure as failure:
+        print(f"FAIL: {failure}", file=sys.stderr)
+        sys.exit(1)
