@@ -53,32 +53,19 @@ ADDRESS_CHARACTERS = set(
 
 PREFS = {
     "browser.places.importBookmarksHTML": True,
-    "browser.bookmarks.file": None,  # the export, set below
     "browser.shell.checkDefaultBrowser": False,
     "browser.startup.page": 0,
     "browser.startup.homepage_override.mstone": "ignore",
     "browser.aboutwelcome.enabled": False,
-    "browser.newtabpage.enabled": False,
-    "browser.safebrowsing.malware.enabled": False,
-    "browser.safebrowsing.phishing.enabled": False,
-    "browser.safebrowsing.downloads.enabled": False,
     "browser.safebrowsing.update.enabled": False,
-    "browser.search.update": False,
-    "app.update.enabled": False,
     "app.update.auto": False,
     "app.normandy.enabled": False,
     "extensions.update.enabled": False,
-    "extensions.getAddons.cache.enabled": False,
     "datareporting.policy.dataSubmissionEnabled": False,
-    "datareporting.healthreport.uploadEnabled": False,
-    "toolkit.telemetry.enabled": False,
     "toolkit.telemetry.reportingpolicy.firstRun": False,
     "network.proxy.type": 0,
     "network.captive-portal-service.enabled": False,
     "network.connectivity-service.enabled": False,
-    "network.dns.disablePrefetch": True,
-    "network.prefetch-next": False,
-    "media.gmp-manager.updateEnabled": False,
 }
 
 
@@ -115,7 +102,7 @@ def expected_tree(binary):
 
 def write_profile(profile, bookmarks):
     os.makedirs(profile)
-    prefs = dict(PREFS, **{"browser.bookmarks.file": bookmarks})
+    prefs = dict(PREFS, **{"browser.bookmarks.file": bookmarks})  # imported on first start
     with open(os.path.join(profile, "user.js"), "w") as f:
         for name, value in prefs.items():
             f.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
@@ -147,35 +134,32 @@ def bookmark_count(database):
     return rows[0]["n"] if rows else 0
 
 
+def group_alive(pgid):
+    for entry in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{entry}/stat") as f:
+                fields = f.read().rsplit(")", 1)[1].split()
+        except OSError:
+            continue
+        if fields[0] != "Z" and int(fields[2]) == pgid:
+            return True
+    return False
+
+
 def stop_group(process):
     """Ends the browser and every process of its group, by the group's id."""
-    for sig, wait in ((signal.SIGTERM, 15), (signal.SIGKILL, 10)):
+    for sig in (signal.SIGTERM, signal.SIGKILL):
         try:
             os.killpg(process.pid, sig)
         except ProcessLookupError:
             break
-        deadline = time.monotonic() + wait
-        while time.monotonic() < deadline and group_members(process.pid):
+        deadline = time.monotonic() + 15
+        while group_alive(process.pid) and time.monotonic() < deadline:
             process.poll()
             time.sleep(0.1)
-        if not group_members(process.pid):
+        if not group_alive(process.pid):
             break
     process.wait(timeout=10)
-
-
-def group_members(pgid):
-    members = []
-    for entry in os.listdir("/proc"):
-        if entry.isdigit():
-            try:
-                with open(f"/proc/{entry}/stat") as f:
-                    data = f.read()
-            except OSError:
-                continue
-            fields = data[data.rindex(")") + 2:].split()
-            if fields[0] != "Z" and int(fields[2]) == pgid:
-                members.append(int(entry))
-    return members
 
 
 def import_in_firefox(firefox, bookmarks, work, expected_bookmarks):
@@ -210,7 +194,7 @@ def import_in_firefox(firefox, bookmarks, work, expected_bookmarks):
     finally:
         stop_group(process)
         log.close()
-    check(not group_members(process.pid), "firefox processes outlived the test")
+    check(not group_alive(process.pid), "firefox processes outlived the test")
     rows = query(database, BOOKMARK_ROWS)
     menu = query(database, MENU)
     check(rows and menu, "places.sqlite cannot be read")
