@@ -59,6 +59,21 @@ constexpr std::array kCategoryButtons = {
                    1440, &MainWindow::cmdPrinters_Click},
 };
 
+constexpr const CategoryButton *ButtonOf(const CategoryData *window)
+{
+    for (const CategoryButton &button : kCategoryButtons)
+        if (button.window == window)
+            return &button;
+    return nullptr;
+}
+
+constexpr bool EveryWindowHasAButton()
+{
+    return std::all_of(catalogue::kButtonOrder.begin(), catalogue::kButtonOrder.end(),
+                       [](const CategoryData *window) { return ButtonOf(window) != nullptr; });
+}
+static_assert(EveryWindowHasAButton());
+
 } // namespace
 
 MainWindow::MainWindow() : FormWidget<QMainWindow>("frmMain")
@@ -118,9 +133,7 @@ void MainWindow::BuildClientArea()
 
     QWidget *previous = nullptr;
     for (const CategoryData *window : catalogue::kButtonOrder) {
-        const CategoryButton &entry = *std::find_if(
-            kCategoryButtons.begin(), kCategoryButtons.end(),
-            [window](const CategoryButton &button) { return button.window == window; });
+        const CategoryButton &entry = *ButtonOf(window);
         auto *button = new PictureButton(QString::fromLatin1(entry.caption), client);
         button->setObjectName(QLatin1String(entry.name));
         button->setGeometry(PxRect(entry.left, entry.top, kButtonWidth, kButtonHeight));
