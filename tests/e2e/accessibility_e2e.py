@@ -99,10 +99,9 @@ def text_of(field):
 class Reader:
     """The program as seen through the accessibility bus."""
 
-    def __init__(self, desktop, browser, program, args):
+    def __init__(self, desktop, browser, args):
         self.d = desktop
         self.b = browser
-        self.program = program
         self.offer = f"{args.affiliate_base}/click-{args.publisher}-" + "{}"
         self.app = wait_for("benchlist on the accessibility bus", self.find_app, timeout=20)
 
@@ -214,27 +213,24 @@ def tour(reader):
         window = reader.window(category.title)
         reader.activated(category.title)
         boxes += reader.drop_downs(window, category.title)
-    controls = 0
-    for window in reader.check_windows().values():
-        controls += len(reader.check_names(window))
+    windows = list(reader.check_windows().values())
+    controls = sum(len(reader.check_names(window)) for window in windows)
     reader.d.activate(reader.d.find(MAIN))
     reader.d.key("ctrl+x")
-    farewell = reader.window(e2e.FAREWELL)
+    farewell = reader.check_windows()[e2e.FAREWELL]
     controls += len(reader.check_names(farewell))
-    windows = reader.check_windows()
     reader.d.key("alt+F4")
-    return boxes, controls, len(windows)
+    return boxes, controls, len(windows) + 1
 
 
 def start_buses(workdir):
-    """A session bus of our own, and the accessibility bus on it."""
+    """A session bus of our own, for the accessibility bus and the program."""
     bus = e2e.PROCESSES.start(["dbus-daemon", "--session", "--nofork", "--print-address"],
                               stdout=subprocess.PIPE, stderr=open(workdir / "dbus.log", "wb"))
     address = bus.stdout.readline().decode().strip()
     if not address:
         raise Failure("the session bus did not start")
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
-    return address
 
 
 def start_accessibility_bus(launcher, desktop, workdir):
@@ -282,11 +278,11 @@ def main():
         program = e2e.Program(args.binary, desktop, browser, home, "a11y", extra_env={
             "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
-        reader = Reader(desktop, browser, program, args)
+        reader = Reader(desktop, browser, args)
         boxes, controls, windows = tour(reader)
         if program.process.wait(timeout=e2e.WAIT) != 0:
             raise Failure("the program did not end cleanly")
-        print(f"passed: {windows} windows, {controls} focusable controls, {boxes} drop-downs, "
+        print(f"passed: {windows} windows, {controls} focusable objects, {boxes} drop-downs, "
               f"{browser.checked} addresses, in {time.monotonic() - started:.1f} s")
         return 0
     except (Failure, subprocess.TimeoutExpired) as failure:
