@@ -206,6 +206,9 @@ def tour(reader):
     reader.d.activate(reader.d.find(MAIN))
     reader.d.key("ctrl+h")
     reader.window(e2e.INSTRUCTIONS)
+    reader.d.activate(reader.d.find(MAIN))
+    reader.d.key("ctrl+f")
+    reader.window(e2e.FIND)
     boxes = 0
     for caption, category in zip(BUTTONS, CATEGORIES):
         button = next(n for n in descendants(main) if name(n) == caption)
