@@ -30,6 +30,7 @@ if importlib.util.find_spec("pyatspi") is None and os.path.exists(SYSTEM_PYTHON)
         and os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
     os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON] + sys.argv)
 
+sys.dont_write_bytecode = True  # leaves the source tree as it was
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import desktop_e2e as e2e  # noqa: E402  (after the interpreter is settled)
 from desktop_e2e import CATEGORIES, MAIN, Failure, wait_for  # noqa: E402
