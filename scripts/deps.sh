@@ -4,7 +4,8 @@
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev pkg-config)
 RUN_PACKAGES=(fonts-dejavu-core fonts-liberation xdg-utils qt6-wayland)
 TEST_PACKAGES=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick xclip python3
-    desktop-file-utils appstream dpkg-dev file libbenchmark-dev firefox-esr sqlite3)
+    desktop-file-utils appstream dpkg-dev file libbenchmark-dev firefox-esr sqlite3
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 
 # Installs whichever of the given packages are missing, with sudo when not root.
 install_missing() {

@@ -13,6 +13,7 @@
 #include "shell/mainwindow.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -108,6 +109,8 @@ private slots:
     void categoryTabOrder();
     void mainWindowHandlers_data();
     void mainWindowHandlers();
+    void bannersWorkFromTheKeyboard_data();
+    void bannersWorkFromTheKeyboard();
     void shortcutsShowWindows_data();
     void shortcutsShowWindows();
     void categoryButtonsOpenTheirWindow_data();
@@ -192,10 +195,11 @@ void WindowsTest::mainWindowStartsInPlace()
     QTRY_COMPARE(main->frameGeometry().size(), QSize(690, 338));
     QCOMPARE(QApplication::focusWidget(), Control("frmMain", "cmdApple"));
 
-    // Tab runs through the nine buttons only, in their order, and round again.
+    // Tab runs through the nine buttons in their order, then the two banners,
+    // and round again.
     const QStringList order = {"cmdApple",    "cmdMonitors", "cmdDrives",     "cmdComponents",
                                "cmdDeskTops", "cmdLaptops",  "cmdNetworking", "cmdPDA",
-                               "cmdPrinters", "cmdApple"};
+                               "cmdPrinters", "Image3",      "Image2",        "cmdApple"};
     QCOMPARE(TabWalk(order.size()), order);
 }
 
@@ -255,6 +259,40 @@ void WindowsTest::mainWindowHandlers()
     }
     QCOMPARE(Opened(), address.isEmpty() ? QStringList() : QStringList{address});
     QVERIFY(Forms().IsLoaded("frmMain"));
+}
+
+void WindowsTest::bannersWorkFromTheKeyboard_data()
+{
+    QTest::addColumn<QString>("banner");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("auction banner") << "Image3" << ToQString(AuctionBannerOfferUrl);
+    QTest::newRow("gift banner") << "Image2" << ToQString(GiftCertificateOfferUrl);
+}
+
+void WindowsTest::bannersWorkFromTheKeyboard()
+{
+    QFETCH(QString, banner);
+    QFETCH(QString, address);
+    auto *picture = Control<QLabel>("frmMain", banner.toLatin1().constData());
+    const QImage unfocused = picture->grab().toImage();
+    picture->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), picture);
+    QVERIFY2(picture->grab().toImage() != unfocused, "no focus frame");
+
+    QTest::keyClick(picture, Qt::Key_Return);
+    QTest::keyClick(picture, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(picture, Qt::Key_Space);
+    QTest::sendKeyEvent(QTest::Press, picture, Qt::Key_Space, ' ', {}); // held down:
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(picture, &repeat); // opens once
+    QTest::keyClick(picture, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(Opened(), QStringList(4, address));
+
+    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(picture);
+    QCOMPARE(heard->role(), QAccessible::Button);
+    QVERIFY(!heard->text(QAccessible::Name).isEmpty());
+    heard->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(Opened(), QStringList{address});
 }
 
 void WindowsTest::shortcutsShowWindows_data()
@@ -453,15 +491,18 @@ void WindowsTest::dropDownReportsUserActions_data()
         << QStringList{"/bl/cm/LCD-Flat-Panel.html", "/bl/cm/15-inch-Smaller-LCD.html",
                        "/bl/cm/17-inch-LCD.html"}
         << "17-inch LCD";
+    // An initial text equal to an item is no choice yet: the first Down or Up chooses item 0.
     QTest::newRow("down from an initial text that is the first item")
         << "cbAccessories"
-        << "down" << QStringList{"/bl/cm/Arms-and-Wall-Mounts.html"} << "Arms and Wall Mounts";
-    QTest::newRow("up at the first item chooses nothing")
+        << "down;down"
+        << QStringList{"/bl/cm/Monitor-Accessories.html", "/bl/cm/Arms-and-Wall-Mounts.html"}
+        << "Arms and Wall Mounts";
+    QTest::newRow("up from an initial text, then up at the first item")
         << "cbAccessories"
-        << "up" << QStringList{} << "Monitor Accessories";
-    QTest::newRow("down past the last item chooses nothing")
+        << "up;up" << QStringList{"/bl/cm/Monitor-Accessories.html"} << "Monitor Accessories";
+    QTest::newRow("down in a one-item list, then past its end")
         << "cbWholesale"
-        << "down" << QStringList{} << "Wholesale Lots";
+        << "down;down" << QStringList{"/bl/cm/Wholesale-Lots.html"} << "Wholesale Lots";
     QTest::newRow("up after down")
         << "cbStandard"
         << "down;down;up"
@@ -515,6 +556,7 @@ void WindowsTest::dropDownReportsUserActions()
     QVERIFY(box);
     box->setFocus();
     const int items = box->count();
+    const QString caption = box->currentText();
 
     for (const QString &step : steps.split(u';')) {
         const QString verb = step.section(u':', 0, 0);
@@ -568,6 +610,10 @@ void WindowsTest::dropDownReportsUserActions()
     QCOMPARE(box->currentText(), finalText);
     QCOMPARE(box->count(), items); // nothing is ever added to the list
     QVERIFY(Forms().IsLoaded("frmMonitors"));
+    // Screen readers go on hearing the caption; the text is the value.
+    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(box);
+    QCOMPARE(heard->text(QAccessible::Name), caption);
+    QCOMPARE(heard->text(QAccessible::Value), finalText);
 }
 
 // Chooses every item of every drop-down of every window in its open list.
@@ -811,7 +857,7 @@ void WindowsTest::instructionsTakeNoInput()
 
 void WindowsTest::everyControlHasAnAccessibleName()
 {
-    QStringList windows = {"frmMain", "frmAbout", "frmInstructions"};
+    QStringList windows = {"frmMain", "frmAbout", "frmInstructions", "frmFind"};
     for (const CategoryData *data : catalogue::kWindows)
         windows.append(ToQString(data->name));
     for (const QString &name : windows)
@@ -819,8 +865,10 @@ void WindowsTest::everyControlHasAnAccessibleName()
     Window("frmMain")->close(); // brings up the farewell window too
     Forms().Show("frmMain");
     for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->isVisible())
+            QCOMPARE(QAccessible::queryAccessibleInterface(top)->role(), QAccessible::Window);
         for (QWidget *control : top->findChildren<QWidget *>()) {
-            if (qobject_cast<QPushButton *>(control) || qobject_cast<DropDown *>(control))
+            if (control->focusPolicy() != Qt::NoFocus)
                 QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
         }
     }

@@ -105,7 +105,6 @@ void CategoryWindow::AddDropDown(const DropDownData &dropDown,
         items.append(ToQString(item));
     auto *box = new DropDown(ToQString(dropDown.initialText), items, this);
     box->setObjectName(ToQString(dropDown.name));
-    box->setAccessibleName(ToQString(dropDown.initialText));
     box->setGeometry(PxRect(dropDown.box));
     connect(box, &DropDown::Change, this, [this, &dropDown] { DropDown_Change(dropDown); });
     connect(box, &DropDown::Click, this, [this, &dropDown] { DropDown_Click(dropDown); });

@@ -1,12 +1,81 @@
 #include "browse/dropdown.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 #include <QWheelEvent>
 
 namespace benchlist {
+
+namespace {
+
+// Qt on Linux names an editable combo box after its text; this one keeps the
+// caption as its name and offers the text as its value. Its children are those
+// of any combo box: the list (with the items) and the edit field.
+class DropDownAccessible : public QAccessibleWidget {
+public:
+    explicit DropDownAccessible(DropDown *box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return box()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    int childCount() const override { return 2; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1)
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child->object() == box()->view())
+            return 0;
+        if (child->object() == box()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    // The drop-down passes its focus on to the edit field, which holds the caret.
+    QAccessibleInterface *focusChild() const override { return child(1); }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action != showMenuAction())
+            return QAccessibleWidget::doAction(action);
+        if (box()->view()->isVisible())
+            box()->hidePopup();
+        else
+            box()->showPopup();
+    }
+
+private:
+    QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
+};
+
+} // namespace
+
+QAccessibleInterface *DropDown::Accessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(staticMetaObject.className()))
+        if (auto *box = qobject_cast<DropDown *>(object))
+            return new DropDownAccessible(box);
+    return nullptr;
+}
 
 DropDown::DropDown(const QString &initialText, const QStringList &items, QWidget *parent)
     : QComboBox(parent)
@@ -17,9 +86,13 @@ DropDown::DropDown(const QString &initialText, const QStringList &items, QWidget
     setMaxVisibleItems(8);
     addItems(items);
     // Filling the list leaves item 0 current; the field must show the initial
-    // text, and a caption that is no item must not count as a choice.
+    // text, which counts as no choice even where it equals an item, so that the
+    // first Up or Down chooses item 0.
     setEditText(initialText);
-    chosen_ = static_cast<int>(items.indexOf(initialText));
+    // The field and the open list are parts of the drop-down and go by its caption.
+    setAccessibleName(initialText);
+    lineEdit()->setAccessibleName(initialText);
+    view()->setAccessibleName(initialText);
 
     // Qt turns Enter and leaving the field into choices of an equal item and
     // rewrites the text to that item's case; the field keeps what was typed.

@@ -2,11 +2,14 @@
 // need them: Change for every edit the user makes to the text, Click for every
 // item chosen in the open list or stepped to with Up and Down. Filling it in
 // reports nothing, and nothing else (Enter, leaving the field, the mouse wheel)
-// chooses an item or rewrites the text.
+// chooses an item or rewrites the text. Its initial text is its caption: screen
+// readers announce the drop-down by it whatever the field shows.
 #pragma once
 
 #include <QComboBox>
 #include <QStringList>
+
+class QAccessibleInterface;
 
 namespace benchlist {
 
@@ -16,9 +19,13 @@ class DropDown : public QComboBox {
 public:
     DropDown(const QString &initialText, const QStringList &items, QWidget *parent = nullptr);
 
-    // Shows `text` as if the window had been loaded with it: reports nothing,
-    // and Up and Down step on from it when it is an item.
+    // Shows `text` and reports nothing; when it is an item it counts as chosen,
+    // so that Up and Down step on from it.
     void PutText(const QString &text);
+
+    // Describes drop-downs to screen readers: named by their caption, valued by
+    // their text. For QAccessible::installFactory.
+    static QAccessibleInterface *Accessible(const QString &className, QObject *object);
 
 signals:
     void Change();

@@ -3,6 +3,7 @@
 #include "forms/fonts.h"
 #include "forms/twips.h"
 
+#include <QAccessibleWidget>
 #include <QPalette>
 #include <QWindow>
 
@@ -45,6 +46,33 @@ void ActivateWindow(QWidget *window)
 {
     window->raise();
     window->activateWindow();
+}
+
+namespace {
+
+// The interface may be asked for while the widget is still being built, before
+// it is known to be one of the program's windows, so the role is found anew
+// each time: any top-level window or dialog made of a plain widget is a window.
+class PlainWidgetAccessible : public QAccessibleWidget {
+public:
+    explicit PlainWidgetAccessible(QWidget *widget) : QAccessibleWidget(widget) {}
+
+    QAccessible::Role role() const override
+    {
+        const Qt::WindowType type = widget()->windowType();
+        if (widget()->isWindow() && (type == Qt::Window || type == Qt::Dialog))
+            return QAccessible::Window;
+        return QAccessibleWidget::role();
+    }
+};
+
+} // namespace
+
+QAccessibleInterface *WindowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QWidget") && object && object->isWidgetType())
+        return new PlainWidgetAccessible(static_cast<QWidget *>(object));
+    return nullptr;
 }
 
 } // namespace benchlist

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+class QAccessibleInterface;
+
 namespace benchlist {
 
 // Fixed single border with a close box only: no resizing, minimising or maximising.
@@ -22,6 +24,11 @@ inline constexpr Qt::WindowFlags kFixedSingleFrame =
 
 // Gives a window the white background and default font of every window of the program.
 void PrepareWindow(QWidget *window, std::string_view name);
+
+// Describes the program's plain-widget windows to screen readers as windows
+// (frames) named by their title, which Qt would otherwise leave as anonymous
+// panes. For QAccessible::installFactory.
+QAccessibleInterface *WindowAccessible(const QString &className, QObject *object);
 
 // Places the window's outer top-left corner (frame included), in twips from the screen's.
 void PlaceWindow(QWidget *window, int topTwips, int leftTwips);

@@ -2,7 +2,10 @@
 
 #include "forms/twips.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace benchlist {
 
@@ -11,11 +14,85 @@ QCursor HandCursor()
     return QCursor(QPixmap(QStringLiteral(":/hand-cursor.png")), 6, 0);
 }
 
+ClickablePicture::ClickablePicture(QWidget *parent) : QLabel(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(HandCursor());
+}
+
 void ClickablePicture::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+void ClickablePicture::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if ((event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) != Qt::NoModifier)
+            break;
+        // A key held down clicks once, as a button held down does.
+        if (!event->isAutoRepeat())
+            emit clicked();
+        event->accept();
+        return;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickablePicture::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A wide frame in the highlight colour over the picture's edge, inside its
+    // own border line if it has one, so that it shows on light and dark pictures.
+    QPainter painter(this);
+    constexpr int kWidth = 3;
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kWidth, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(
+        QRectF(contentsRect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
+}
+
+namespace {
+
+class ClickablePictureAccessible : public QAccessibleWidget {
+public:
+    explicit ClickablePictureAccessible(ClickablePicture *picture)
+        : QAccessibleWidget(picture, QAccessible::Button)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit static_cast<ClickablePicture *>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+} // namespace
+
+QAccessibleInterface *ClickablePicture::Accessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(staticMetaObject.className()))
+        if (auto *picture = qobject_cast<ClickablePicture *>(object))
+            return new ClickablePictureAccessible(picture);
+    return nullptr;
 }
 
 namespace {
@@ -42,7 +119,6 @@ ClickablePicture *AddClickablePicture(QWidget *parent, const char *name, const c
 {
     auto *picture = new ClickablePicture(parent);
     SetUpPicture(picture, name, resource, box);
-    picture->setCursor(HandCursor());
     return picture;
 }
 

@@ -1,17 +1,27 @@
 #include "shell/forms.h"
 
 #include "browse/categorywindow.h"
+#include "browse/dropdown.h"
 #include "catalogue/catalogue.h"
+#include "forms/formwidget.h"
+#include "forms/pictures.h"
 #include "shell/aboutwindow.h"
 #include "shell/exitwindow.h"
 #include "shell/findwindow.h"
 #include "shell/instructionswindow.h"
 #include "shell/mainwindow.h"
 
+#include <QAccessible>
+
 namespace benchlist {
 
 void RegisterForms(WindowModel &model)
 {
+    // Before any window exists, so that screen readers meet every window and
+    // control of the program as what it is.
+    QAccessible::installFactory(&WindowAccessible);
+    QAccessible::installFactory(&ClickablePicture::Accessible);
+    QAccessible::installFactory(&DropDown::Accessible);
     model.Register("frmMain", [] { return std::make_unique<MainWindow>(); });
     model.Register("frmExit", [] { return std::make_unique<ExitWindow>(); });
     model.Register("frmAbout", [] { return std::make_unique<AboutWindow>(); });

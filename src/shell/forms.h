@@ -1,4 +1,5 @@
-// Teaches the window model every window of the program by name.
+// Teaches the window model every window of the program by name, and the
+// accessibility layer how to describe the program's own kinds of window and control.
 #pragma once
 
 #include "forms/windowmodel.h"

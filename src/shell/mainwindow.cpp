@@ -96,11 +96,14 @@ void MainWindow::BuildClientArea()
     AddPicture(client, "Image1", ":/logo.gif", {7920, 120, 2160, 885});
     auto *auctionBanner =
         AddClickablePicture(client, "Image3", ":/banner-auction.gif", {173, 3000, 6000, 900});
+    auctionBanner->setAccessibleName(QStringLiteral("Auction site offer: brand-name computers"));
     connect(auctionBanner, &ClickablePicture::clicked, this, [this] { Image3_Click(); });
     auto *giftBanner =
         AddClickablePicture(client, "Image2", ":/banner-gift.jpg", {6540, 3000, 3480, 900});
     giftBanner->setFrameStyle(QFrame::Box | QFrame::Plain);
     giftBanner->setLineWidth(1);
+    giftBanner->setAccessibleName(
+        QStringLiteral("Gift certificates: send a loved one the perfect gift"));
     connect(giftBanner, &ClickablePicture::clicked, this, [this] { Image2_Click(); });
 
     // The labels come after the pictures so the slogan stays readable where it
@@ -143,6 +146,9 @@ void MainWindow::BuildClientArea()
             setTabOrder(previous, button);
         previous = button;
     }
+    // The banners' offers are reachable nowhere else: they follow the buttons.
+    setTabOrder(previous, auctionBanner);
+    setTabOrder(auctionBanner, giftBanner);
     auto *apple = client->findChild<QPushButton *>(QStringLiteral("cmdApple"));
     QPalette white = apple->palette();
     white.setColor(QPalette::Button, Qt::white);

@@ -403,7 +403,7 @@ class Browser:
 # --------------------------------------------------------------------------- the program
 
 class Program:
-    def __init__(self, binary, desktop, browser, home, token):
+    def __init__(self, binary, desktop, browser, home, token, extra_env=None):
         self.desktop = desktop
         self.browser = browser
         env = {
@@ -426,6 +426,7 @@ class Program:
             # bridge would otherwise autolaunch one that outlives the program.
             "DBUS_SESSION_BUS_ADDRESS": f"unix:path={home / 'no-session-bus'}",
         }
+        env.update(extra_env or {})
         self.log = open(home / "benchlist.log", "ab")
         self.process = PROCESSES.start([binary], env=env, stdout=self.log, stderr=self.log)
 

@@ -1,0 +1,321 @@
+#!/usr/bin/env python3
+"""The real benchlist binary as a screen reader meets it, through AT-SPI.
+
+Starts its own D-Bus session bus, the accessibility bus (at-spi-bus-launcher),
+and the Xvfb, openbox and recording browser of desktop_e2e.py; runs benchlist
+with Qt's AT-SPI bridge switched on and reads it with pyatspi, as a screen
+reader does. It checks that every window is a frame or dialog named by its
+title, that every control that takes the focus has a name, that each drop-down
+is named by its caption and keeps that name when Down chooses its first item,
+and that the two banners follow the category buttons in the Tab chain and open
+their offers through their press action. Keys go in through xdotool.
+
+Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
+"""
+
+import argparse
+import importlib.util
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+# pyatspi comes with Debian's own Python; another python3 first on PATH lacks it.
+SYSTEM_PYTHON = "/usr/bin/python3"
+if importlib.util.find_spec("pyatspi") is None and os.path.exists(SYSTEM_PYTHON) \
+        and os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
+    os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON] + sys.argv)
+
+sys.dont_write_bytecode = True  # leaves the source tree as it was
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import desktop_e2e as e2e  # noqa: E402  (after the interpreter is settled)
+from desktop_e2e import CATEGORIES, MAIN, Failure, wait_for  # noqa: E402
+
+LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+TOOLS = ("dbus-daemon", "dbus-send", "Xvfb", "openbox", "xdotool", "xprop", "xwininfo",
+         "xdg-open")
+# The category buttons' captions, in the main window's Tab order (that of CATEGORIES).
+BUTTONS = ("Apple / Macintosh", "Computer Monitors", "Drives And Peripherals", "PC Components",
+           "Desktop PC's", "Laptops", "Networking", "PDA's / Handheld PC's",
+           "Printers and Supplies")
+AUCTION_OFFER = 10296229
+GIFT_OFFER = 10304392
+
+atspi = None  # pyatspi, imported once the session bus is up
+
+
+def role(node):
+    return node.getRole()
+
+
+def name(node):
+    node.clear_cache()  # the program's word, not what an event left behind
+    return node.name
+
+
+def children(node):
+    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+
+
+def descendants(node):
+    for child in children(node):
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def focusable(node):
+    return node.getState().contains(atspi.STATE_FOCUSABLE)
+
+
+def focused(node):
+    return node.getState().contains(atspi.STATE_FOCUSED)
+
+
+def path(node):
+    names = []
+    while node is not None and role(node) != atspi.ROLE_APPLICATION:
+        names.append(f"{node.getRoleName()} {node.name!r}")
+        node = node.parent
+    return " < ".join(names)
+
+
+def action(node, wanted):
+    actions = node.queryAction()
+    for index in range(actions.nActions):
+        if actions.getName(index).lower() == wanted:
+            return lambda: actions.doAction(index)
+    raise Failure(f"{path(node)} offers no {wanted!r} action")
+
+
+def text_of(field):
+    text = field.queryText()
+    return text.getText(0, text.characterCount)
+
+
+class Reader:
+    """The program as seen through the accessibility bus."""
+
+    def __init__(self, desktop, browser, args):
+        self.d = desktop
+        self.b = browser
+        self.offer = f"{args.affiliate_base}/click-{args.publisher}-" + "{}"
+        self.app = wait_for("benchlist on the accessibility bus", self.find_app, timeout=20)
+
+    def find_app(self):
+        root = atspi.Registry.getDesktop(0)
+        return next((a for a in children(root) if a is not None and a.name == "benchlist"), None)
+
+    def windows(self):
+        return {name(w): w for w in children(self.app) if w is not None
+                and w.getState().contains(atspi.STATE_SHOWING)}
+
+    def window(self, title):
+        return wait_for(f"window {title!r} on the bus", lambda: self.windows().get(title))
+
+    def focus(self, window):
+        return next((n for n in descendants(window) if focused(n)), None)
+
+    def one_address(self, what, act):
+        act()
+        want = self.b.checked + 1
+        wait_for(f"an address after {what}", lambda: len(self.b.lines()) >= want)
+        self.b.checked = want
+
+    def activated(self, title):
+        wait_for(f"{title!r} to be active", lambda: self.d.active() == self.d.find(title))
+
+    # ---- checks
+    def check_windows(self):
+        """Every window shown is a frame or dialog named by its title."""
+        wait_for("the window manager and the bus to agree on the windows",
+                 lambda: sorted(self.windows()) == self.d.titles())
+        shown = self.windows()
+        for title, window in shown.items():
+            if role(window) not in (atspi.ROLE_FRAME, atspi.ROLE_DIALOG):
+                raise Failure(f"window {title!r} is a {window.getRoleName()}, not a frame")
+        return shown
+
+    def check_names(self, window):
+        """Every control that can take the focus has a name; returns the controls."""
+        controls = [n for n in descendants(window) if focusable(n)]
+        unnamed = [path(n) for n in controls if not name(n).strip()]
+        if unnamed:
+            raise Failure("controls without a name:\n    " + "\n    ".join(unnamed))
+        return controls
+
+    def tab_chain(self, window):
+        expected = list(BUTTONS) + ["Auction site offer: brand-name computers",
+                                    "Gift certificates: send a loved one the perfect gift",
+                                    BUTTONS[0]]
+        self.d.activate(self.d.find(MAIN))
+        for step, want in enumerate(expected):
+            if step:
+                self.d.key("Tab")
+            try:
+                wait_for(f"{want!r} to take the focus", lambda w=want: name(
+                    self.focus(window) or window) == w, timeout=3)
+            except Failure:
+                node = self.focus(window)
+                raise Failure(f"after {step} Tab(s) the focus is on "
+                              f"{path(node) if node else 'nothing'}, not on {want!r}") from None
+
+    def banners(self, window):
+        for caption, offer in (("Auction site offer", AUCTION_OFFER),
+                               ("Gift certificates", GIFT_OFFER)):
+            banner = next((n for n in descendants(window) if name(n).startswith(caption)), None)
+            if banner is None or role(banner) not in (atspi.ROLE_PUSH_BUTTON, atspi.ROLE_LINK):
+                raise Failure(f"no banner button {caption!r}")
+            self.b.expect(f"the press action of {caption!r}", [self.offer.format(offer)],
+                          action(banner, "press"))
+
+    def drop_downs(self, window, title):
+        """Each drop-down's name is its text at load, and stays so when Down
+        chooses its first item."""
+        boxes = [n for n in descendants(window) if role(n) == atspi.ROLE_COMBO_BOX]
+        if not boxes:
+            raise Failure(f"{title!r} has no drop-downs on the bus")
+        for box in boxes:
+            items, field = children(box)[:2]
+            caption = name(box)
+            if role(field) != atspi.ROLE_TEXT or text_of(field) != caption:
+                raise Failure(f"{path(box)}: named {caption!r} but shows {text_of(field)!r}")
+            if items.childCount == 0:
+                raise Failure(f"{path(box)}: no list items")
+            first = name(items.getChildAtIndex(0))
+            box.queryComponent().grabFocus()
+            wait_for(f"{path(box)} to take the focus", lambda b=box: focused(b) or focused(
+                b.getChildAtIndex(1)))
+            self.one_address(f"Down in {path(box)}", lambda: self.d.key("Down"))
+            if text_of(field) != first:
+                raise Failure(f"{path(box)}: Down chose {text_of(field)!r}, not {first!r}")
+            if name(box) != caption:
+                raise Failure(f"{path(box)}: renamed {name(box)!r} after a choice")
+        return len(boxes)
+
+
+def tour(reader):
+    main = reader.window(MAIN)
+    reader.tab_chain(main)
+    reader.banners(main)
+    reader.d.key("ctrl+a")
+    reader.window(e2e.ABOUT)
+    reader.d.activate(reader.d.find(MAIN))
+    reader.d.key("ctrl+h")
+    reader.window(e2e.INSTRUCTIONS)
+    reader.d.activate(reader.d.find(MAIN))
+    reader.d.key("ctrl+f")
+    reader.window(e2e.FIND)
+    boxes = 0
+    for caption, category in zip(BUTTONS, CATEGORIES):
+        button = next(n for n in descendants(main) if name(n) == caption)
+        action(button, "press")()
+        window = reader.window(category.title)
+        reader.activated(category.title)
+        boxes += reader.drop_downs(window, category.title)
+    windows = list(reader.check_windows().values())
+    controls = sum(len(reader.check_names(window)) for window in windows)
+    reader.d.activate(reader.d.find(MAIN))
+    reader.d.key("ctrl+x")
+    farewell = reader.check_windows()[e2e.FAREWELL]
+    controls += len(reader.check_names(farewell))
+    reader.d.key("alt+F4")
+    return boxes, controls, len(windows) + 1
+
+
+def start_buses(workdir):
+    """A session bus of our own, for the accessibility bus and the program."""
+    bus = e2e.PROCESSES.start(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                              stdout=subprocess.PIPE, stderr=open(workdir / "dbus.log", "wb"))
+    address = bus.stdout.readline().decode().strip()
+    if not address:
+        raise Failure("the session bus did not start")
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
+
+
+def start_accessibility_bus(launcher, desktop, workdir):
+    env = dict(desktop.env, DBUS_SESSION_BUS_ADDRESS=os.environ["DBUS_SESSION_BUS_ADDRESS"])
+    e2e.PROCESSES.start([launcher, "--launch-immediately"], env=env,
+                        stdout=subprocess.DEVNULL, stderr=open(workdir / "at-spi.log", "wb"))
+    wait_for("the accessibility bus", lambda: subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+         "org.a11y.Bus.GetAddress"], env=env, capture_output=True, timeout=5).returncode == 0)
+
+
+def main():
+    global atspi
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--binary", required=True)
+    parser.add_argument("--affiliate-base", required=True)
+    parser.add_argument("--publisher", required=True)
+    args = parser.parse_args()
+
+    launcher = next((p for p in LAUNCHERS if os.access(p, os.X_OK)), None)
+    missing = [tool for tool in TOOLS if not shutil.which(tool)]
+    missing += [] if launcher else ["at-spi-bus-launcher"]
+    missing += [] if importlib.util.find_spec("pyatspi") else ["pyatspi"]
+    if missing:
+        print("SKIPPED: missing " + ", ".join(missing) + " (bash scripts/build-and-test.sh "
+              "installs them)")
+        return e2e.SKIP
+    for signum in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+        signal.signal(signum, lambda number, _: sys.exit(128 + number))
+    workdir = Path(tempfile.mkdtemp(prefix="benchlist-a11y-"))
+    e2e.PROCESSES = e2e.Processes()
+    started = time.monotonic()
+    program = None
+    try:
+        desktop = e2e.start_desktop(workdir)
+        start_buses(workdir)
+        start_accessibility_bus(launcher, desktop, workdir)
+        import pyatspi  # pylint: disable=import-outside-toplevel; needs the bus first
+        atspi = pyatspi
+        browser = e2e.Browser(workdir)
+        home = workdir / "home"
+        for sub in ("config", "data", "cache", "runtime"):
+            (home / sub).mkdir(parents=True, exist_ok=True)
+        (home / "runtime").chmod(0o700)
+        program = e2e.Program(args.binary, desktop, browser, home, "a11y", extra_env={
+            "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+        reader = Reader(desktop, browser, args)
+        boxes, controls, windows = tour(reader)
+        if program.process.wait(timeout=e2e.WAIT) != 0:
+            raise Failure("the program did not end cleanly")
+        print(f"passed: {windows} windows, {controls} focusable objects, {boxes} drop-downs, "
+              f"{browser.checked} addresses, in {time.monotonic() - started:.1f} s")
+        return 0
+    except (Failure, subprocess.TimeoutExpired) as failure:
+        print(f"FAILED: {failure}")
+        for log in sorted(workdir.glob("**/*.log")):
+            text = log.read_text(errors="replace").strip()
+            if text:
+                print(f"--- {log.relative_to(workdir)} (last lines)")
+                print("\n".join(text.splitlines()[-15:]))
+        return 1
+    finally:
+        if program and program.running():
+            program.process.kill()
+            program.process.wait()
+        e2e.PROCESSES.stop_all()
+        # The accessibility bus and its registry were started by the launcher;
+        # the test, their subreaper, ends them by pid.
+        for sig in (signal.SIGTERM, signal.SIGKILL):
+            for pid, state, _ in e2e.PROCESSES.orphans():
+                if state != "Z":
+                    os.kill(pid, sig)
+            try:
+                wait_for("the accessibility bus to end", lambda: not [
+                    o for o in e2e.PROCESSES.orphans() if o[1] != "Z"], timeout=5)
+                break
+            except Failure:
+                pass
+        shutil.rmtree(workdir, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
