@@ -7,3 +7,17 @@ install_missing "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBENCHLIST_WERROR=ON -DBUILD_TESTING=ON
 cmake --build build/test --parallel "$(nproc)"
 ctest --test-dir build/test --output-on-failure --timeout 600
+
+# The program and its offscreen suites again, with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and with other site addresses so that none can be
+# fixed in the code by mistake.
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBENCHLIST_WERROR=ON -DBUILD_TESTING=ON \
+    -DBENCHLIST_BENCHMARKS=OFF \
+    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
+    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+    -DBENCHLIST_SITE_BASE=http://shop.test.invalid:8080 \
+    -DBENCHLIST_AFFILIATE_BASE=http://aff.test.invalid \
+    -DBENCHLIST_PUBLISHER_NUMBER=987654
+cmake --build build/asan --parallel "$(nproc)" --target tst_core tst_windows benchlist
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build/asan --output-on-failure --timeout 600 -R '^tst_(core|windows)$'
