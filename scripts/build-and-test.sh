@@ -10,11 +10,14 @@ ctest --test-dir build/test --output-on-failure --timeout 600
 
 # The program and its offscreen suites again, with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and with other site addresses so that none can be
-# fixed in the code by mistake.
+# fixed in the code by mistake. UBSan's null checks stay off: with them GCC no
+# longer compares the addresses of two catalogue windows at compile time, which
+# the catalogue's static_asserts do; AddressSanitizer reports a null access anyway.
+sanitizers="-fsanitize=address,undefined -fno-sanitize=null,nonnull-attribute,returns-nonnull-attribute"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBENCHLIST_WERROR=ON -DBUILD_TESTING=ON \
     -DBENCHLIST_BENCHMARKS=OFF \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
-    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+    -DCMAKE_CXX_FLAGS="$sanitizers -fno-sanitize-recover=all -fno-omit-frame-pointer" \
+    -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" \
     -DBENCHLIST_SITE_BASE=http://shop.test.invalid:8080 \
     -DBENCHLIST_AFFILIATE_BASE=http://aff.test.invalid \
     -DBENCHLIST_PUBLISHER_NUMBER=987654

@@ -24,6 +24,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <mutex>
 #include <string>
 #include <vector>
 #endif
@@ -226,6 +227,7 @@ struct StartupMessage {
     QString text;
 };
 std::vector<StartupMessage> heldMessages;
+std::mutex heldMessagesLock; // Qt's own threads may speak while it starts
 QtMessageHandler qtHandler = nullptr;
 
 void HoldStartupMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -238,12 +240,14 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext &context, const
             std::fputs("benchlist: cannot open a display: no Qt platform could start\n", stderr);
         std::_Exit(1);
     }
+    const std::lock_guard lock(heldMessagesLock);
     heldMessages.push_back({type, context.category, text});
 }
 
 void ReleaseStartupMessages()
 {
     qInstallMessageHandler(qtHandler);
+    const std::lock_guard lock(heldMessagesLock);
     for (const StartupMessage &message : heldMessages) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
         qt_message_output(message.type, context, message.text);
