@@ -210,8 +210,11 @@ private:
     // does not wait for any of them.
     void StartAllWaiting()
     {
-        const std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
         ending_ = true;
+        // Addresses a thread has already taken start first, in their turn; a
+        // start is brief, and the program still does not wait for the openers.
+        turnDone_.wait(lock, [this] { return started_ == taken_; });
         for (const std::string &address : waiting_)
             StartOpener(address);
         waiting_.clear();
