@@ -1,6 +1,7 @@
 #include "browse/catalogueexport.h"
 #include "catalogue/catalogue.h"
 #include "find/catalogueindex.h"
+#include "forms/firstframe.h"
 #include "forms/fonts.h"
 #include "forms/windowmodel.h"
 #include "shell/bookmarkfile.h"
@@ -291,6 +292,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(benchlist::DefaultFont());
+    benchlist::ExitAfterFirstFrameIfAsked();
 
     benchlist::WindowModel &forms = benchlist::Forms();
     benchlist::RegisterForms(forms);

@@ -1,0 +1,162 @@
+// The yardstick the program is measured against: a plain Qt Widgets program
+// with as much on screen as Benchlist's main window (the same menus, four
+// pictures, three labels, nine buttons with a picture face) and the same nine
+// windows of editable combo boxes holding the same lists, each opened by its
+// button. Only stock widgets, the default style and the default font.
+#include "catalogue/catalogue.h"
+#include "forms/firstframe.h"
+#include "forms/twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QIcon>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <array>
+#include <map>
+#include <memory>
+
+namespace {
+
+using benchlist::Box;
+using benchlist::CategoryData;
+using benchlist::PxRect;
+using benchlist::PxSize;
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void AddPicture(QWidget *parent, const char *resource, const Box &box)
+{
+    auto *picture = new QLabel(parent);
+    picture->setPixmap(QPixmap(QLatin1String(resource)));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setGeometry(PxRect(box));
+}
+
+void AddLabel(QWidget *parent, const QString &text, const Box &box)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(PxRect(box));
+}
+
+std::unique_ptr<QWidget> BuildCategoryWindow(const CategoryData &category)
+{
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle(ToQString(category.title));
+    window->setFixedSize(PxSize(category.clientWidth, category.clientHeight));
+    AddPicture(window.get(), ":/title.gif",
+               {category.bannerLeft, benchlist::kBannerTop, benchlist::kBannerWidth,
+                benchlist::kBannerHeight});
+    AddPicture(
+        window.get(), ":/logo.gif",
+        {category.logoLeft, benchlist::kLogoTop, benchlist::kLogoWidth, benchlist::kLogoHeight});
+    AddLabel(window.get(), ToQString(category.titleCaption), category.titleBox);
+    for (const benchlist::DropDownData &dropDown : category.dropDowns) {
+        auto *box = new QComboBox(window.get());
+        box->setEditable(true);
+        for (std::string_view item : dropDown.items)
+            box->addItem(ToQString(item));
+        box->setEditText(ToQString(dropDown.initialText));
+        box->setGeometry(PxRect(dropDown.box));
+    }
+    auto *refresh = new QPushButton(QStringLiteral("Refresh Categories"), window.get());
+    refresh->setGeometry(PxRect(category.refreshBox));
+    window->move(benchlist::Px(1000), benchlist::Px(1000));
+    return window;
+}
+
+struct Button {
+    const char *caption;
+    int left;
+    int top;
+    std::string_view window;
+};
+
+constexpr std::array kButtons = {
+    Button{"Apple / Macintosh", 173, 1440, "frmApple"},
+    Button{"Computer Monitors", 3533, 2400, "frmMonitors"},
+    Button{"Drives And Peripherals", 3533, 1440, "frmDrives"},
+    Button{"PC Components", 3533, 1920, "frmComponents"},
+    Button{"Desktop PC's", 173, 1920, "frmDeskTops"},
+    Button{"Laptops", 173, 2400, "frmLaptops"},
+    Button{"Networking", 6893, 1920, "frmNetworking"},
+    Button{"PDA's / Handheld PC's", 6893, 2400, "frmPDA"},
+    Button{"Printers and Supplies", 6893, 1440, "frmPrinters"},
+};
+
+class MainWindow : public QMainWindow {
+public:
+    MainWindow()
+    {
+        setWindowTitle(QStringLiteral("Baseline"));
+        BuildMenus();
+        auto *client = new QWidget(this);
+        client->setMinimumSize(PxSize(10230, 4260));
+        setCentralWidget(client);
+        AddPicture(client, ":/title.gif", {120, 120, 5835, 1035});
+        AddPicture(client, ":/logo.gif", {7920, 120, 2160, 885});
+        AddPicture(client, ":/banner-auction.gif", {173, 3000, 6000, 900});
+        AddPicture(client, ":/banner-gift.jpg", {6540, 3000, 3480, 900});
+        AddLabel(
+            client,
+            QStringLiteral("Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now"),
+            {630, 3960, 5085, 195});
+        AddLabel(client, QStringLiteral("Send Loved One's The Perfect Gift!"),
+                 {6998, 3960, 2565, 195});
+        AddLabel(client, QStringLiteral("Computer Auction Shopping Made Easy"),
+                 {1920, 1020, 4245, 240});
+        const QIcon face(QStringLiteral(":/button-face.jpg"));
+        for (const Button &entry : kButtons) {
+            auto *button = new QPushButton(face, QString::fromLatin1(entry.caption), client);
+            button->setGeometry(PxRect(entry.left, entry.top, 3135, 375));
+            connect(button, &QPushButton::clicked, this, [this, &entry] { Open(entry.window); });
+        }
+        resize(PxSize(10230, 4260) + QSize(0, menuBar()->sizeHint().height()));
+        move(benchlist::Px(1000), benchlist::Px(1000));
+    }
+
+private:
+    void BuildMenus()
+    {
+        QMenuBar *bar = menuBar();
+        bar->addMenu(QStringLiteral("&File"))
+            ->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), qApp,
+                        &QApplication::quit);
+        bar->addMenu(QStringLiteral("Join Ebay"))->addAction(QStringLiteral("Sign Up For Ebay"));
+        bar->addMenu(QStringLiteral("&Version"))->addAction(QStringLiteral("Check For Updates"));
+        bar->addMenu(QStringLiteral("&Tell A Friend"))->addAction(QStringLiteral("Send Benchlist"));
+        QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+        help->addAction(QStringLiteral("Instructions"), QKeySequence(Qt::CTRL | Qt::Key_H));
+        help->addAction(QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    }
+
+    void Open(std::string_view name)
+    {
+        const CategoryData *category = benchlist::catalogue::FindWindow(name);
+        std::unique_ptr<QWidget> &window = windows_[name];
+        if (!window)
+            window = BuildCategoryWindow(*category);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+
+    std::map<std::string_view, std::unique_ptr<QWidget>> windows_;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchlist::ExitAfterFirstFrameIfAsked();
+    MainWindow window;
+    window.show();
+    return QApplication::exec();
+}
