@@ -264,14 +264,14 @@ class Screen:
                 raise RuntimeError(f"timed out waiting for {what}")
             self.pump(min(left, 0.5))
 
-    def wait_new_frame(self, seen):
+    def wait_new_frame(self, seen, what="the main window"):
         """(window id, map time, first-frame time) of a window not in `seen`."""
         def found():
             for window, drawn in self.drawn.items():
                 if window not in seen:
                     return window, self.mapped[window], drawn
             return None
-        return self.wait_for(found, "a new window's first frame")
+        return self.wait_for(found, f"the first frame of {what}")
 
     def geometry(self, window_id):
         window = self.display.create_resource_object("window", window_id)
@@ -279,9 +279,16 @@ class Screen:
         return geometry.x, geometry.y, geometry.width, geometry.height
 
     def raise_window(self, window_id):
+        """Puts the window on top, once the program has stopped restacking its own."""
         window = self.display.create_resource_object("window", window_id)
-        window.configure(stack_mode=self.X.Above)
-        self.display.sync()
+        for _ in range(20):
+            self.settle(0.05)
+            window.configure(stack_mode=self.X.Above)
+            self.display.sync()
+            mapped = [w for w in self.root.query_tree().children if w.id in self.mapped]
+            if mapped and mapped[-1].id == window_id:
+                return
+        raise RuntimeError("the main window stays covered")
 
     def click(self, x, y):
         X = self.X
@@ -348,7 +355,7 @@ def one_start(screen, binary, env, is_product):
             x = left + px(bx) + px(BUTTON_SIZE_TWIPS[0]) // 2
             y = client_top + px(by) + px(BUTTON_SIZE_TWIPS[1]) // 2
             clicked = screen.click(x, y)
-            window, _, drawn = screen.wait_new_frame(seen)
+            window, _, drawn = screen.wait_new_frame(seen, f"{name} after a click")
             seen.add(window)
             figures[f"open_{name}_ms"] = (drawn - clicked) * 1000
         screen.settle(REST)
@@ -400,11 +407,19 @@ def measure(args):
             order = list(programs)
             # One start of each first, not counted, so both find the files cached.
             for kind in order:
-                one_start(screen, programs[kind], env, kind == "benchlist")
+                try:
+                    one_start(screen, programs[kind], env, kind == "benchlist")
+                except RuntimeError:
+                    pass
             for run in range(args.runs):
                 # Alternate who goes first, so neither always follows the other.
                 for kind in (order if run % 2 == 0 else order[::-1]):
-                    figures = one_start(screen, programs[kind], env, kind == "benchlist")
+                    try:
+                        figures = one_start(screen, programs[kind], env, kind == "benchlist")
+                    except RuntimeError as error:
+                        # One lost start costs one sample, not the whole run.
+                        print(f"{kind}, start {run + 1}: {error}", file=sys.stderr)
+                        continue
                     for name, value in figures.items():
                         samples[kind].setdefault(name, []).append(value)
                 print(f"run {run + 1}/{args.runs} done", file=sys.stderr)

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QMetaObject>
 #include <QWindow>
 
 #include <cstdlib>
@@ -14,8 +13,9 @@ namespace benchlist {
 namespace {
 
 // A window paints and flushes its first frame while its first exposure is
-// delivered, so once that delivery is over one round trip to the server makes
-// sure the frame is there; then the program leaves without tearing anything down.
+// delivered. The watch delivers that exposure itself, through every filter and
+// handler as usual; once it is through, one round trip makes sure the frame
+// has reached the server, and the program leaves without tearing anything down.
 class FirstFrameWatch : public QObject {
 public:
     using QObject::QObject;
@@ -23,24 +23,20 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Expose && !armed_) {
+        if (event->type() == QEvent::Expose && !delivering_) {
             const auto *window = qobject_cast<QWindow *>(watched);
             if (window && window->isExposed()) {
-                armed_ = true;
-                QMetaObject::invokeMethod(this, &FirstFrameWatch::Leave, Qt::QueuedConnection);
+                delivering_ = true;
+                QCoreApplication::sendEvent(watched, event);
+                QGuiApplication::sync();
+                std::_Exit(0);
             }
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    static void Leave()
-    {
-        QGuiApplication::sync();
-        std::_Exit(0);
-    }
-
-    bool armed_ = false;
+    bool delivering_ = false;
 };
 
 } // namespace

@@ -2,16 +2,37 @@
 
 #include "forms/twips.h"
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <optional>
+
 namespace benchlist {
 
+namespace {
+
+std::optional<QCursor> &SharedHand()
+{
+    static std::optional<QCursor> hand;
+    return hand;
+}
+
+} // namespace
+
+// Made once and shared: turning the picture into a cursor costs more than
+// building the button it is for. It goes with the application object, as the
+// pictures in it must.
 QCursor HandCursor()
 {
-    return QCursor(QPixmap(QStringLiteral(":/hand-cursor.png")), 6, 0);
+    std::optional<QCursor> &hand = SharedHand();
+    if (!hand) {
+        hand.emplace(QPixmap(QStringLiteral(":/hand-cursor.png")), 6, 0);
+        qAddPostRoutine([] { SharedHand().reset(); });
+    }
+    return *hand;
 }
 
 ClickablePicture::ClickablePicture(QWidget *parent) : QLabel(parent)

@@ -10,8 +10,7 @@
 namespace benchlist {
 
 PictureButton::PictureButton(const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent), face_(QStringLiteral(":/button-face.jpg")),
-      pressedFace_(QStringLiteral(":/button-face-down.jpg"))
+    : QPushButton(caption, parent), face_(QStringLiteral(":/button-face.jpg"))
 {
     setFont(LayoutFont(Face::Verdana, 11.25, {.bold = true, .italic = true}));
     setCursor(HandCursor());
@@ -22,7 +21,11 @@ void PictureButton::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().button());
-    const QPixmap &face = (isDown() || !isEnabled()) ? pressedFace_ : face_;
+    const bool pressed = isDown() || !isEnabled();
+    // The pressed face waits for the first press: no button shows it at start.
+    if (pressed && pressedFace_.isNull())
+        pressedFace_ = QPixmap(QStringLiteral(":/button-face-down.jpg"));
+    const QPixmap &face = pressed ? pressedFace_ : face_;
     const QPoint corner((width() - face.width()) / 2, (height() - face.height()) / 2);
     painter.drawPixmap(corner, face);
 
