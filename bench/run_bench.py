@@ -444,7 +444,7 @@ def machine():
 def main():
     here = Path(__file__).resolve().parent
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--build", default=str(here.parent / "build" / "release"),
+    parser.add_argument("--build", default=str(here.parent / "build" / "bench"),
                         help="build directory holding src/benchlist and bench/benchlist_baseline")
     parser.add_argument("--runs", type=int, default=15, help="starts of each program")
     parser.add_argument("--callgrind-runs", type=int, default=3,

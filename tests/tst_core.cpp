@@ -151,6 +151,7 @@ private slots:
     void bookmarksFollowTheButtons();
     void listingMatchesTheCatalogue();
     void failedExportKeepsOlderFile();
+    void exitsAfterFirstFrame();
 };
 
 // A table with the traps the rule must get right: duplicates, near misses, prefixes.
@@ -1038,6 +1039,21 @@ void CoreTest::findCatalogue()
         QVERIFY2(foundItself || FindWords(record.text).empty(), record.text.data());
     }
     QVERIFY(typed >= 3); // "Glare Filters", "Other Vintage", "Xerox Multi" among them
+}
+
+// The switch that lets start-up be timed from outside: the program paints its
+// main window once and leaves with status 0 instead of running on.
+void CoreTest::exitsAfterFirstFrame()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("BENCH_EXIT_AFTER_PAINT"), QStringLiteral("1"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(BENCHLIST_BINARY), {});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(CoreTest)
