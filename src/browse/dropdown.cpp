@@ -2,8 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -67,6 +70,16 @@ private:
     QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
 };
 
+// Stands in for a field's completer while the field is handed to the drop-down,
+// so that none is made for it; the drop-down then takes it out again.
+QCompleter *PlaceholderCompleter()
+{
+    static QPointer<QCompleter> placeholder;
+    if (!placeholder)
+        placeholder = new QCompleter(QCoreApplication::instance());
+    return placeholder;
+}
+
 } // namespace
 
 QAccessibleInterface *DropDown::Accessible(const QString &className, QObject *object)
@@ -80,7 +93,14 @@ QAccessibleInterface *DropDown::Accessible(const QString &className, QObject *ob
 DropDown::DropDown(const QString &initialText, const QStringList &items, QWidget *parent)
     : QComboBox(parent)
 {
-    setEditable(true);
+    // Editable without what setEditable(true) would build at once: the list's
+    // popup, which Qt makes the first time the list is needed, and a completer
+    // that would be dropped right away. Together they are most of the cost of
+    // opening a window of many drop-downs.
+    auto *field = new QLineEdit(this);
+    field->setPalette(palette());
+    field->setCompleter(PlaceholderCompleter());
+    setLineEdit(field);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(8);

@@ -2,8 +2,8 @@
 
 #include "forms/twips.h"
 
-#include <QCoreApplication>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
