@@ -1,6 +1,6 @@
 // The yardstick the program is measured against: a plain Qt Widgets program
 // with as much on screen as Benchlist's main window (the same menus, four
-// pictures, three labels, nine buttons with a picture face) and the same nine
+// pictures, four labels, nine buttons with a picture face) and the same nine
 // windows of editable combo boxes holding the same lists, each opened by its
 // button. Only stock widgets, the default style and the default font.
 #include "catalogue/catalogue.h"
@@ -111,6 +111,10 @@ public:
                  {6998, 3960, 2565, 195});
         AddLabel(client, QStringLiteral("Computer Auction Shopping Made Easy"),
                  {1920, 1020, 4245, 240});
+        auto *link = new QLabel(
+            QStringLiteral("<a href=\"find\">Find a category by words...</a> (Ctrl+F)"), client);
+        link->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        link->setGeometry(PxRect(6240, 1110, 3840, 240));
         const QIcon face(QStringLiteral(":/button-face.jpg"));
         for (const Button &entry : kButtons) {
             auto *button = new QPushButton(face, QString::fromLatin1(entry.caption), client);
@@ -125,8 +129,10 @@ private:
     void BuildMenus()
     {
         QMenuBar *bar = menuBar();
-        bar->addMenu(QStringLiteral("&File"))
-            ->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), qApp,
+        QMenu *file = bar->addMenu(QStringLiteral("&File"));
+        file->addAction(QStringLiteral("&Find a Category..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+        file->addAction(QStringLiteral("&Export as Bookmarks..."));
+        file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), qApp,
                         &QApplication::quit);
         bar->addMenu(QStringLiteral("Join Ebay"))->addAction(QStringLiteral("Sign Up For Ebay"));
         bar->addMenu(QStringLiteral("&Version"))->addAction(QStringLiteral("Check For Updates"));
