@@ -585,6 +585,8 @@ void WindowsTest::dropDownReportsUserActions()
             box->showPopup();
             QAbstractItemView *view = box->view();
             QTRY_VERIFY(view->isVisible());
+            // The list is made when first opened, named by the caption all the same.
+            QCOMPARE(view->accessibleName(), box->accessibleName());
             const QModelIndex index = view->model()->index(argument.toInt(), 0);
             if (verb == u"pick") {
                 QTest::mouseClick(view->viewport(), Qt::LeftButton, {},

@@ -33,7 +33,7 @@ public:
     QAccessibleInterface *child(int index) const override
     {
         if (index == 0)
-            return QAccessible::queryAccessibleInterface(box()->view());
+            return QAccessible::queryAccessibleInterface(box()->List());
         if (index == 1)
             return QAccessible::queryAccessibleInterface(box()->lineEdit());
         return nullptr;
@@ -41,7 +41,7 @@ public:
 
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        if (child->object() == box()->view())
+        if (child->object() == box()->List())
             return 0;
         if (child->object() == box()->lineEdit())
             return 1;
@@ -60,14 +60,14 @@ public:
     {
         if (action != showMenuAction())
             return QAccessibleWidget::doAction(action);
-        if (box()->view()->isVisible())
+        if (box()->List()->isVisible())
             box()->hidePopup();
         else
             box()->showPopup();
     }
 
 private:
-    QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
+    DropDown *box() const { return static_cast<DropDown *>(widget()); }
 };
 
 // Stands in for a field's completer while the field is handed to the drop-down,
@@ -112,7 +112,6 @@ DropDown::DropDown(const QString &initialText, const QStringList &items, QWidget
     // The field and the open list are parts of the drop-down and go by its caption.
     setAccessibleName(initialText);
     lineEdit()->setAccessibleName(initialText);
-    view()->setAccessibleName(initialText);
 
     // Qt turns Enter and leaving the field into choices of an equal item and
     // rewrites the text to that item's case; the field keeps what was typed.
@@ -135,11 +134,28 @@ void DropDown::OnEdited()
     emit Change();
 }
 
+QAbstractItemView *DropDown::List() const
+{
+    QAbstractItemView *list = view();
+    if (!listMade_) {
+        listMade_ = true;
+        list->setAccessibleName(accessibleName());
+    }
+    return list;
+}
+
+void DropDown::showPopup()
+{
+    List();
+    QComboBox::showPopup();
+}
+
 void DropDown::hidePopup()
 {
     // The list closes before it reports the chosen item; remember that this
-    // activation, and only this one, comes from the list.
-    if (view() && view()->isVisible()) {
+    // activation, and only this one, comes from the list. A list never made is
+    // not made now just to be found hidden (Qt hides it with the window).
+    if (listMade_ && view()->isVisible()) {
         closingOnChoice_ = true;
         QTimer::singleShot(0, this, [this] { closingOnChoice_ = false; });
     }

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QStringList>
 
+class QAbstractItemView;
 class QAccessibleInterface;
 
 namespace benchlist {
@@ -27,6 +28,13 @@ public:
     // their text. For QAccessible::installFactory.
     static QAccessibleInterface *Accessible(const QString &className, QObject *object);
 
+    // The list, named by the caption like the drop-down. Qt makes it the first
+    // time it is needed (opened, or asked for by a screen reader), not before.
+    QAbstractItemView *List() const;
+
+    void showPopup() override;
+    void hidePopup() override;
+
 signals:
     void Change();
     void Click();
@@ -34,7 +42,6 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
-    void hidePopup() override;
 
 private:
     void ChooseItem(int index);
@@ -46,6 +53,8 @@ private:
     // Set while the open list is closing on a choice, so that only that
     // activation counts as one.
     bool closingOnChoice_ = false;
+    // Whether the list has been made yet.
+    mutable bool listMade_ = false;
 };
 
 } // namespace benchlist
