@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,7 +21,29 @@ std::optional<QCursor> &SharedHand()
     return hand;
 }
 
+QHash<QString, QPixmap> &DecodedPictures()
+{
+    static QHash<QString, QPixmap> pictures;
+    return pictures;
+}
+
 } // namespace
+
+// Qt's pixmap cache, which would keep a picture read from a file, is off (see
+// PrepareWindow), so the few pictures the windows share are kept here instead:
+// each is read and decoded once, however many windows and buttons show it.
+// They go with the application object, as pixmaps must.
+QPixmap Picture(const QString &resource)
+{
+    QHash<QString, QPixmap> &pictures = DecodedPictures();
+    auto found = pictures.constFind(resource);
+    if (found == pictures.constEnd()) {
+        if (pictures.isEmpty())
+            qAddPostRoutine([] { DecodedPictures().clear(); });
+        found = pictures.insert(resource, QPixmap(resource));
+    }
+    return *found;
+}
 
 // Made once and shared: turning the picture into a cursor costs more than
 // building the button it is for. It goes with the application object, as the
@@ -29,7 +52,7 @@ QCursor HandCursor()
 {
     std::optional<QCursor> &hand = SharedHand();
     if (!hand) {
-        hand.emplace(QPixmap(QStringLiteral(":/hand-cursor.png")), 6, 0);
+        hand.emplace(Picture(QStringLiteral(":/hand-cursor.png")), 6, 0);
         qAddPostRoutine([] { SharedHand().reset(); });
     }
     return *hand;
@@ -121,7 +144,7 @@ namespace {
 void SetUpPicture(QLabel *picture, const char *name, const char *resource, const Box &box)
 {
     picture->setObjectName(QLatin1String(name));
-    picture->setPixmap(QPixmap(QLatin1String(resource)));
+    picture->setPixmap(Picture(QLatin1String(resource)));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setGeometry(PxRect(box));
 }

@@ -16,6 +16,9 @@ namespace benchlist {
 // The hand whose index fingertip is the hot spot, over everything clickable.
 QCursor HandCursor();
 
+// A picture of the program's resources (":/name"), decoded once and shared.
+QPixmap Picture(const QString &resource);
+
 // A picture that reports a click of the left mouse button, and works from the
 // keyboard as a button does: it takes the focus, shows a frame while it has it,
 // and Enter or Space click it. Screen readers meet it as a button named by its

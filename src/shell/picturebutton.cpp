@@ -10,7 +10,7 @@
 namespace benchlist {
 
 PictureButton::PictureButton(const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent), face_(QStringLiteral(":/button-face.jpg"))
+    : QPushButton(caption, parent), face_(Picture(QStringLiteral(":/button-face.jpg")))
 {
     setFont(LayoutFont(Face::Verdana, 11.25, {.bold = true, .italic = true}));
     setCursor(HandCursor());
@@ -24,7 +24,7 @@ void PictureButton::paintEvent(QPaintEvent * /*event*/)
     const bool pressed = isDown() || !isEnabled();
     // The pressed face waits for the first press: no button shows it at start.
     if (pressed && pressedFace_.isNull())
-        pressedFace_ = QPixmap(QStringLiteral(":/button-face-down.jpg"));
+        pressedFace_ = Picture(QStringLiteral(":/button-face-down.jpg"));
     const QPixmap &face = pressed ? pressedFace_ : face_;
     const QPoint corner((width() - face.width()) / 2, (height() - face.height()) / 2);
     painter.drawPixmap(corner, face);
