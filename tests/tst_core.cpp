@@ -896,17 +896,8 @@ constexpr PageEntry kStandPages[] = {{"Risers", "/bl/y/risers.html"},
 constexpr DropDownData kHubs[] = {{"cbHubs", {}, 1, "Cables and Adapters", kHubItems, kHubPages}};
 constexpr DropDownData kStands[] = {
     {"cbStands", {}, 1, "Monitor Stands", kStandItems, kStandPages}};
-constexpr CategoryData Window(std::string_view name, std::string_view title,
-                              std::span<const DropDownData> dropDowns)
-{
-    CategoryData window{};
-    window.name = name;
-    window.title = title;
-    window.dropDowns = dropDowns;
-    return window;
-}
-constexpr CategoryData kFirst = Window("frmFirst", "Drives and Peripherals", kHubs);
-constexpr CategoryData kSecond = Window("frmSecond", "Monitors", kStands);
+constexpr CategoryData kFirst = SmallWindow("frmFirst", "Drives and Peripherals", kHubs);
+constexpr CategoryData kSecond = SmallWindow("frmSecond", "Monitors", kStands);
 constexpr const CategoryData *kWindows[] = {&kFirst, &kSecond};
 
 QStringList Texts(const std::vector<FindHit> &hits)
