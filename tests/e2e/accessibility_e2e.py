@@ -291,11 +291,7 @@ def main():
         return 0
     except (Failure, subprocess.TimeoutExpired) as failure:
         print(f"FAILED: {failure}")
-        for log in sorted(workdir.glob("**/*.log")):
-            text = log.read_text(errors="replace").strip()
-            if text:
-                print(f"--- {log.relative_to(workdir)} (last lines)")
-                print("\n".join(text.splitlines()[-15:]))
+        e2e.print_logs(workdir, 15)
         return 1
     finally:
         if program and program.running():

@@ -914,6 +914,25 @@ def start_desktop(workdir):
     return desktop
 
 
+def print_logs(workdir, lines):
+    """Shows the last lines of every log a failed run left in its work directory."""
+    for log in sorted(workdir.glob("**/*.log")):
+        text = log.read_text(errors="replace").strip()
+        if text:
+            print(f"--- {log.relative_to(workdir)} (last lines)")
+            print("\n".join(text.splitlines()[-lines:]))
+
+
+def clean_up(workdir, keep):
+    """Stops every process the run started and removes its work directory,
+    unless it is kept for a look at what went wrong."""
+    PROCESSES.stop_all()
+    if keep:
+        print(f"work directory kept: {workdir}")
+    else:
+        shutil.rmtree(workdir, ignore_errors=True)
+
+
 def main():
     global PROCESSES
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
@@ -960,19 +979,11 @@ def main():
         return 0
     except Failure as failure:
         print(f"FAILED: {failure}")
-        for log in sorted(workdir.glob("**/*.log")):
-            text = log.read_text(errors="replace").strip()
-            if text:
-                print(f"--- {log.relative_to(workdir)} (last lines)")
-                print("\n".join(text.splitlines()[-25:]))
+        print_logs(workdir, 25)
         args.keep = True
         return 1
     finally:
-        PROCESSES.stop_all()
-        if args.keep:
-            print(f"work directory kept: {workdir}")
-        else:
-            shutil.rmtree(workdir, ignore_errors=True)
+        clean_up(workdir, args.keep)
 
 
 if __name__ == "__main__":

@@ -287,11 +287,7 @@ def main():
         args.keep = True
         return 1
     finally:
-        e2e.PROCESSES.stop_all()
-        if args.keep:
-            print(f"work directory kept: {workdir}")
-        else:
-            shutil.rmtree(workdir, ignore_errors=True)
+        e2e.clean_up(workdir, args.keep)
 
 
 if __name__ == "__main__":
