@@ -4,7 +4,9 @@
 #include "forms/firstframe.h"
 #include "forms/fonts.h"
 #include "forms/windowmodel.h"
+#include "search/searchservice.h"
 #include "shell/bookmarkfile.h"
+#include "shell/findwindow.h"
 #include "shell/forms.h"
 
 #include <QApplication>
@@ -94,15 +96,21 @@ int HandleCommandLine(int argc, char **argv)
     const std::string_view argument = argv[1];
     if (argument == "--find")
         return FindOnCommandLine(argc, argv);
+    if (argument == "--search-service")
+        return benchlist::RunSearchService(argc, argv);
+    if (argc == 3 && argument == "--find-window")
+        return -1;
     if (argc == 2 && argument == "--version") {
         std::puts("benchlist 1.00");
         return 0;
     }
     if (argc == 2 && argument == "--help") {
-        std::puts("Usage: benchlist [--list | --export-bookmarks FILE | --find WORDS... | --help | "
-                  "--version]  (without arguments opens the window; --find prints the categories "
-                  "the words find, one per line: text, window, drop-down and address, "
-                  "tab-separated)");
+        std::puts("Usage: benchlist [--list | --export-bookmarks FILE | --find WORDS... | "
+                  "--find-window 'WORDS' | --search-service | --help | --version]  (without "
+                  "arguments opens the window; --find prints the categories the words find, one "
+                  "per line: text, window, drop-down and address, tab-separated; --find-window "
+                  "opens the window with the find window on the words; --search-service offers "
+                  "the search to the desktop on the session bus)");
         return 0;
     }
     if (argc == 2 && argument == "--list")
@@ -271,6 +279,8 @@ int main(int argc, char **argv)
 {
     if (const int status = HandleCommandLine(argc, argv); status >= 0)
         return status;
+    // Taken before Qt reads its own options out of the arguments.
+    const char *findWords = argc == 3 ? argv[2] : nullptr;
 #ifndef _WIN32
     if (!HasDisplay()) {
         std::fputs("benchlist: no display to open windows on (is DISPLAY set?)\n", stderr);
@@ -298,6 +308,8 @@ int main(int argc, char **argv)
     benchlist::RegisterForms(forms);
     forms.SetLastWindowGone([] { QCoreApplication::quit(); });
     forms.Show("frmMain");
+    if (findWords)
+        benchlist::ShowFindWindow(QString::fromLocal8Bit(findWords));
 
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

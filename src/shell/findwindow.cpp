@@ -210,6 +210,19 @@ void FindWindow::GiveFocus()
     field_->selectAll();
 }
 
+void FindWindow::SetWords(const QString &words)
+{
+    field_->setText(words);
+    field_->selectAll();
+}
+
+void ShowFindWindow(const QString &words)
+{
+    Forms().Show("frmFind");
+    if (auto *window = dynamic_cast<FindWindow *>(Forms().Find("frmFind")))
+        window->SetWords(words);
+}
+
 void FindWindow::txtFind_Change()
 {
     const QByteArray query = field_->text().toUtf8();

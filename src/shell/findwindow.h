@@ -21,6 +21,7 @@ public:
 
     void Form_Load() override;
     void GiveFocus() override;
+    void SetWords(const QString &words);
 
     void txtFind_Change();
     void cmdOpen_Click();
@@ -37,5 +38,8 @@ private:
     QLabel *count_;
     FindResults *results_;
 };
+
+// Shows the find window, searching for the words.
+void ShowFindWindow(const QString &words);
 
 } // namespace benchlist

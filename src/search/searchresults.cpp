@@ -1,0 +1,63 @@
+#include "search/searchresults.h"
+
+#include "catalogue/catalogue.h"
+
+namespace benchlist {
+
+std::string SearchResultId(const FindRecord &record)
+{
+    std::string id(record.windowName);
+    id += '/';
+    id += record.dropDownName;
+    id += '/';
+    id += record.text;
+    return id;
+}
+
+std::string SearchResultDescription(const FindRecord &record)
+{
+    std::string description(record.windowTitle);
+    description += " \u203a ";
+    description += record.caption;
+    return description;
+}
+
+double SearchRelevance(const FindHit & /*hit*/, std::size_t position)
+{
+    if (position >= kMaxSearchResults)
+        return 0.0;
+    return 1.0 - static_cast<double>(position) / static_cast<double>(kMaxSearchResults);
+}
+
+SearchResults::SearchResults(const CatalogueIndex &index) : index_(index)
+{
+    for (const FindRecord &record : index.Records())
+        byId_.emplace(SearchResultId(record), &record);
+}
+
+const SearchResults &SearchResults::Catalogue()
+{
+    static const SearchResults results(CatalogueIndex::Catalogue());
+    return results;
+}
+
+std::vector<FindHit> SearchResults::Search(std::span<const std::string> terms) const
+{
+    std::string query;
+    for (const std::string &term : terms) {
+        query += term;
+        query += ' ';
+    }
+    std::vector<FindHit> hits = index_.Find(query);
+    if (hits.size() > kMaxSearchResults)
+        hits.resize(kMaxSearchResults);
+    return hits;
+}
+
+const FindRecord *SearchResults::Record(std::string_view id) const
+{
+    const auto found = byId_.find(std::string(id));
+    return found == byId_.end() ? nullptr : found->second;
+}
+
+} // namespace benchlist

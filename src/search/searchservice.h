@@ -1,0 +1,13 @@
+// benchlist --search-service: the catalogue offered to the desktop's own search
+// (GNOME Shell's overview, KDE's KRunner) on the session bus. Started by the bus
+// on the first call, gone again once idle; it needs no display.
+#pragma once
+
+namespace benchlist {
+
+// Runs the service until it has been idle for a while; returns the exit status.
+// `benchlist --search-service --copy-address ADDRESS` is the service's own
+// helper that holds an address on the clipboard for as long as it is there.
+int RunSearchService(int argc, char **argv);
+
+} // namespace benchlist
