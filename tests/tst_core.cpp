@@ -7,6 +7,7 @@
 #include "forms/windowmodel.h"
 #include "net/aboutnet.h"
 #include "net/addresses.h"
+#include "search/searchresults.h"
 
 #include "catalogue/apple_cases.h"
 #include "catalogue/components_cases.h"
@@ -145,6 +146,9 @@ private slots:
     void findRecords_data();
     void findRecords();
     void findCatalogue();
+    void searchResults_data();
+    void searchResults();
+    void searchIds();
     void escapeHtml_data();
     void escapeHtml();
     void exportOfASmallCatalogue();
@@ -637,6 +641,15 @@ void CoreTest::commandLine_data()
     QTest::newRow("export with two files")
         << QStringList{"--export-bookmarks", "a.html", "b.html"} << QStringList{} << 2
         << QByteArray("benchlist: unexpected argument 'b.html'");
+    QTest::newRow("search service without a session bus")
+        << QStringList{"--search-service"}
+        << QStringList{"DBUS_SESSION_BUS_ADDRESS=unix:path=" + QDir::tempPath() + "/no-bus"} << 1
+        << QByteArray("benchlist: no session bus");
+    QTest::newRow("search service with an argument")
+        << QStringList{"--search-service", "x"} << QStringList{} << 2 << QByteArray("benchlist:");
+    QTest::newRow("find window without words")
+        << QStringList{"--find-window"} << QStringList{} << 2
+        << QByteArray("benchlist: unexpected argument '--find-window'");
     QTest::newRow("list with an argument") << QStringList{"--list", "x"} << QStringList{} << 2
                                            << QByteArray("benchlist: unexpected argument 'x'");
     const QString directory = QDir::tempPath();
@@ -1030,6 +1043,62 @@ void CoreTest::findCatalogue()
         QVERIFY2(foundItself || FindWords(record.text).empty(), record.text.data());
     }
     QVERIFY(typed >= 3); // "Glare Filters", "Other Vintage", "Xerox Multi" among them
+}
+
+void CoreTest::searchResults_data()
+{
+    QTest::addColumn<QStringList>("terms");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("best");
+    const QByteArray hubs = "frmComponents/cbCables/USB Hubs and Cables";
+    QTest::newRow("terms taken together") << QStringList{"usb", "HUB"} << 1 << hubs;
+    QTest::newRow("words within one term") << QStringList{"usb hub"} << 1 << hubs;
+    QTest::newRow("typo") << QStringList{"moniter", "stnads"} << 1
+                          << QByteArray("frmMonitors/cbAccessories/Stands and Risers");
+    QTest::newRow("cut to the best twenty") << QStringList{"s"} << 20 << QByteArray();
+    QTest::newRow("no terms") << QStringList{} << 0 << QByteArray();
+    QTest::newRow("a blank term") << QStringList{" "} << 0 << QByteArray();
+    QStringList many;
+    for (int i = 0; i < 10000; ++i)
+        many << (i % 2 ? "usb" : "hub");
+    QTest::newRow("ten thousand terms") << many << 1 << hubs;
+}
+
+// The ids the desktop is given for the terms, best first.
+void CoreTest::searchResults()
+{
+    QFETCH(QStringList, terms);
+    QFETCH(int, count);
+    QFETCH(QByteArray, best);
+    std::vector<std::string> words;
+    for (const QString &term : terms)
+        words.push_back(term.toStdString());
+    const std::vector<FindHit> hits = SearchResults::Catalogue().Search(words);
+    QCOMPARE(int(hits.size()), count);
+    if (!best.isEmpty())
+        QCOMPARE(QByteArray::fromStdString(SearchResultId(*hits.front().record)), best);
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        const double relevance = SearchRelevance(hits[i], i);
+        QVERIFY(relevance > 0.0 && relevance <= 1.0);
+        QVERIFY(i == 0 || relevance < SearchRelevance(hits[i - 1], i - 1));
+    }
+}
+
+// Every record has an id of its own that leads back to it; anything else is unknown.
+void CoreTest::searchIds()
+{
+    const SearchResults &results = SearchResults::Catalogue();
+    std::set<std::string> ids;
+    for (const FindRecord &record : CatalogueIndex::Catalogue().Records()) {
+        const std::string id = SearchResultId(record);
+        QVERIFY2(ids.insert(id).second, id.c_str());
+        QCOMPARE(results.Record(id), &record);
+    }
+    QCOMPARE(SearchResultId(*results.Record("frmMonitors/cbFlat/17-inch LCD")),
+             std::string("frmMonitors/cbFlat/17-inch LCD"));
+    for (const char *unknown : {"", "frmMonitors/cbFlat/", "frmMonitors/cbFlat/17-inch LCD ",
+                                "frmMonitors/cbFlat/17-inch lcd", "frmMonitors//17-inch LCD"})
+        QVERIFY2(!results.Record(unknown), unknown);
 }
 
 // The switch that lets start-up be timed from outside: the program paints its

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch directory, as a package would, and checks
-# the desktop integration: the program, its menu entry, its icon and its
-# AppStream description, each in its place and valid.
+# the desktop integration: the program, its menu entry, its icon, its
+# AppStream description and the search service's files, each in its place and
+# valid.
 #   check-install.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
@@ -27,7 +28,11 @@ root=$stage/usr
 desktop=share/applications/$app_id.desktop
 metainfo=share/metainfo/$app_id.metainfo.xml
 icon=share/icons/hicolor/32x32/apps/benchlist.png
-for file in bin/benchlist "$desktop" "$metainfo" "$icon"; do
+bus_name=$app_id.SearchProvider
+service=share/dbus-1/services/$bus_name.service
+provider=share/gnome-shell/search-providers/$app_id.search-provider.ini
+runner=share/krunner/dbusplugins/$app_id.desktop
+for file in bin/benchlist "$desktop" "$metainfo" "$icon" "$service" "$provider" "$runner"; do
     [ -f "$root/$file" ] || fail "cmake --install did not put $file under the prefix"
 done
 [ -x "$root/bin/benchlist" ] || fail "bin/benchlist is not executable"
@@ -41,6 +46,24 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$root/$m
     || fail "the AppStream description does not launch $app_id.desktop"
 
 desktop-file-validate "$root/$desktop" || fail "desktop-file-validate rejects $desktop"
+desktop-file-validate "$root/$runner" || fail "desktop-file-validate rejects $runner"
+
+# The bus starts the installed program for the name that the desktop's search asks for.
+has() {
+    grep -qxF -- "$2" "$root/$1" || fail "$1 lacks the line '$2'"
+}
+has "$service" "[D-BUS Service]"
+has "$service" "Name=$bus_name"
+has "$service" "Exec=/usr/bin/benchlist --search-service"
+has "$provider" "[Shell Search Provider]"
+has "$provider" "DesktopId=$app_id.desktop"
+has "$provider" "BusName=$bus_name"
+has "$provider" "Version=2"
+has "$runner" "X-Plasma-API=DBus"
+has "$runner" "X-Plasma-DBusRunner-Service=$bus_name"
+path=$(sed -n 's/^ObjectPath=//p' "$root/$provider")
+[[ $path == /* ]] || fail "$provider has no object path"
+grep -q '^X-Plasma-DBusRunner-Path=/' "$root/$runner" || fail "$runner has no object path"
 appstreamcli validate --no-net "$root/$metainfo" || fail "appstreamcli rejects $metainfo"
 appstreamcli validate-tree --no-net "$stage" || fail "appstreamcli rejects the installed tree"
 

@@ -30,6 +30,9 @@ desktop_files=(
     ./usr/share/applications/example.veldmark.benchlist.desktop
     ./usr/share/metainfo/example.veldmark.benchlist.metainfo.xml
     ./usr/share/icons/hicolor/32x32/apps/benchlist.png
+    ./usr/share/dbus-1/services/example.veldmark.benchlist.SearchProvider.service
+    ./usr/share/gnome-shell/search-providers/example.veldmark.benchlist.search-provider.ini
+    ./usr/share/krunner/dbusplugins/example.veldmark.benchlist.desktop
 )
 
 case $mode in
@@ -43,7 +46,7 @@ build)
 
     depends=$(dpkg-deb -f "$deb" Depends)
     names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
-    for package in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 \
+    for package in libqt6widgets6 libqt6gui6 libqt6dbus6 libqt6core6 libstdc++6 libc6 \
         fonts-dejavu-core fonts-liberation xdg-utils; do
         grep -qxF -- "$package" <<<"$names" \
             || fail "the package does not depend on $package: $depends"
@@ -52,6 +55,11 @@ build)
     for file in "${desktop_files[@]}"; do
         grep -qx -- "$file" <<<"$contents" || fail "the package lacks $file"
     done
+    # The bus starts the program where the package puts it.
+    service=$(dpkg-deb --fsys-tarfile "$deb" \
+        | tar -xO ./usr/share/dbus-1/services/example.veldmark.benchlist.SearchProvider.service)
+    grep -qx 'Exec=/usr/bin/benchlist --search-service' <<<"$service" \
+        || fail "the packaged service file does not start /usr/bin/benchlist: $service"
     echo "built $(basename "$deb")"
     ;;
 install)
