@@ -45,7 +45,9 @@ std::vector<FindHit> SearchResults::Search(std::span<const std::string> terms) c
 {
     std::string query;
     for (const std::string &term : terms) {
-        query += term;
+        if (query.size() >= kMaxSearchQueryBytes)
+            break;
+        query.append(term, 0, kMaxSearchQueryBytes - query.size());
         query += ' ';
     }
     std::vector<FindHit> hits = index_.Find(query);

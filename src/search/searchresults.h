@@ -18,6 +18,10 @@ namespace benchlist {
 // The desktop shows a short list; longer ones only bury the good matches.
 inline constexpr std::size_t kMaxSearchResults = 20;
 
+// Terms come from any client on the bus. Far more than anyone types is cut to
+// this many bytes, which keeps a search of megabytes as cheap as a typed one.
+inline constexpr std::size_t kMaxSearchQueryBytes = 1024;
+
 // "frmMonitors/cbFlat/17-inch LCD": window and drop-down names hold no '/',
 // so the text after the second one is the text as it stands.
 std::string SearchResultId(const FindRecord &record);
@@ -36,8 +40,8 @@ public:
     // The catalogue's own results, built on first use.
     static const SearchResults &Catalogue();
 
-    // The best matches for the terms taken together, best first, at most
-    // kMaxSearchResults.
+    // The best matches for the terms taken together (their first
+    // kMaxSearchQueryBytes), best first, at most kMaxSearchResults.
     std::vector<FindHit> Search(std::span<const std::string> terms) const;
 
     // The record an id names, or null for an id no record has.
