@@ -4,8 +4,8 @@
 // windows of editable combo boxes holding the same lists, each opened by its
 // button. Only stock widgets, the default style and the default font.
 #include "catalogue/catalogue.h"
-#include "forms/firstframe.h"
-#include "forms/twips.h"
+#include "widgets/forms/firstframe.h"
+#include "widgets/forms/twips.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 // The parts that need no display: lookup, addresses, catalogue data, window
 // model rules and the hand-off to xdg-open.
-#include "browse/catalogueexport.h"
-#include "browse/lookup.h"
+#include "core/catalogueexport.h"
+#include "core/lookup.h"
 #include "catalogue/catalogue.h"
-#include "find/catalogueindex.h"
-#include "forms/windowmodel.h"
-#include "net/aboutnet.h"
-#include "net/addresses.h"
+#include "core/catalogueindex.h"
+#include "core/windowmodel.h"
+#include "core/aboutnet.h"
+#include "core/addresses.h"
 
 #include "catalogue/apple_cases.h"
 #include "catalogue/components_cases.h"

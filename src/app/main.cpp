@@ -1,11 +1,11 @@
-#include "browse/catalogueexport.h"
+#include "core/catalogueexport.h"
 #include "catalogue/catalogue.h"
-#include "find/catalogueindex.h"
-#include "forms/firstframe.h"
-#include "forms/fonts.h"
-#include "forms/windowmodel.h"
-#include "shell/bookmarkfile.h"
-#include "shell/forms.h"
+#include "core/catalogueindex.h"
+#include "widgets/forms/firstframe.h"
+#include "widgets/forms/fonts.h"
+#include "core/windowmodel.h"
+#include "widgets/shell/bookmarkfile.h"
+#include "widgets/shell/forms.h"
 
 #include <QApplication>
 #include <QFile>

@@ -2,18 +2,12 @@
 // one constexpr CategoryData; the window class and the lookup read nothing else.
 #pragma once
 
+#include "base/geometry.h"
+
 #include <span>
 #include <string_view>
 
 namespace benchlist {
-
-// A box in twips within the window's client area.
-struct Box {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 // One entry of a drop-down's page table: the exact text it answers to and the
 // page path under SiteBase that it opens.

@@ -1,4 +1,4 @@
-#include "net/aboutnet.h"
+#include "core/aboutnet.h"
 
 #include <utility>
 

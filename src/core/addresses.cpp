@@ -1,4 +1,4 @@
-#include "net/addresses.h"
+#include "core/addresses.h"
 
 namespace benchlist {
 

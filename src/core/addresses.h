@@ -2,7 +2,7 @@
 // the fixed pages of the shell windows, and catalogue pages as base + path.
 #pragma once
 
-#include "net/siteconfig.h"
+#include "core/siteconfig.h"
 
 #include <string>
 #include <string_view>

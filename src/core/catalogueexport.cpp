@@ -1,7 +1,7 @@
-#include "browse/catalogueexport.h"
+#include "core/catalogueexport.h"
 
-#include "browse/lookup.h"
-#include "net/addresses.h"
+#include "core/lookup.h"
+#include "core/addresses.h"
 
 #include <algorithm>
 #include <initializer_list>

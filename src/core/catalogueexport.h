@@ -2,7 +2,7 @@
 // and a bookmark file that browsers import. No display or toolkit needed.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 #include <span>
 #include <string>

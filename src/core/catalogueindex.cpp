@@ -1,6 +1,6 @@
-#include "find/catalogueindex.h"
+#include "core/catalogueindex.h"
 
-#include "browse/lookup.h"
+#include "core/lookup.h"
 #include "catalogue/catalogue.h"
 
 #include <algorithm>

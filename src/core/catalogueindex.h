@@ -3,7 +3,7 @@
 // matches. It is plain C++ over the catalogue data and needs no display.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 #include <cstdint>
 #include <map>

@@ -1,6 +1,6 @@
-#include "browse/lookup.h"
+#include "core/lookup.h"
 
-#include "net/addresses.h"
+#include "core/addresses.h"
 
 namespace benchlist {
 

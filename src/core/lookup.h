@@ -1,7 +1,7 @@
 // How the text of a drop-down becomes the address of a page.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 #include <string>
 #include <string_view>

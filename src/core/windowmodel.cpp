@@ -1,4 +1,4 @@
-#include "forms/windowmodel.h"
+#include "core/windowmodel.h"
 
 #include <algorithm>
 #include <utility>

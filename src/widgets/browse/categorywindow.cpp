@@ -1,10 +1,10 @@
-#include "browse/categorywindow.h"
+#include "widgets/browse/categorywindow.h"
 
-#include "browse/dropdown.h"
-#include "browse/lookup.h"
-#include "forms/pictures.h"
-#include "forms/twips.h"
-#include "net/aboutnet.h"
+#include "widgets/browse/dropdown.h"
+#include "core/lookup.h"
+#include "widgets/forms/pictures.h"
+#include "widgets/forms/twips.h"
+#include "core/aboutnet.h"
 
 #include <QPushButton>
 #include <QShortcut>

@@ -2,8 +2,8 @@
 // area and a "Refresh Categories" button, all built from its CategoryData.
 #pragma once
 
-#include "browse/categorydata.h"
-#include "forms/formwidget.h"
+#include "base/categorydata.h"
+#include "widgets/forms/formwidget.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "browse/dropdown.h"
+#include "widgets/browse/dropdown.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "forms/firstframe.h"
+#include "widgets/forms/firstframe.h"
 
 #include <QCoreApplication>
 #include <QEvent>

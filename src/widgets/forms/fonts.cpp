@@ -1,4 +1,4 @@
-#include "forms/fonts.h"
+#include "widgets/forms/fonts.h"
 
 namespace benchlist {
 

@@ -1,7 +1,7 @@
-#include "forms/formwidget.h"
+#include "widgets/forms/formwidget.h"
 
-#include "forms/fonts.h"
-#include "forms/twips.h"
+#include "widgets/forms/fonts.h"
+#include "widgets/forms/twips.h"
 
 #include <QAccessibleWidget>
 #include <QPalette>

@@ -2,7 +2,7 @@
 // shows and unloads by name.
 #pragma once
 
-#include "forms/windowmodel.h"
+#include "core/windowmodel.h"
 
 #include <QCloseEvent>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "forms/pictures.h"
+#include "widgets/forms/pictures.h"
 
-#include "forms/twips.h"
+#include "widgets/forms/twips.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>

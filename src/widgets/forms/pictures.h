@@ -1,8 +1,8 @@
 // Pictures, labels and the pointing-hand cursor, placed by twips.
 #pragma once
 
-#include "browse/categorydata.h"
-#include "forms/fonts.h"
+#include "base/geometry.h"
+#include "widgets/forms/fonts.h"
 
 #include <QColor>
 #include <QCursor>

@@ -1,7 +1,7 @@
 // Layouts are given in twips: 15 to a logical pixel, which Qt scales to the screen.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/geometry.h"
 
 #include <QRect>
 #include <QSize>

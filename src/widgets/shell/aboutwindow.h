@@ -1,7 +1,7 @@
 // Help, About: the product's title, version, the maker's logo and home page.
 #pragma once
 
-#include "forms/formwidget.h"
+#include "widgets/forms/formwidget.h"
 
 #include <QWidget>
 

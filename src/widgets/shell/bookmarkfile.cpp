@@ -1,6 +1,6 @@
-#include "shell/bookmarkfile.h"
+#include "widgets/shell/bookmarkfile.h"
 
-#include "browse/catalogueexport.h"
+#include "core/catalogueexport.h"
 #include "catalogue/catalogue.h"
 
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "shell/exitwindow.h"
+#include "widgets/shell/exitwindow.h"
 
-#include "forms/pictures.h"
-#include "forms/twips.h"
-#include "net/aboutnet.h"
-#include "net/addresses.h"
-#include "shell/greybutton.h"
+#include "widgets/forms/pictures.h"
+#include "widgets/forms/twips.h"
+#include "core/aboutnet.h"
+#include "core/addresses.h"
+#include "widgets/shell/greybutton.h"
 
 namespace benchlist {
 

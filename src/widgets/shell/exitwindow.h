@@ -2,7 +2,7 @@
 // the program, which ends when it is closed.
 #pragma once
 
-#include "forms/formwidget.h"
+#include "widgets/forms/formwidget.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "shell/findwindow.h"
+#include "widgets/shell/findwindow.h"
 
-#include "browse/dropdown.h"
-#include "find/catalogueindex.h"
-#include "net/aboutnet.h"
+#include "widgets/browse/dropdown.h"
+#include "core/catalogueindex.h"
+#include "core/aboutnet.h"
 
 #include <QAbstractListModel>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // drop-down; Enter opens its page, Alt+Enter shows it in its own window.
 #pragma once
 
-#include "forms/formwidget.h"
+#include "widgets/forms/formwidget.h"
 
 #include <QWidget>
 

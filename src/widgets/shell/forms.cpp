@@ -1,15 +1,15 @@
-#include "shell/forms.h"
+#include "widgets/shell/forms.h"
 
-#include "browse/categorywindow.h"
-#include "browse/dropdown.h"
+#include "widgets/browse/categorywindow.h"
+#include "widgets/browse/dropdown.h"
 #include "catalogue/catalogue.h"
-#include "forms/formwidget.h"
-#include "forms/pictures.h"
-#include "shell/aboutwindow.h"
-#include "shell/exitwindow.h"
-#include "shell/findwindow.h"
-#include "shell/instructionswindow.h"
-#include "shell/mainwindow.h"
+#include "widgets/forms/formwidget.h"
+#include "widgets/forms/pictures.h"
+#include "widgets/shell/aboutwindow.h"
+#include "widgets/shell/exitwindow.h"
+#include "widgets/shell/findwindow.h"
+#include "widgets/shell/instructionswindow.h"
+#include "widgets/shell/mainwindow.h"
 
 #include <QAccessible>
 

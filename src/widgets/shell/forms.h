@@ -2,7 +2,7 @@
 // accessibility layer how to describe the program's own kinds of window and control.
 #pragma once
 
-#include "forms/windowmodel.h"
+#include "core/windowmodel.h"
 
 namespace benchlist {
 

@@ -1,6 +1,6 @@
-#include "shell/greybutton.h"
+#include "widgets/shell/greybutton.h"
 
-#include "forms/twips.h"
+#include "widgets/forms/twips.h"
 
 namespace benchlist {
 

@@ -1,7 +1,7 @@
 // The flat light-grey bar buttons of the farewell and About windows.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/geometry.h"
 
 #include <QFont>
 #include <QPushButton>

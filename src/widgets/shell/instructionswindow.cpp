@@ -1,7 +1,7 @@
-#include "shell/instructionswindow.h"
+#include "widgets/shell/instructionswindow.h"
 
-#include "forms/pictures.h"
-#include "forms/twips.h"
+#include "widgets/forms/pictures.h"
+#include "widgets/forms/twips.h"
 
 namespace benchlist {
 

@@ -1,7 +1,7 @@
 // Help, Instructions: a page of fixed text; nothing in it reacts.
 #pragma once
 
-#include "forms/formwidget.h"
+#include "widgets/forms/formwidget.h"
 
 #include <QWidget>
 

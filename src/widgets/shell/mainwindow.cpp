@@ -1,12 +1,12 @@
-#include "shell/mainwindow.h"
+#include "widgets/shell/mainwindow.h"
 
 #include "catalogue/catalogue.h"
-#include "forms/pictures.h"
-#include "forms/twips.h"
-#include "net/aboutnet.h"
-#include "net/addresses.h"
-#include "shell/bookmarkfile.h"
-#include "shell/picturebutton.h"
+#include "widgets/forms/pictures.h"
+#include "widgets/forms/twips.h"
+#include "core/aboutnet.h"
+#include "core/addresses.h"
+#include "widgets/shell/bookmarkfile.h"
+#include "widgets/shell/picturebutton.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 // The start-up window: nine category buttons, two banners and the menus.
 #pragma once
 
-#include "forms/formwidget.h"
+#include "widgets/forms/formwidget.h"
 
 #include <QMainWindow>
 

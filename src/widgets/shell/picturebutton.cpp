@@ -1,7 +1,7 @@
-#include "shell/picturebutton.h"
+#include "widgets/shell/picturebutton.h"
 
-#include "forms/fonts.h"
-#include "forms/pictures.h"
+#include "widgets/forms/fonts.h"
+#include "widgets/forms/pictures.h"
 
 #include <QPainter>
 #include <QStyle>
