@@ -128,6 +128,16 @@ constexpr bool IsWellFormed(const CategoryData &window)
            && DropDownsHaveStandardHeight(window);
 }
 
+// Whether the drop-down's list shows `text`; a text it does not show is
+// reached only by typing it.
+constexpr bool IsListed(const DropDownData &dropDown, std::string_view text)
+{
+    for (std::string_view item : dropDown.items)
+        if (item == text)
+            return true;
+    return false;
+}
+
 // Looks up a drop-down of a window by name; null when there is none.
 constexpr const DropDownData *FindDropDown(const CategoryData &window, std::string_view name)
 {

@@ -1,7 +1,7 @@
 #include "core/catalogueexport.h"
 
-#include "core/lookup.h"
 #include "core/addresses.h"
+#include "core/lookup.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -10,13 +10,8 @@ namespace benchlist {
 
 namespace {
 
-bool IsListed(const DropDownData &dropDown, std::string_view text)
-{
-    return std::find(dropDown.items.begin(), dropDown.items.end(), text) != dropDown.items.end();
-}
-
-// Whether the entry at `index` is the first of its text; later ones with the
-// same text are left to the lookup.
+// Whether the entry at `index` is the first of its text: a text's bookmark
+// stands where the text first appears, and leads where its winning entry does.
 bool IsFirstOfItsText(std::span<const PageEntry> pages, std::size_t index)
 {
     return std::none_of(pages.begin(), pages.begin() + static_cast<std::ptrdiff_t>(index),
@@ -103,8 +98,9 @@ std::string BookmarksHtml(WindowList windows)
                 if (!IsFirstOfItsText(dropDown.pages, i))
                     continue;
                 const std::string_view text = dropDown.pages[i].text;
+                const PageEntry &winner = *WinningEntry(dropDown.pages, text);
                 out.append("            <DT><A HREF=\"")
-                    .append(EscapeHtml(LookupPage(dropDown.pages, text)))
+                    .append(EscapeHtml(CataloguePageUrl(winner.path)))
                     .append("\">")
                     .append(EscapeHtml(text))
                     .append("</A>\n");

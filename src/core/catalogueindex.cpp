@@ -1,7 +1,7 @@
 #include "core/catalogueindex.h"
 
-#include "core/lookup.h"
 #include "catalogue/catalogue.h"
+#include "core/lookup.h"
 
 #include <algorithm>
 
@@ -26,12 +26,6 @@ bool IsAsciiWordCharacter(unsigned char c)
 char Lower(unsigned char c)
 {
     return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-}
-
-bool LaterEntryHasText(std::span<const PageEntry> pages, std::size_t at)
-{
-    return std::any_of(pages.begin() + static_cast<std::ptrdiff_t>(at) + 1, pages.end(),
-                       [&](const PageEntry &later) { return later.text == pages[at].text; });
 }
 
 std::string Joined(const std::vector<std::string> &words)
@@ -99,10 +93,10 @@ CatalogueIndex::CatalogueIndex(std::span<const CategoryData *const> windows)
 {
     for (const CategoryData *window : windows)
         for (const DropDownData &dropDown : window->dropDowns)
-            for (std::size_t i = 0; i < dropDown.pages.size(); ++i)
-                // Of equal texts only the last entry is ever opened.
-                if (!LaterEntryHasText(dropDown.pages, i))
-                    Add(*window, dropDown, dropDown.pages[i]);
+            for (const PageEntry &entry : dropDown.pages)
+                // Of equal texts only the winning entry is ever opened.
+                if (WinningEntry(dropDown.pages, entry.text) == &entry)
+                    Add(*window, dropDown, entry);
 }
 
 const CatalogueIndex &CatalogueIndex::Catalogue()
@@ -122,8 +116,7 @@ void CatalogueIndex::Add(const CategoryData &window, const DropDownData &dropDow
         .dropDownName = dropDown.name,
         .caption = dropDown.initialText,
         .address = LookupPage(dropDown.pages, entry.text),
-        .typed = std::find(dropDown.items.begin(), dropDown.items.end(), entry.text)
-                 == dropDown.items.end(),
+        .typed = !IsListed(dropDown, entry.text),
     });
     std::vector<std::string> words = FindWords(entry.text);
     std::string text = Joined(words);

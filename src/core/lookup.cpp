@@ -4,13 +4,17 @@
 
 namespace benchlist {
 
+const PageEntry *WinningEntry(std::span<const PageEntry> pages, std::string_view text)
+{
+    for (auto entry = pages.rbegin(); entry != pages.rend(); ++entry)
+        if (entry->text == text)
+            return &*entry;
+    return nullptr;
+}
+
 std::string LookupPage(std::span<const PageEntry> pages, std::string_view text)
 {
-    const PageEntry *match = nullptr;
-    for (const PageEntry &entry : pages) {
-        if (entry.text == text)
-            match = &entry;
-    }
+    const PageEntry *match = WinningEntry(pages, text);
     return match ? CataloguePageUrl(match->path) : std::string(ErrorPageUrl);
 }
 

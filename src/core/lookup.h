@@ -8,8 +8,11 @@
 
 namespace benchlist {
 
-// The page of the last entry whose text equals `text` exactly (same characters,
-// same case, nothing trimmed), or the error page when no entry does.
+// Of the entries whose text equals `text` exactly (same characters, same case,
+// nothing trimmed), the one a drop-down opens: the last. Null when none does.
+const PageEntry *WinningEntry(std::span<const PageEntry> pages, std::string_view text);
+
+// The page of the winning entry for `text`, or the error page when no entry has it.
 std::string LookupPage(std::span<const PageEntry> pages, std::string_view text);
 
 } // namespace benchlist

@@ -1,10 +1,11 @@
 #include "widgets/browse/categorywindow.h"
 
-#include "widgets/browse/dropdown.h"
-#include "core/lookup.h"
-#include "widgets/forms/pictures.h"
-#include "widgets/forms/twips.h"
 #include "core/aboutnet.h"
+#include "core/lookup.h"
+#include "widgets/browse/dropdown.h"
+#include "widgets/forms/pictures.h"
+#include "widgets/forms/qtstrings.h"
+#include "widgets/forms/twips.h"
 
 #include <QPushButton>
 #include <QShortcut>
@@ -17,12 +18,8 @@ namespace benchlist {
 
 namespace {
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QByteArray ToLatin1(std::string_view text)
+// Qt takes object names as NUL-terminated characters; the catalogue's views are not.
+QByteArray NullTerminated(std::string_view text)
 {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -63,9 +60,9 @@ CategoryWindow::CategoryWindow(const CategoryData &category)
 
     AddPicture(this, "Image4", ":/title.gif",
                {category.bannerLeft, kBannerTop, kBannerWidth, kBannerHeight});
-    AddPicture(this, ToLatin1(category.logoName).constData(), ":/logo.gif",
+    AddPicture(this, NullTerminated(category.logoName).constData(), ":/logo.gif",
                {category.logoLeft, kLogoTop, kLogoWidth, kLogoHeight});
-    AddLabel(this, ToLatin1(category.titleName).constData(), ToQString(category.titleCaption),
+    AddLabel(this, NullTerminated(category.titleName).constData(), ToQString(category.titleCaption),
              category.titleBox,
              {.font = LayoutFont(Face::SansSerif, 13.5),
               .colour = kTitleBlue,

@@ -1,8 +1,9 @@
 #include "widgets/shell/findwindow.h"
 
-#include "widgets/browse/dropdown.h"
-#include "core/catalogueindex.h"
 #include "core/aboutnet.h"
+#include "core/catalogueindex.h"
+#include "widgets/browse/dropdown.h"
+#include "widgets/forms/qtstrings.h"
 
 #include <QAbstractListModel>
 #include <QApplication>
@@ -22,11 +23,6 @@
 namespace benchlist {
 
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The dimmed second line of a result: where the category lives.
 constexpr int kLocationRole = Qt::UserRole;

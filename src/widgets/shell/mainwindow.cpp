@@ -1,11 +1,12 @@
 #include "widgets/shell/mainwindow.h"
 
 #include "catalogue/catalogue.h"
-#include "widgets/forms/pictures.h"
-#include "widgets/forms/twips.h"
 #include "core/aboutnet.h"
 #include "core/addresses.h"
+#include "widgets/forms/pictures.h"
+#include "widgets/forms/twips.h"
 #include "widgets/shell/bookmarkfile.h"
+#include "widgets/shell/categorybuttons.h"
 #include "widgets/shell/picturebutton.h"
 
 #include <QDir>
@@ -25,54 +26,40 @@ constexpr int kOuterWidth = 10350;
 constexpr int kOuterHeight = 5070;
 constexpr int kClientWidth = 10230;
 constexpr int kClientHeight = 4260;
-constexpr int kButtonWidth = 3135;
-constexpr int kButtonHeight = 375;
+using ClickHandler = void (MainWindow::*)();
 
-struct CategoryButton {
-    const CategoryData *window;
-    const char *name;
-    const char *caption;
-    int left;
-    int top;
-    void (MainWindow::*click)();
+struct ButtonClick {
+    std::string_view button;
+    ClickHandler click;
 };
 
-// The buttons take the focus in the catalogue's button order.
-constexpr std::array kCategoryButtons = {
-    CategoryButton{&catalogue::apple::kWindow, "cmdApple", "Apple / Macintosh", 173, 1440,
-                   &MainWindow::cmdApple_Click},
-    CategoryButton{&catalogue::monitors::kWindow, "cmdMonitors", "Computer Monitors", 3533, 2400,
-                   &MainWindow::cmdMonitors_Click},
-    CategoryButton{&catalogue::drives::kWindow, "cmdDrives", "Drives And Peripherals", 3533, 1440,
-                   &MainWindow::cmdDrives_Click},
-    CategoryButton{&catalogue::components::kWindow, "cmdComponents", "PC Components", 3533, 1920,
-                   &MainWindow::cmdComponents_Click},
-    CategoryButton{&catalogue::desktops::kWindow, "cmdDeskTops", "Desktop PC's", 173, 1920,
-                   &MainWindow::cmdDeskTops_Click},
-    CategoryButton{&catalogue::laptops::kWindow, "cmdLaptops", "Laptops", 173, 2400,
-                   &MainWindow::cmdLaptops_Click},
-    CategoryButton{&catalogue::networking::kWindow, "cmdNetworking", "Networking", 6893, 1920,
-                   &MainWindow::cmdNetworking_Click},
-    CategoryButton{&catalogue::pda::kWindow, "cmdPDA", "PDA's / Handheld PC's", 6893, 2400,
-                   &MainWindow::cmdPDA_Click},
-    CategoryButton{&catalogue::printers::kWindow, "cmdPrinters", "Printers and Supplies", 6893,
-                   1440, &MainWindow::cmdPrinters_Click},
+constexpr std::array kButtonClicks = {
+    ButtonClick{"cmdApple", &MainWindow::cmdApple_Click},
+    ButtonClick{"cmdMonitors", &MainWindow::cmdMonitors_Click},
+    ButtonClick{"cmdDrives", &MainWindow::cmdDrives_Click},
+    ButtonClick{"cmdComponents", &MainWindow::cmdComponents_Click},
+    ButtonClick{"cmdDeskTops", &MainWindow::cmdDeskTops_Click},
+    ButtonClick{"cmdLaptops", &MainWindow::cmdLaptops_Click},
+    ButtonClick{"cmdNetworking", &MainWindow::cmdNetworking_Click},
+    ButtonClick{"cmdPDA", &MainWindow::cmdPDA_Click},
+    ButtonClick{"cmdPrinters", &MainWindow::cmdPrinters_Click},
 };
 
-constexpr const CategoryButton *ButtonOf(const CategoryData *window)
+constexpr ClickHandler ClickOf(std::string_view button)
 {
-    for (const CategoryButton &button : kCategoryButtons)
-        if (button.window == window)
-            return &button;
+    for (const ButtonClick &entry : kButtonClicks)
+        if (entry.button == button)
+            return entry.click;
     return nullptr;
 }
 
-constexpr bool EveryWindowHasAButton()
+constexpr bool EveryButtonHasAHandler()
 {
-    return std::all_of(catalogue::kButtonOrder.begin(), catalogue::kButtonOrder.end(),
-                       [](const CategoryData *window) { return ButtonOf(window) != nullptr; });
+    return std::all_of(
+        kCategoryButtons.begin(), kCategoryButtons.end(),
+        [](const CategoryButton &button) { return ClickOf(button.name) != nullptr; });
 }
-static_assert(EveryWindowHasAButton());
+static_assert(EveryButtonHasAHandler());
 
 } // namespace
 
@@ -135,13 +122,13 @@ void MainWindow::BuildClientArea()
     connect(findHint, &QLabel::linkActivated, this, [this] { mnuFind_Click(); });
 
     QWidget *previous = nullptr;
-    for (const CategoryData *window : catalogue::kButtonOrder) {
-        const CategoryButton &entry = *ButtonOf(window);
+    for (const CategoryButton &entry : kCategoryButtons) {
         auto *button = new PictureButton(QString::fromLatin1(entry.caption), client);
         button->setObjectName(QLatin1String(entry.name));
-        button->setGeometry(PxRect(entry.left, entry.top, kButtonWidth, kButtonHeight));
+        button->setGeometry(
+            PxRect(entry.left, entry.top, kCategoryButtonWidth, kCategoryButtonHeight));
         connect(button, &QPushButton::clicked, this,
-                [this, click = entry.click] { (this->*click)(); });
+                [this, click = ClickOf(entry.name)] { (this->*click)(); });
         if (previous)
             setTabOrder(previous, button);
         previous = button;
