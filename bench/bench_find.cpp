@@ -1,7 +1,7 @@
 // One keystroke in the find window runs one search over the whole catalogue;
 // these measure that search for the kinds of query people type.
 #include "catalogue/catalogue.h"
-#include "find/catalogueindex.h"
+#include "core/catalogueindex.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+python3 scripts/check-layers.py
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBENCHLIST_WERROR=ON -DBUILD_TESTING=ON
 cmake --build build/test --parallel "$(nproc)"
 ctest --test-dir build/test --output-on-failure --timeout 600

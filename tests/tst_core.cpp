@@ -1,12 +1,12 @@
 // The parts that need no display: lookup, addresses, catalogue data, window
 // model rules and the hand-off to xdg-open.
-#include "browse/catalogueexport.h"
-#include "browse/lookup.h"
 #include "catalogue/catalogue.h"
-#include "find/catalogueindex.h"
-#include "forms/windowmodel.h"
-#include "net/aboutnet.h"
-#include "net/addresses.h"
+#include "core/aboutnet.h"
+#include "core/addresses.h"
+#include "core/catalogueexport.h"
+#include "core/catalogueindex.h"
+#include "core/lookup.h"
+#include "core/windowmodel.h"
 
 #include "catalogue/apple_cases.h"
 #include "catalogue/components_cases.h"
@@ -140,6 +140,8 @@ private slots:
     void openerLeavesNoChildren();
     void commandLine_data();
     void commandLine();
+    void helpListsEveryOption_data();
+    void helpListsEveryOption();
     void findRanking_data();
     void findRanking();
     void findRecords_data();
@@ -254,7 +256,7 @@ void CoreTest::catalogueCases()
     QFETCH(QByteArray, dropDown);
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, path);
-    const CategoryData *data = catalogue::FindWindow(window.toStdString());
+    const CategoryData *data = catalogue::WindowNamed(window.toStdString());
     QVERIFY(data);
     const DropDownData *box = FindDropDown(*data, dropDown.toStdString());
     QVERIFY2(box, dropDown.constData());
@@ -334,7 +336,7 @@ void CoreTest::catalogueMatchesReference()
     }
     QVERIFY2(index >= 0, "a drop-down that the reference does not have");
     const cases::ReferenceControl &expected = cases::Reference()[index];
-    const CategoryData *data = catalogue::FindWindow(window.toStdString());
+    const CategoryData *data = catalogue::WindowNamed(window.toStdString());
     QVERIFY2(data, "no such window in the catalogue");
     if (expected.kind == "label") {
         QCOMPARE(Bytes(data->titleName), expected.name);
@@ -617,8 +619,6 @@ void CoreTest::commandLine_data()
     QTest::addColumn<QByteArray>("output"); // the start of its one line
     QTest::newRow("version") << QStringList{"--version"} << QStringList{} << 0
                              << QByteArray("benchlist 1.00\n");
-    QTest::newRow("help") << QStringList{"--help"} << QStringList{} << 0
-                          << QByteArray("Usage: benchlist");
     QTest::newRow("anything else")
         << QStringList{"--open", "x"} << QStringList{} << 2 << QByteArray("benchlist:");
     QTest::newRow("no display") << QStringList{} << QStringList{} << 1
@@ -678,6 +678,30 @@ void CoreTest::commandLine()
     QVERIFY2(text.startsWith(output), text.constData());
     QCOMPARE(text.count('\n'), 1);
     QVERIFY(QFileInfo(QDir::tempPath()).isDir());
+}
+
+void CoreTest::helpListsEveryOption_data()
+{
+    QTest::addColumn<QByteArray>("option"); // with its argument, as the help shows it
+    for (const char *option :
+         {"--list", "--export-bookmarks FILE", "--find WORDS...", "--help", "--version"})
+        QTest::newRow(option) << QByteArray(option);
+}
+
+// One option a line, its argument beside it and its help after a gap.
+void CoreTest::helpListsEveryOption()
+{
+    QFETCH(QByteArray, option);
+    const Run run = RunProgram({"--help"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.startsWith("Usage: benchlist"));
+    const QList<QByteArray> lines = run.out.split('\n');
+    QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                         [&](const QByteArray &line) {
+                             return line.startsWith("  " + option + "  ")
+                                    && !line.trimmed().endsWith(option);
+                         }),
+             run.out.constData());
 }
 
 void CoreTest::escapeHtml_data()
@@ -1018,7 +1042,7 @@ void CoreTest::findCatalogue()
     QCOMPARE(index.Records().size(), expected);
     int typed = 0;
     for (const FindRecord &record : index.Records()) {
-        const CategoryData *window = catalogue::FindWindow(record.windowName);
+        const CategoryData *window = catalogue::WindowNamed(record.windowName);
         QVERIFY(window && window->title == record.windowTitle);
         const DropDownData *box = FindDropDown(*window, record.dropDownName);
         QVERIFY(box && box->initialText == record.caption);

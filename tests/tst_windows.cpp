@@ -1,16 +1,17 @@
 // The windows, driven offscreen through their widgets, with the opener
 // replaced by a recorder.
-#include "browse/catalogueexport.h"
-#include "browse/categorywindow.h"
-#include "browse/dropdown.h"
-#include "browse/lookup.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/reference.h"
-#include "find/catalogueindex.h"
-#include "net/aboutnet.h"
-#include "net/addresses.h"
-#include "shell/forms.h"
-#include "shell/mainwindow.h"
+#include "core/aboutnet.h"
+#include "core/addresses.h"
+#include "core/catalogueexport.h"
+#include "core/catalogueindex.h"
+#include "core/lookup.h"
+#include "widgets/browse/categorywindow.h"
+#include "widgets/browse/dropdown.h"
+#include "widgets/forms/qtstrings.h"
+#include "widgets/shell/forms.h"
+#include "widgets/shell/mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -34,11 +35,6 @@
 using namespace benchlist;
 
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QWidget *Window(const char *name)
 {
