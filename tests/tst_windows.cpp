@@ -200,9 +200,7 @@ void WindowsTest::mainWindowStartsInPlace()
     QStringList order;
     for (const cases::ReferenceControl &window : cases::ReferenceWindows())
         order.append(QString::fromLatin1(window.name));
-    order << "Image3"
-          << "Image2"
-          << "cmdApple";
+    order += QStringList{"Image3", "Image2", "cmdApple"};
     QCOMPARE(TabWalk(order.size()), order);
 }
 
@@ -906,7 +904,8 @@ void WindowsTest::findWindowByKeyboard()
     QTest::keyClicks(field, QStringLiteral("usb hubs"));
     QCOMPARE(count->text(), QStringLiteral("1 category"));
     // Blanks alone are no words yet: the prompt for words, not "no match".
-    field->setText(QStringLiteral(" \t "));
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("   "));
     QCOMPARE(count->text(), QStringLiteral("Type words of the category you look for."));
     field->setText(QStringLiteral("usb hubs"));
 

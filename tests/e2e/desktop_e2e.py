@@ -21,23 +21,22 @@ import os
 import subprocess
 import sys
 import time
-from dataclasses import dataclass
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # leaves the source tree as it was
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 # pylint: disable=wrong-import-position
+import harness  # noqa: E402
 from harness import (ABOUT, BUTTON_BOX, FIND, FLAT_ITEMS, INSTRUCTIONS, MAIN,  # noqa: E402
                      MONITORS_ACCESSORIES, MONITORS_FLAT, MONITORS_REFRESH, TITLE, WAIT, WINDOWS,
-                     Browser, Failure, Session, add_address_options, centre, main, px,
-                     run_program, start_desktop)
+                     Browser, Failure, Session, add_address_options, centre, px, run_program,
+                     start_desktop)
 
 APPLE = TITLE["frmApple"]
 MONITORS = TITLE["frmMonitors"]
 LAPTOPS = TITLE["frmLaptops"]
 COMPONENTS = TITLE["frmComponents"]
 
-BOX = BUTTON_BOX
 # The page of the first item of the drop-down that starts with the focus. Every
 # first drop-down starts with a caption that is no item, so Down chooses it.
 FIRST_PAGE = {
@@ -48,19 +47,6 @@ FIRST_PAGE = {
     "cmdPDA": "/bl/pda/PDAs-and-Handheld-PCs.html",
     "cmdPrinters": "/bl/ps/All-In-One-Multifunction-Printers.html",
 }
-
-
-@dataclass(frozen=True)
-class Category:
-    button: str
-    box: tuple
-    title: str
-    first_page: str
-
-
-# In the main window's Tab order.
-CATEGORIES = tuple(Category(w.button, BOX[w.button], w.title, FIRST_PAGE[w.button])
-                   for w in WINDOWS)
 
 # Pictures and labels of the main window that the test clicks (twips, client area).
 AUCTION_BANNER = (173, 3000, 6000, 900)
@@ -91,7 +77,7 @@ class Scenarios(Session):
     def keyboard_walk(self):
         """Tab through the nine buttons, opening each window with the space bar."""
         self.becomes_active(MAIN, "before the walk through its buttons")
-        for position, category in enumerate(CATEGORIES):
+        for position, category in enumerate(WINDOWS):
             if position:
                 self.d.key("Tab")
             self.d.key("space")
@@ -103,7 +89,7 @@ class Scenarios(Session):
                 self.check_outer_size(APPLE, window, (625, 239), "after an attempt to resize it")
             # The focus starts in the first drop-down, which shows a caption: Down
             # chooses its first item, Up then has nothing above it.
-            self.b.expect(f"Down in {category.title!r}", [self.page(category.first_page)],
+            self.b.expect(f"Down in {category.title!r}", [self.page(FIRST_PAGE[category.button])],
                           lambda: self.d.key("Down", "Up"))
             self.close_with_wm(category.title)
             self.becomes_active(MAIN, f"after {category.title!r} was closed")
@@ -112,7 +98,7 @@ class Scenarios(Session):
         flat = [self.page(p) for p in (
             "/bl/cm/LCD-Flat-Panel.html", "/bl/cm/15-inch-Smaller-LCD.html",
             "/bl/cm/17-inch-LCD.html", "/bl/cm/18-inch-LCD.html")]
-        self.click_main(BOX["cmdMonitors"])
+        self.click_main(BUTTON_BOX["cmdMonitors"])
         window = self.becomes_active(MONITORS, "after a click on its button")
         self.check_corner(MONITORS, window)
 
@@ -171,7 +157,7 @@ class Scenarios(Session):
         self.d.run("xdotool", "windowmove", str(refreshed), "320", "420")
         self.run.wait_for("the window to move", lambda: self.d.outer_geometry(refreshed)[0] > 200)
         moved = self.d.outer_geometry(refreshed)[:2]
-        self.click_main(BOX["cmdMonitors"])
+        self.click_main(BUTTON_BOX["cmdMonitors"])
         again = self.becomes_active(MONITORS, "after its button was clicked again")
         if again != refreshed or self.d.outer_geometry(again)[:2] != moved:
             raise Failure("the button of an open window made a new window or moved it")
@@ -184,7 +170,7 @@ class Scenarios(Session):
                           [w for _, w in self.d.windows()])
 
     def laptops_and_focus_return(self):
-        self.click_main(BOX["cmdLaptops"])
+        self.click_main(BUTTON_BOX["cmdLaptops"])
         laptops = self.becomes_active(LAPTOPS, "after a click on its button")
         self.check_corner(LAPTOPS, laptops)
         # An address with blanks and an ampersand reaches the browser as it stands.
@@ -194,7 +180,7 @@ class Scenarios(Session):
 
         # With the main window behind two others, closing the front one brings
         # the main window forward, not the one next in line.
-        self.click_main(BOX["cmdApple"])
+        self.click_main(BUTTON_BOX["cmdApple"])
         self.becomes_active(APPLE, "after a click on its button")
         self.d.activate(laptops)
         self.close_with_wm(LAPTOPS)
@@ -251,18 +237,18 @@ class Scenarios(Session):
 
     def all_categories_then_exit(self):
         # Each button opens its window at the same corner, over the others.
-        for category in CATEGORIES:
-            self.click_main(category.box)
+        for category in WINDOWS:
+            self.click_main(BUTTON_BOX[category.button])
             window = self.becomes_active(category.title, f"after a click on {category.button}")
             self.check_corner(category.title, window)
-        self.only_windows([MAIN, INSTRUCTIONS, ABOUT] + [c.title for c in CATEGORIES],
+        self.only_windows([MAIN, INSTRUCTIONS, ABOUT] + [c.title for c in WINDOWS],
                           "with every window open")
         self.menu("f", "x")
         self.farewell("File, Exit")
 
     def exit_by_shortcut(self):
         self.start_checks()
-        self.click_main(BOX["cmdMonitors"])
+        self.click_main(BUTTON_BOX["cmdMonitors"])
         self.becomes_active(MONITORS, "after a click on its button")
         self.d.activate(self.window(MAIN))
         self.d.key("ctrl+x")
@@ -359,4 +345,4 @@ def options(parser):
 
 
 if __name__ == "__main__":
-    sys.exit(main(__doc__, test, options=options))
+    sys.exit(harness.main(__doc__, test, options=options))

@@ -51,6 +51,7 @@ import subprocess
 import sys
 import tempfile
 import time
+from collections import Counter
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -532,9 +533,10 @@ class Browser:
                           lambda: len(self.lines()) >= want, timeout=timeout)
         got = self.lines()[self.checked:want]
         self.checked = want
-        if sorted(got) != sorted(expected):
-            raise Failure(f"{what}: expected addresses\n    " + "\n    ".join(expected)
-                          + "\n  got\n    " + "\n    ".join(got))
+        missing, extra = Counter(expected) - Counter(got), Counter(got) - Counter(expected)
+        if missing or extra:
+            raise Failure(f"{what}: of {len(expected)} addresses, missing {dict(missing)}, "
+                          f"unexpected {dict(extra)}")
 
     def expect_nothing_more(self, what):
         lines = self.lines()

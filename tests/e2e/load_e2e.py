@@ -18,7 +18,6 @@ import random
 import shutil
 import sys
 import time
-from collections import Counter
 from pathlib import Path
 
 sys.dont_write_bytecode = True  # leaves the source tree as it was
@@ -75,21 +74,6 @@ def expected_pages(session, keys):
     return pages
 
 
-def expect_pages(session, what, expected, timeout, ordered=True):
-    """Waits for the expected addresses to reach the browser, then compares them."""
-    browser = session.b
-    want = browser.checked + len(expected)
-    session.run.wait_for(f"{len(expected)} address(es) after {what}",
-                         lambda: len(browser.lines()) >= want, timeout=timeout)
-    got = browser.lines()[browser.checked:want]
-    browser.checked = want
-    if (got if ordered else Counter(got)) != (expected if ordered else Counter(expected)):
-        missing, extra = Counter(expected) - Counter(got), Counter(got) - Counter(expected)
-        raise Failure(f"{what}: of {len(expected)} addresses, missing {dict(missing)}, "
-                          f"unexpected {dict(extra)}" if missing or extra else
-                          f"{what}: addresses out of order")
-
-
 def refresh(session, window, timeout=ANSWER):
     """Clicks Refresh in the Computer Monitors window and returns the new window
     and how long the program took to answer."""
@@ -139,7 +123,7 @@ def storm(session):
     print(f"# {STORM_KEYS} keys sent and answered in {time.monotonic() - begun:.1f} s")
     waited = time.monotonic()
     # Openers run side by side, so the browser may see neighbours swapped.
-    expect_pages(session, f"{STORM_KEYS} keys", expected, timeout=120, ordered=False)
+    session.b.expect(f"{STORM_KEYS} keys", expected, timeout=120)
     print(f"# all {len(expected)} addresses reached the browser "
           f"{time.monotonic() - waited:.1f} s after the last click")
     session.leave()
@@ -217,8 +201,8 @@ def hanging(session):
     if most > OPENER_LIMIT:
         raise Failure(f"{most} openers ran together, more than {OPENER_LIMIT}")
     # Those that run together may hand over in any order.
-    expect_pages(session, "choices with a hanging opener", expected, ordered=False,
-                 timeout=HANG_SECONDS * (len(expected) // OPENER_LIMIT + 2) + harness.WAIT)
+    session.b.expect("choices with a hanging opener", expected,
+                     timeout=HANG_SECONDS * (len(expected) // OPENER_LIMIT + 2) + harness.WAIT)
     session.leave()
 
 
