@@ -14,7 +14,11 @@ A test script imports this module, describes its run with `main()` and gets a
                       run.wait_for(what, predicate), run.mismatch(message) to
                       note a wrong position or size and go on,
                       run.check_mismatches() to fail on them at the end,
-                      run.end_orphans() to stop what others left to the test.
+                      run.end_orphans() to stop what others left to the test,
+                      run.home(name) for a private HOME with XDG directories.
+  add_address_options(parser)
+                      --site-base, --affiliate-base and --publisher, which
+                      Session and run_program need (with --out, a directory).
   Processes           what the run started (start(argv, **popen_args)), and the
                       orphans the program leaves to it, the test being their
                       child subreaper.
