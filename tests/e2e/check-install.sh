@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch directory, as a package would, and checks
-# the desktop integration: the program, its menu entry, its icon and its
-# AppStream description, each in its place and valid.
+# the desktop integration: the program, its menu entry, its icon, its
+# AppStream description, its manual page and its bash completion, each in its
+# place and valid.
 #   check-install.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
@@ -27,7 +28,8 @@ root=$stage/usr
 desktop=share/applications/$app_id.desktop
 metainfo=share/metainfo/$app_id.metainfo.xml
 icon=share/icons/hicolor/32x32/apps/benchlist.png
-for file in bin/benchlist "$desktop" "$metainfo" "$icon"; do
+for file in bin/benchlist "$desktop" "$metainfo" "$icon" share/man/man1/benchlist.1.gz \
+    share/bash-completion/completions/benchlist; do
     [ -f "$root/$file" ] || fail "cmake --install did not put $file under the prefix"
 done
 [ -x "$root/bin/benchlist" ] || fail "bin/benchlist is not executable"
