@@ -940,8 +940,8 @@ void CoreTest::findRanking_data()
     QTest::newRow("joined words") << QByteArray("usbhubs")
                                   << QStringList{"USB Hubs", "Powered USB Hubs"};
     QTest::newRow("split word") << QByteArray("glare fil ters") << QStringList{"Glare Filters"};
-    QTest::newRow("two words one") << QByteArray("hu bs usb")
-                                   << QStringList{"Hubs USB", "USB Hubs", "Powered USB Hubs"};
+    QTest::newRow("two words one")
+        << QByteArray("hu bs usb") << QStringList{"Hubs USB", "USB Hubs", "Powered USB Hubs"};
     QTest::newRow("singular") << QByteArray("filter") << QStringList{"Glare Filters"};
     QTest::newRow("a slip in every word")
         << QByteArray("glaer fitlers") << QStringList{"Glare Filters"};
@@ -1147,8 +1147,8 @@ void CoreTest::findAsShoppersMean()
     const auto found = std::find_if(hits.begin(), hits.end(), [&](const FindHit &hit) {
         return hit.record->text == text.toStdString();
     });
-    const QStringList first = find::Texts({hits.begin(), hits.begin() + std::min<std::ptrdiff_t>(
-                                                                        3, std::ssize(hits))});
+    const QStringList first =
+        find::Texts({hits.begin(), hits.begin() + std::min<std::ptrdiff_t>(3, std::ssize(hits))});
     QVERIFY2(found - hits.begin() < within, qPrintable(first.join(" | ")));
 }
 

@@ -29,7 +29,10 @@ constexpr std::uint8_t Quality(unsigned typos, std::uint8_t exactness)
 {
     return static_cast<std::uint8_t>(1 + 4 * typos + exactness);
 }
-constexpr unsigned TyposOf(std::uint8_t quality) { return (quality - 1U) / 4U; }
+constexpr unsigned TyposOf(std::uint8_t quality)
+{
+    return (quality - 1U) / 4U;
+}
 constexpr std::uint8_t ExactnessOf(std::uint8_t quality)
 {
     return static_cast<std::uint8_t>((quality - 1U) % 4U);
@@ -184,9 +187,9 @@ double FindHit::Relevance() const
 // words it matches.
 struct CatalogueIndex::Form {
     std::string text;
-    bool last = false;           // the query's last word: may be a start of a word
-    bool pair = false;           // two words of the query joined
-    unsigned pairTypos = 0;      // 0 when the query glued them itself: "dvd-rw"
+    bool last = false;                 // the query's last word: may be a start of a word
+    bool pair = false;                 // two words of the query joined
+    unsigned pairTypos = 0;            // 0 when the query glued them itself: "dvd-rw"
     std::vector<std::uint8_t> quality; // per word of words_
     std::vector<std::uint32_t> matched;
     struct Join {
@@ -283,8 +286,7 @@ void CatalogueIndex::Add(const CategoryData &window, const DropDownData &dropDow
 }
 
 // While the index is built, words_ is in order of first appearance.
-void CatalogueIndex::AddTokens(std::string_view text, FindField field,
-                               WordIds &ids)
+void CatalogueIndex::AddTokens(std::string_view text, FindField field, WordIds &ids)
 {
     std::uint8_t place = 0;
     for (FindWordSpan &span : FindWordSpans(text)) {
@@ -421,7 +423,7 @@ bool CatalogueIndex::Score(std::uint32_t record, const std::vector<const Form *>
             const int gap = int(choice.begin) - int(previous.end);
             nearness += previous.field != choice.field ? kFar
                         : gap >= 1 ? std::min(unsigned(gap - 1), kFar - 1) // in order
-                                    : std::min(unsigned(2 - gap), kFar);    // out of order
+                                   : std::min(unsigned(2 - gap), kFar);    // out of order
         } else {
             hit.score.startsText = choice.field == FindField::Text && choice.begin == 0;
         }

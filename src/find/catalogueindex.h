@@ -73,8 +73,8 @@ private:
     struct Token {
         std::uint32_t word; // into words_
         FindField field;
-        std::uint8_t place;  // among the words of its field
-        bool gluedToNext;    // "DVD-RW": the next word is joined by a hyphen, slash or dot
+        std::uint8_t place; // among the words of its field
+        bool gluedToNext;   // "DVD-RW": the next word is joined by a hyphen, slash or dot
     };
     struct Form;
     struct Choice;
@@ -85,21 +85,21 @@ private:
     void AddTokens(std::string_view text, FindField field, WordIds &ids);
     std::pair<std::uint32_t, std::uint32_t> LetterRange(char letter) const;
     void MatchForm(Form &form) const;
-    void MatchWord(Form &form, std::string_view word, std::uint8_t quality, bool typos,
-                   bool prefix, bool freeJoin) const;
+    void MatchWord(Form &form, std::string_view word, std::uint8_t quality, bool typos, bool prefix,
+                   bool freeJoin) const;
     std::span<const Token> TokensOf(std::uint32_t record) const;
     Choice Best(const Form &form, std::uint32_t record, const Choice *previous) const;
     bool Score(std::uint32_t record, const std::vector<const Form *> &words,
                const std::vector<const Form *> &pairs, FindHit &hit) const;
 
     std::vector<FindRecord> records_;
-    std::vector<std::string> compact_;       // each record's text, letters and digits only
-    std::vector<Token> tokens_;              // every record's words, record by record
-    std::vector<std::uint32_t> firstToken_;  // per record, and one past the last
-    std::vector<std::string> words_;         // every word of the catalogue, sorted
-    std::vector<std::string> singular_;      // per word of words_
+    std::vector<std::string> compact_;                // each record's text, letters and digits only
+    std::vector<Token> tokens_;                       // every record's words, record by record
+    std::vector<std::uint32_t> firstToken_;           // per record, and one past the last
+    std::vector<std::string> words_;                  // every word of the catalogue, sorted
+    std::vector<std::string> singular_;               // per word of words_
     std::vector<std::vector<std::uint32_t>> holders_; // per word, the records holding it
-    std::array<std::uint32_t, 257> letterStart_{}; // first word of each first byte
+    std::array<std::uint32_t, 257> letterStart_{};    // first word of each first byte
     std::size_t longestWord_ = 0;
 };
 
