@@ -4,6 +4,7 @@
 #include "core/addresses.h"
 #include "core/catalogueexport.h"
 #include "core/catalogueindex.h"
+#include "core/everydaywords.h"
 #include "core/lookup.h"
 #include "core/windowmodel.h"
 
@@ -103,6 +104,9 @@ private slots:
     void findCatalogue();
     void findOnTheCatalogue_data();
     void findOnTheCatalogue();
+    void findAsShoppersMean_data();
+    void findAsShoppersMean();
+    void everydayWordsLeadSomewhere();
     void escapeHtml_data();
     void escapeHtml();
     void exportOfASmallCatalogue();
@@ -543,22 +547,30 @@ void CoreTest::findRanking_data()
 {
     QTest::addColumn<QByteArray>("query");
     QTest::addColumn<QStringList>("found");
-    const QStringList all = {"USB Hubs",         "Hubs USB",      "USB",
-                             "Powered USB Hubs", "Glare Filters", "Other"};
     QTest::newRow("whole, start, words in text")
         << QByteArray("usb") << QStringList{"USB", "USB Hubs", "Hubs USB", "Powered USB Hubs"};
-    QTest::newRow("word order and case ignored")
-        << QByteArray("HUBS usb") << QStringList{"USB Hubs", "Hubs USB", "Powered USB Hubs"};
+    QTest::newRow("case ignored, word order counts")
+        << QByteArray("HUBS usb") << QStringList{"Hubs USB", "USB Hubs", "Powered USB Hubs"};
     QTest::newRow("start of a word only") << QByteArray("sb") << QStringList{};
     QTest::newRow("text before caption and title")
-        << QByteArray("cables") << (QStringList{"Cables"} + all);
+        << QByteArray("cables")
+        << QStringList{"Cables",   "USB",           "Other",           "USB Hubs",
+                       "Hubs USB", "Glare Filters", "Powered USB Hubs"};
     QTest::newRow("caption only") << QByteArray("stands") << QStringList{"Risers", "Cables"};
     QTest::newRow("title and text") << QByteArray("monitors cab") << QStringList{"Cables"};
     QTest::newRow("every word must match") << QByteArray("usb zebra") << QStringList{};
     QTest::newRow("swapped letters") << QByteArray("glaer") << QStringList{"Glare Filters"};
     QTest::newRow("missing letter") << QByteArray("filtrs") << QStringList{"Glare Filters"};
     QTest::newRow("extra letter") << QByteArray("filterss") << QStringList{"Glare Filters"};
-    QTest::newRow("wrong letter") << QByteArray("xlare") << QStringList{"Glare Filters"};
+    QTest::newRow("wrong letter") << QByteArray("glate") << QStringList{"Glare Filters"};
+    QTest::newRow("never the first letter") << QByteArray("xlare") << QStringList{};
+    QTest::newRow("only the last word a start") << QByteArray("pow usb") << QStringList{};
+    QTest::newRow("joined words") << QByteArray("usbhubs")
+                                  << QStringList{"USB Hubs", "Powered USB Hubs"};
+    QTest::newRow("split word") << QByteArray("glare fil ters") << QStringList{"Glare Filters"};
+    QTest::newRow("two words one")
+        << QByteArray("hu bs usb") << QStringList{"Hubs USB", "USB Hubs", "Powered USB Hubs"};
+    QTest::newRow("singular") << QByteArray("filter") << QStringList{"Glare Filters"};
     QTest::newRow("a slip in every word")
         << QByteArray("glaer fitlers") << QStringList{"Glare Filters"};
     QTest::newRow("two slips in one word") << QByteArray("gaelr") << QStringList{};
@@ -576,7 +588,7 @@ void CoreTest::findRanking_data()
         << QByteArray("usb hubs ").repeated((1 << 20) / 9)
         << QStringList{"USB Hubs", "Hubs USB", "Powered USB Hubs"};
     QTest::newRow("one megabyte of near words")
-        << QByteArray("glare glaer xlare filter ").repeated((1 << 20) / 25)
+        << QByteArray("glare glaer glate filter ").repeated((1 << 20) / 25)
         << QStringList{"Glare Filters"};
 }
 
@@ -658,6 +670,125 @@ void CoreTest::findCatalogue()
         QVERIFY2(foundItself || FindWords(record.text).empty(), record.text.data());
     }
     QVERIFY(typed >= 3); // "Glare Filters", "Other Vintage", "Xerox Multi" among them
+}
+
+// What shoppers type, and the category they mean, among the first `within`.
+void CoreTest::findAsShoppersMean_data()
+{
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("within");
+    const std::pair<const char *, std::pair<const char *, int>> rows[] = {
+        // The very text, whatever its case and punctuation.
+        {"laser toner black", {"Laser Toner Black", 1}},
+        {"usb hubs and cables", {"USB Hubs and Cables", 1}},
+        {"cat 5 patch cables", {"Cat-5 Patch Cables", 1}},
+        // The right spelling beats a slip.
+        {"toner", {"Laser Toner Black", 1}},
+        {"sdram memory", {"SDRAM", 1}},
+        {"moniter stands", {"Stands and Risers", 1}},
+        {"keybaord", {"Keyboards", 3}},
+        {"scaners", {"Scanners", 3}},
+        {"projecter", {"Projectors", 3}},
+        {"speekers", {"Speakers", 3}},
+        {"wireles routers", {"Other Wireless Routers", 3}},
+        // Words side by side and in order.
+        {"pentium 4", {"Intel Pentium 4", 3}},
+        {"pentium 4 systems", {"Intel Pentium 4 Systems", 1}},
+        {"usb 2.0 printer cables", {"USB 2.0 Printer Cables", 1}},
+        {"car adapters dell", {"Dell Car Adapters", 1}},
+        {"ink jet printers", {"Ink Jet Printers", 1}},
+        // The text before the caption and the title, whole words before starts.
+        {"cables", {"Cables", 1}},
+        {"monitor accessories", {"Monitor Accessories", 1}},
+        {"hubs", {"Hubs", 1}},
+        {"memory", {"Memory", 1}},
+        {"sony", {"Sony", 1}},
+        {"mice", {"Mice", 1}},
+        // The last word still being typed.
+        {"flopp", {"Floppy Drives", 3}},
+        {"docking stat", {"Docking Stations", 1}},
+        {"thermal pa", {"Thermal Pastes & Compounds", 1}},
+        {"laser toner c", {"Laser Toner Color", 1}},
+        // Joined, split and hyphenated words.
+        {"harddrive", {"Hard Drives", 1}},
+        {"powersupply", {"Power Supplies", 1}},
+        {"soundcard", {"Sound Cards", 1}},
+        {"videocard", {"Video Cards", 1}},
+        {"thermalpaste", {"Thermal Pastes & Compounds", 1}},
+        {"inkjet", {"Ink Jet Printers", 3}},
+        {"dvdrw", {"DVD-R, DVD-RW, DVD ROM", 3}},
+        {"dvd rw", {"DVD-R, DVD-RW, DVD ROM", 3}},
+        {"dvd-rw", {"DVD-R, DVD-RW, DVD ROM", 3}},
+        {"ps2 keyboards", {"PS/2 Keyboards", 1}},
+        {"cd rom", {"CD-ROM Drives", 3}},
+        {"cdrom", {"CD-ROM Drives", 3}},
+        {"cdrom", {"cdrom 20X Less", 3}},
+        {"cd rom", {"Internal CDROM etc", 20}},
+        {"flat screen", {"17-inch LCD", 3}},
+        {"usb2 adapters", {"USB-2-Adapters", 1}},
+        {"10/100 nics", {"10/100 Mbps NICS", 3}},
+        {"cat5", {"Cat5 3Ft and Less", 3}},
+        // Singular and plural.
+        {"battery", {"Batteries", 1}},
+        {"switch", {"Switches", 1}},
+        {"laptop battery", {"Laptop Batteries", 1}},
+        {"sound card", {"Sound Cards", 1}},
+        // Everyday words.
+        {"notebook battery", {"Laptop Batteries", 1}},
+        {"wireless mouse", {"Wireless Mice", 1}},
+        {"mouse", {"Mice", 3}},
+        {"ps2 mouse", {"PS/2 Mice", 1}},
+        {"hdd", {"Hard Drives", 1}},
+        {"hard disk", {"Hard Drives", 1}},
+        {"psu", {"Power Supplies", 1}},
+        {"ram", {"RAM", 1}},
+        {"amd processor", {"AMD CPUs", 1}},
+        {"mobo", {"Motherboards", 1}},
+        {"mainboard", {"Motherboards", 1}},
+        {"screen filter", {"Glare Filters", 3}},
+        {"headset", {"Headphones, Microphones", 1}},
+        {"webcam", {"Video Conferencing", 1}},
+        {"thumbdrive", {"Flash Memory Drives", 1}},
+        {"memory stick", {"Flash Memory Drives", 1}},
+        {"diskette drive", {"Floppy Drives", 3}},
+        {"beamer", {"Projectors", 3}},
+        {"retro pc", {"Vintage PCs", 1}},
+        {"dialup modem", {"Internal 56k Modems", 3}},
+        {"tft 17", {"17-inch LCD", 1}},
+        {"palm pen", {"Palm Styluses", 1}},
+        {"colour laser", {"Color Laser", 1}},
+        {"fibre cables", {"Fiber Cables", 1}},
+        {"voip", {"Voice Over IP VolP", 1}},
+    };
+    for (const auto &[query, expected] : rows)
+        QTest::addRow("%s: %s", query, expected.first)
+            << QByteArray(query) << QByteArray(expected.first) << expected.second;
+}
+
+void CoreTest::findAsShoppersMean()
+{
+    QFETCH(QByteArray, query);
+    QFETCH(QByteArray, text);
+    QFETCH(int, within);
+    const std::vector<FindHit> hits = CatalogueIndex::Catalogue().Find(query.toStdString());
+    const auto found = std::find_if(hits.begin(), hits.end(), [&](const FindHit &hit) {
+        return hit.record->text == text.toStdString();
+    });
+    const QStringList first =
+        find::Texts({hits.begin(), hits.begin() + std::min<std::ptrdiff_t>(3, std::ssize(hits))});
+    QVERIFY2(found - hits.begin() < within, qPrintable(first.join(" | ")));
+}
+
+// Each everyday word finds something, and so does the catalogue word it stands for.
+void CoreTest::everydayWordsLeadSomewhere()
+{
+    QVERIFY(std::size(kEverydayWords) >= 40);
+    const CatalogueIndex &index = CatalogueIndex::Catalogue();
+    for (const EverydayWord &word : kEverydayWords) {
+        QVERIFY2(!index.Find(word.catalogue).empty(), word.catalogue.data());
+        QVERIFY2(!index.Find(word.shopper).empty(), word.shopper.data());
+    }
 }
 
 void CoreTest::findOnTheCatalogue_data()

@@ -885,8 +885,29 @@ void WindowsTest::findWindowByKeyboard()
                 .toString()
                 .endsWith(QStringLiteral(
                     "Prnters And Printer Supplies \u203a Printer Supplies and Accessories")));
+    // The matched words are marked; "Printer Supplies" of the caption too.
+    const QModelIndex first = list->model()->index(0, 0);
+    QCOMPARE(first.data().toString(), QStringLiteral("USB 1.0 Printer Cables"));
+    QCOMPARE(first.data(Qt::UserRole + 1).toList(),
+             (QVariantList{QPoint(0, 3), QPoint(8, 7), QPoint(16, 6)}));
+    QCOMPARE(first.data(Qt::UserRole + 2).toList().size(), 0);
     QVERIFY(Opened().isEmpty());
     QTest::keyClick(field, Qt::Key_Down);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html");
+    QApplication::clipboard()->clear();
+    auto *menu = find->findChild<QMenu *>(QStringLiteral("mnuResult"));
+    QVERIFY(menu);
+    QStringList items;
+    for (QAction *item : menu->actions())
+        items.append(item->text());
+    QCOMPARE(items, (QStringList{"&Open", "&Show in its window", "&Copy address"}));
+    menu->actions().last()->trigger();
+    QCOMPARE(QApplication::clipboard()->text(),
+             ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html");
+    field->setFocus();
     QTest::keyClick(field, Qt::Key_Down); // stays on the last
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(Opened(), QStringList{ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html"});

@@ -5,11 +5,13 @@
 
 #include "base/categorydata.h"
 
+#include <array>
 #include <cstdint>
-#include <map>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace benchlist {
@@ -24,17 +26,28 @@ struct FindRecord {
     bool typed;                    // reached only by typing: no list item shows it
 };
 
-// How well a record matches; lower is better.
-enum class FindRank : std::uint8_t {
-    WholeText,   // the query is the text
-    StartOfText, // the text starts with the query
-    WordsInText, // every word is found in the text
-    WordsAround, // some words only in the drop-down's caption or the window's title
+// Where a word of a query was found.
+enum class FindField : std::uint8_t { Text, Caption, Title };
+
+// How well a record matches, one tier after the other; lower is better in each.
+struct FindScore {
+    bool wholeText = false;     // the text is the query, but for case, blanks, punctuation
+    std::uint16_t typos = 0;    // one per slip, joined or split word
+    std::uint16_t nearness = 0; // 0 when the words stand side by side, in order
+    std::uint16_t fields = 0;   // caption and title words count more than text words
+    std::uint16_t inexact = 0;  // everyday words, and more so prefixes, count
+    bool startsText = false;    // the text starts with the first word of the query
 };
 
 struct FindHit {
     const FindRecord *record;
-    FindRank rank;
+    FindScore score;
+    // Which words matched, by their place among the words of FindWordSpans():
+    // bit i of marked[FindField] for the i-th word of that field.
+    std::array<std::uint32_t, 3> marked;
+
+    // 1 for the query's very text, falling towards 0 the looser the match.
+    double Relevance() const;
 };
 
 class CatalogueIndex {
@@ -47,52 +60,66 @@ public:
     // In catalogue order: windows, their drop-downs, each table's entries.
     std::span<const FindRecord> Records() const { return records_; }
 
-    // The records every word of `query` matches, best first, ties in catalogue
-    // order. Letter case and word order do not count; each word must match the
-    // start of a word of the text, the caption or the title, and a word of five
-    // letters or more may have one letter wrong, missing, extra or swapped. A
-    // query without words matches nothing.
+    // The records every word of `query` matches in their text, caption or
+    // title, best first (see FindScore; then shorter texts, then catalogue
+    // order). A word matches whole, in its singular or plural form, as an
+    // everyday word for a catalogue word, or, the query's last word, as the
+    // start of a word. Words of five letters or more may have one letter
+    // wrong, missing, extra or swapped, but never the first. One word may be
+    // two neighbouring words joined, and two neighbouring words one word.
     std::vector<FindHit> Find(std::string_view query) const;
 
 private:
-    // A word of the catalogue and the records that hold it.
-    struct Word {
-        std::vector<std::uint32_t> inText;
-        std::vector<std::uint32_t> around; // in the caption or the title
+    struct Token {
+        std::uint32_t word; // into words_
+        FindField field;
+        std::uint8_t place; // among the words of its field
+        bool gluedToNext;   // "DVD-RW": the next word is joined by a hyphen, slash or dot
     };
-    struct Key {
-        std::string text;                // normalised words joined by blanks
-        std::vector<std::string> sorted; // normalised words, sorted
-        // The record's words as spelt in the vocabulary.
-        std::vector<const std::string *> inText;
-        std::vector<const std::string *> around;
-    };
+    struct Form;
+    struct Choice;
 
-    using Vocabulary = std::map<std::string, Word, std::less<>>;
-
-    void Add(const CategoryData &window, const DropDownData &dropDown, const PageEntry &entry);
-    void AddWords(std::uint32_t record, std::string_view text, bool inText);
-    void MarkMatches(std::string_view word, std::vector<char> &inText,
-                     std::vector<char> &anywhere) const;
-    void KeepMatches(std::string_view word, std::vector<std::uint32_t> &candidates,
-                     std::vector<char> &allInText) const;
-    FindRank RankOf(std::uint32_t record, const std::vector<std::string> &sortedWords,
-                    const std::string &joined, bool allInText) const;
+    using WordIds = std::unordered_map<std::string, std::uint32_t>;
+    void Add(const CategoryData &window, const DropDownData &dropDown, const PageEntry &entry,
+             WordIds &ids);
+    void AddTokens(std::string_view text, FindField field, WordIds &ids);
+    std::pair<std::uint32_t, std::uint32_t> LetterRange(char letter) const;
+    void MatchForm(Form &form) const;
+    void MatchWord(Form &form, std::string_view word, std::uint8_t quality, bool typos, bool prefix,
+                   bool freeJoin) const;
+    std::span<const Token> TokensOf(std::uint32_t record) const;
+    Choice Best(const Form &form, std::uint32_t record, const Choice *previous) const;
+    bool Score(std::uint32_t record, const std::vector<const Form *> &words,
+               const std::vector<const Form *> &pairs, FindHit &hit) const;
 
     std::vector<FindRecord> records_;
-    std::vector<Key> keys_;
-    Vocabulary vocabulary_; // every word of the catalogue, in alphabetical order
+    std::vector<std::string> compact_;                // each record's text, letters and digits only
+    std::vector<Token> tokens_;                       // every record's words, record by record
+    std::vector<std::uint32_t> firstToken_;           // per record, and one past the last
+    std::vector<std::string> words_;                  // every word of the catalogue, sorted
+    std::vector<std::string> singular_;               // per word of words_
+    std::vector<std::vector<std::uint32_t>> holders_; // per word, the records holding it
+    std::array<std::uint32_t, 257> letterStart_{};    // first word of each first byte
     std::size_t longestWord_ = 0;
+};
+
+// A word of a text as the index compares it, and where it stands in the text.
+struct FindWordSpan {
+    std::string word;
+    std::size_t begin; // bytes into the text
+    std::size_t end;
+    bool gluedToNext;
 };
 
 // Splits a text into the words the index compares: ASCII letters folded to
 // lower case, apostrophes dropped ("PDA's" is "pdas"), every other character
 // that is no letter or digit a separator. A character beyond ASCII counts as
 // one letter that matches nothing of the catalogue.
+std::vector<FindWordSpan> FindWordSpans(std::string_view text);
 std::vector<std::string> FindWords(std::string_view text);
 
-// Whether `word` is the start of `target`, or, for a word of five letters or
-// more, within one letter wrong, missing, extra or swapped of such a start.
-bool MatchesWordStart(std::string_view word, std::string_view target);
+// The form that singular and regular plural share: "batteries" and "battery"
+// are both "battery", "switches" and "switch" both "switch".
+std::string FindSingular(std::string_view word);
 
 } // namespace benchlist

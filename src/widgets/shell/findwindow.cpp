@@ -6,16 +6,20 @@
 #include "widgets/forms/qtstrings.h"
 
 #include <QAbstractListModel>
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -26,14 +30,57 @@ namespace {
 
 // The dimmed second line of a result: where the category lives.
 constexpr int kLocationRole = Qt::UserRole;
+// The parts of the text and of the location the query matched, as
+// QPoint(start, length) pairs.
+constexpr int kTextMarksRole = Qt::UserRole + 1;
+constexpr int kLocationMarksRole = Qt::UserRole + 2;
+
+const QString kBetween = QStringLiteral(" \u203a ");
 
 QString Location(const FindRecord &record)
 {
-    QString location =
-        ToQString(record.windowTitle) + QStringLiteral(" \u203a ") + ToQString(record.caption);
+    QString location = ToQString(record.windowTitle) + kBetween + ToQString(record.caption);
     if (record.typed)
         location += QStringLiteral("  (typed only: not in the list)");
     return location;
+}
+
+// Where the marked words of `text` stand, as QString positions from `offset`.
+void AddMarks(QVariantList &marks, std::string_view text, std::uint32_t marked, qsizetype offset)
+{
+    const std::vector<FindWordSpan> words = FindWordSpans(text);
+    for (std::size_t i = 0; i < words.size() && i < 32; ++i) {
+        if (!(marked & (1U << i)))
+            continue;
+        const auto start = offset + ToQString(text.substr(0, words[i].begin)).size();
+        const auto length =
+            ToQString(text.substr(words[i].begin, words[i].end - words[i].begin)).size();
+        marks.append(QPoint(int(start), int(length)));
+    }
+}
+
+// Draws `text` in one line, the marked parts in bold.
+void DrawMarked(QPainter *painter, const QRect &area, const QFont &font, const QString &text,
+                const QVariantList &marks)
+{
+    QList<QTextLayout::FormatRange> formats;
+    for (const QVariant &mark : marks) {
+        QTextLayout::FormatRange range;
+        range.start = mark.toPoint().x();
+        range.length = mark.toPoint().y();
+        range.format.setFontWeight(QFont::Bold);
+        formats.append(range);
+    }
+    QTextLayout layout(text, font);
+    layout.setFormats(formats);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    painter->save();
+    painter->setClipRect(area);
+    layout.draw(painter, area.topLeft());
+    painter->restore();
 }
 
 // Draws a result as two lines: its text, and below it, dimmed, its location.
@@ -61,12 +108,11 @@ public:
         const int line = option.fontMetrics.height();
         painter->save();
         painter->setPen(ink);
-        painter->drawText(area.adjusted(0, 0, 0, -line), Qt::AlignLeft | Qt::AlignTop,
-                          option.fontMetrics.elidedText(text, Qt::ElideRight, area.width()));
+        DrawMarked(painter, area.adjusted(0, 0, 0, -line), option.font, text,
+                   index.data(kTextMarksRole).toList());
         painter->setPen(dim);
-        const QString location = index.data(kLocationRole).toString();
-        painter->drawText(area.adjusted(0, line, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                          option.fontMetrics.elidedText(location, Qt::ElideRight, area.width()));
+        DrawMarked(painter, area.adjusted(0, line, 0, 0), option.font,
+                   index.data(kLocationRole).toString(), index.data(kLocationMarksRole).toList());
         painter->restore();
     }
 
@@ -114,6 +160,10 @@ public:
             return ToQString(record->text);
         case kLocationRole:
             return Location(*record);
+        case kTextMarksRole:
+            return TextMarks(hits_[std::size_t(index.row())]);
+        case kLocationMarksRole:
+            return LocationMarks(hits_[std::size_t(index.row())]);
         case Qt::AccessibleTextRole:
             // What a screen reader says for the row: the category and where it lives.
             return ToQString(record->text) + QStringLiteral(", ") + Location(*record);
@@ -125,6 +175,23 @@ public:
     }
 
 private:
+    static QVariantList TextMarks(const FindHit &hit)
+    {
+        QVariantList marks;
+        AddMarks(marks, hit.record->text, hit.marked[std::size_t(FindField::Text)], 0);
+        return marks;
+    }
+
+    static QVariantList LocationMarks(const FindHit &hit)
+    {
+        QVariantList marks;
+        const FindRecord &record = *hit.record;
+        AddMarks(marks, record.windowTitle, hit.marked[std::size_t(FindField::Title)], 0);
+        AddMarks(marks, record.caption, hit.marked[std::size_t(FindField::Caption)],
+                 ToQString(record.windowTitle).size() + kBetween.size());
+        return marks;
+    }
+
     std::vector<FindHit> hits_;
 };
 
@@ -185,6 +252,23 @@ FindWindow::FindWindow() : FormWidget<QWidget>("frmFind")
     connect(escape, &QShortcut::activated, this, [this] { Forms().Unload(name()); });
     field_->installEventFilter(this);
     list_->installEventFilter(this);
+
+    // Ctrl+C and the context menu act on the result under them.
+    auto *copy = new QShortcut(QKeySequence::Copy, list_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { CopyAddress(); });
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("mnuResult"));
+    menu_->addAction(QStringLiteral("&Open"), this, [this] { cmdOpen_Click(); });
+    menu_->addAction(QStringLiteral("&Show in its window"), this, [this] { cmdShow_Click(); });
+    menu_->addAction(QStringLiteral("&Copy address"), this, [this] { CopyAddress(); });
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        const QModelIndex index = list_->indexAt(at);
+        if (!index.isValid())
+            return;
+        list_->setCurrentIndex(index);
+        menu_->popup(list_->viewport()->mapToGlobal(at));
+    });
 
     setTabOrder(field_, list_);
     setTabOrder(list_, show);
@@ -256,8 +340,28 @@ void FindWindow::cmdShow_Click()
     box->setFocus();
 }
 
+void FindWindow::CopyAddress()
+{
+    if (const FindRecord *record = Selected())
+        QApplication::clipboard()->setText(QString::fromStdString(record->address));
+}
+
+// A screen reader hears the current result as soon as the list has the focus,
+// not only once it moves.
+void FindWindow::AnnounceCurrent()
+{
+    const QModelIndex current = list_->currentIndex();
+    if (!current.isValid())
+        return;
+    QAccessibleEvent focus(list_, QAccessible::Focus);
+    focus.setChild(current.row());
+    QAccessible::updateAccessibility(&focus);
+}
+
 bool FindWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == list_ && event->type() == QEvent::FocusIn)
+        AnnounceCurrent();
     if (event->type() != QEvent::KeyPress || (watched != field_ && watched != list_))
         return FormWidget<QWidget>::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);

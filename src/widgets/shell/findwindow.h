@@ -1,5 +1,6 @@
 // The find window: words in, categories out. Each result names its window and
-// drop-down; Enter opens its page, Alt+Enter shows it in its own window.
+// drop-down, with the words that matched in bold; Enter opens its page,
+// Alt+Enter shows it in its own window, Ctrl+C copies its address.
 #pragma once
 
 #include "widgets/forms/formwidget.h"
@@ -9,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QListView;
+class QMenu;
 
 namespace benchlist {
 
@@ -31,11 +33,14 @@ protected:
 
 private:
     const FindRecord *Selected() const;
+    void CopyAddress();
+    void AnnounceCurrent();
 
     QLineEdit *field_;
     QListView *list_;
     QLabel *count_;
     FindResults *results_;
+    QMenu *menu_;
 };
 
 } // namespace benchlist
