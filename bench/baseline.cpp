@@ -4,8 +4,10 @@
 // windows of editable combo boxes holding the same lists, each opened by its
 // button. Only stock widgets, the default style and the default font.
 #include "catalogue/catalogue.h"
-#include "forms/firstframe.h"
-#include "forms/twips.h"
+#include "widgets/forms/firstframe.h"
+#include "widgets/forms/qtstrings.h"
+#include "widgets/forms/twips.h"
+#include "widgets/shell/categorybuttons.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,11 +27,7 @@ using benchlist::Box;
 using benchlist::CategoryData;
 using benchlist::PxRect;
 using benchlist::PxSize;
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using benchlist::ToQString;
 
 void AddPicture(QWidget *parent, const char *resource, const Box &box)
 {
@@ -71,25 +69,6 @@ std::unique_ptr<QWidget> BuildCategoryWindow(const CategoryData &category)
     return window;
 }
 
-struct Button {
-    const char *caption;
-    int left;
-    int top;
-    std::string_view window;
-};
-
-constexpr std::array kButtons = {
-    Button{"Apple / Macintosh", 173, 1440, "frmApple"},
-    Button{"Computer Monitors", 3533, 2400, "frmMonitors"},
-    Button{"Drives And Peripherals", 3533, 1440, "frmDrives"},
-    Button{"PC Components", 3533, 1920, "frmComponents"},
-    Button{"Desktop PC's", 173, 1920, "frmDeskTops"},
-    Button{"Laptops", 173, 2400, "frmLaptops"},
-    Button{"Networking", 6893, 1920, "frmNetworking"},
-    Button{"PDA's / Handheld PC's", 6893, 2400, "frmPDA"},
-    Button{"Printers and Supplies", 6893, 1440, "frmPrinters"},
-};
-
 class MainWindow : public QMainWindow {
 public:
     MainWindow()
@@ -116,10 +95,12 @@ public:
         link->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         link->setGeometry(PxRect(6240, 1110, 3840, 240));
         const QIcon face(QStringLiteral(":/button-face.jpg"));
-        for (const Button &entry : kButtons) {
+        for (const benchlist::CategoryButton &entry : benchlist::kCategoryButtons) {
             auto *button = new QPushButton(face, QString::fromLatin1(entry.caption), client);
-            button->setGeometry(PxRect(entry.left, entry.top, 3135, 375));
-            connect(button, &QPushButton::clicked, this, [this, &entry] { Open(entry.window); });
+            button->setGeometry(PxRect(entry.left, entry.top, benchlist::kCategoryButtonWidth,
+                                       benchlist::kCategoryButtonHeight));
+            connect(button, &QPushButton::clicked, this,
+                    [this, &entry] { Open(entry.window->name); });
         }
         resize(PxSize(10230, 4260) + QSize(0, menuBar()->sizeHint().height()));
         move(benchlist::Px(1000), benchlist::Px(1000));
@@ -144,7 +125,7 @@ private:
 
     void Open(std::string_view name)
     {
-        const CategoryData *category = benchlist::catalogue::FindWindow(name);
+        const CategoryData *category = benchlist::catalogue::WindowNamed(name);
         std::unique_ptr<QWidget> &window = windows_[name];
         if (!window)
             window = BuildCategoryWindow(*category);

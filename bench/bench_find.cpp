@@ -1,13 +1,28 @@
 // One keystroke in the find window runs one search over the whole catalogue;
 // these measure that search for the kinds of query people type.
 #include "catalogue/catalogue.h"
-#include "find/catalogueindex.h"
+#include "core/catalogueindex.h"
 
 #include <benchmark/benchmark.h>
+
+#include <string>
+#include <string_view>
 
 namespace {
 
 using benchlist::CatalogueIndex;
+
+std::string Repeated(std::string_view part, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += part;
+    return text;
+}
+
+// Input no shopper types, which must still answer about as fast.
+const std::string kThousandWords = Repeated("usb printer cables laser toner ", 200);
+const std::string kLongWord = Repeated("a", 10000);
 
 void Search(benchmark::State &state, const char *query)
 {
@@ -35,6 +50,11 @@ BENCHMARK_CAPTURE(Search, one_letter, "s");
 BENCHMARK_CAPTURE(Search, three_words, "usb printer cables");
 BENCHMARK_CAPTURE(Search, no_match, "zebra xylophone");
 BENCHMARK_CAPTURE(Search, typo, "moniter stnads");
+BENCHMARK_CAPTURE(Search, joined_word, "harddrive");
+BENCHMARK_CAPTURE(Search, hyphenated_word, "dvd-rw");
+BENCHMARK_CAPTURE(Search, everyday_word, "notebook battery");
+BENCHMARK_CAPTURE(Search, thousand_words, kThousandWords.c_str());
+BENCHMARK_CAPTURE(Search, long_word, kLongWord.c_str());
 BENCHMARK(BuildIndex);
 
 BENCHMARK_MAIN();

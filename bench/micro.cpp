@@ -1,7 +1,7 @@
 // Micro-benchmarks: the page lookup over the longest page tables, and building
 // each category window (offscreen, never shown).
-#include "browse/categorywindow.h"
-#include "browse/lookup.h"
+#include "widgets/browse/categorywindow.h"
+#include "core/lookup.h"
 #include "catalogue/catalogue.h"
 
 #include <QApplication>

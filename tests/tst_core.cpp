@@ -1,13 +1,14 @@
-// The parts that need no display: lookup, addresses, catalogue data, window
-// model rules and the hand-off to xdg-open.
-#include "browse/catalogueexport.h"
-#include "browse/lookup.h"
+// The parts that need no display and start no process: lookup, addresses,
+// catalogue data, window model rules, the find index, the desktop search's
+// results and the export.
 #include "catalogue/catalogue.h"
-#include "find/catalogueindex.h"
-#include "forms/windowmodel.h"
-#include "net/aboutnet.h"
-#include "net/addresses.h"
-#include "search/searchresults.h"
+#include "core/addresses.h"
+#include "core/catalogueexport.h"
+#include "core/catalogueindex.h"
+#include "core/everydaywords.h"
+#include "core/lookup.h"
+#include "core/searchresults.h"
+#include "core/windowmodel.h"
 
 #include "catalogue/apple_cases.h"
 #include "catalogue/components_cases.h"
@@ -20,21 +21,11 @@
 #include "catalogue/printers_cases.h"
 #include "catalogue/reference.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 
 #include <algorithm>
-#include <filesystem>
 #include <set>
 #include <vector>
-
-#include <unistd.h>
 
 using namespace benchlist;
 
@@ -87,31 +78,6 @@ const WindowCases kAllCases[] = {
     {"frmPrinters", cases::kPrinters},
 };
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the built program as a user would, with no display but those named in
-// `variables` ("NAME=value"). A status of -1 tells of a crash or an abort.
-Run RunProgram(const QStringList &arguments, const QString &program = BENCHLIST_BINARY,
-               const QStringList &variables = {})
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
-        environment.remove(QLatin1String(name));
-    for (const QString &variable : variables)
-        environment.insert(variable.section(QLatin1Char('='), 0, 0),
-                           variable.section(QLatin1Char('='), 1));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
 } // namespace
 
 class CoreTest : public QObject {
@@ -133,29 +99,22 @@ private slots:
     void modelUnloadRules();
     void modelUnloadIsNotReentrant();
     void modelEndsWithLastWindow();
-    void openerHandsAddressOverUnchanged_data();
-    void openerHandsAddressOverUnchanged();
-    void openerReportsMissingProgram();
-    void openerDoesNotWaitForBrowser();
-    void openerHoldsNoPipes();
-    void openerLeavesNoChildren();
-    void commandLine_data();
-    void commandLine();
     void findRanking_data();
     void findRanking();
     void findRecords_data();
     void findRecords();
     void findCatalogue();
+    void findOnTheCatalogue_data();
+    void findOnTheCatalogue();
+    void findAsShoppersMean_data();
+    void findAsShoppersMean();
+    void everydayWordsLeadSomewhere();
     void searchResults_data();
     void searchResults();
     void searchIds();
     void escapeHtml_data();
     void escapeHtml();
     void exportOfASmallCatalogue();
-    void bookmarksFollowTheButtons();
-    void listingMatchesTheCatalogue();
-    void failedExportKeepsOlderFile();
-    void exitsAfterFirstFrame();
 };
 
 // A table with the traps the rule must get right: duplicates, near misses, prefixes.
@@ -258,7 +217,7 @@ void CoreTest::catalogueCases()
     QFETCH(QByteArray, dropDown);
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, path);
-    const CategoryData *data = catalogue::FindWindow(window.toStdString());
+    const CategoryData *data = catalogue::WindowNamed(window.toStdString());
     QVERIFY(data);
     const DropDownData *box = FindDropDown(*data, dropDown.toStdString());
     QVERIFY2(box, dropDown.constData());
@@ -338,8 +297,12 @@ void CoreTest::catalogueMatchesReference()
     }
     QVERIFY2(index >= 0, "a drop-down that the reference does not have");
     const cases::ReferenceControl &expected = cases::Reference()[index];
-    const CategoryData *data = catalogue::FindWindow(window.toStdString());
+    const CategoryData *data = catalogue::WindowNamed(window.toStdString());
     QVERIFY2(data, "no such window in the catalogue");
+    if (expected.kind == "window") {
+        QCOMPARE(Bytes(data->title), expected.text);
+        return;
+    }
     if (expected.kind == "label") {
         QCOMPARE(Bytes(data->titleName), expected.name);
         QCOMPARE(Bytes(data->titleCaption), expected.text);
@@ -449,250 +412,6 @@ void CoreTest::modelEndsWithLastWindow()
     QCOMPARE(model.LoadedCount(), 0);
 }
 
-namespace {
-
-// Puts the recording xdg-open first on PATH for the lifetime of the object.
-class RecordingOpener {
-public:
-    // With a delay, the stand-in takes that many seconds after noting the address.
-    explicit RecordingOpener(const char *delay = "") : oldPath_(qgetenv("PATH"))
-    {
-        log_ = dir_.filePath(QStringLiteral("opened.log"));
-        qputenv("BENCHLIST_OPEN_LOG", QFile::encodeName(log_));
-        qputenv("BENCHLIST_OPEN_DELAY", delay);
-        qputenv("PATH", QByteArray(BENCHLIST_TEST_SCRIPTS) + ':' + oldPath_);
-    }
-    ~RecordingOpener()
-    {
-        qputenv("PATH", oldPath_);
-        qunsetenv("BENCHLIST_OPEN_LOG");
-        qunsetenv("BENCHLIST_OPEN_DELAY");
-    }
-    QList<QByteArray> Lines(int count, int waitMs = 10000) const
-    {
-        QFile file(log_);
-        QElapsedTimer timer;
-        timer.start();
-        QList<QByteArray> lines;
-        while (timer.elapsed() < waitMs) {
-            if (file.open(QIODevice::ReadOnly)) {
-                lines = file.readAll().split('\n');
-                file.close();
-                lines.removeAll(QByteArray());
-                if (lines.size() >= count)
-                    break;
-            }
-            QTest::qSleep(20);
-        }
-        return lines;
-    }
-
-private:
-    QTemporaryDir dir_;
-    QString log_;
-    QByteArray oldPath_;
-};
-
-} // namespace
-
-void CoreTest::openerHandsAddressOverUnchanged_data()
-{
-    QTest::addColumn<QByteArray>("address");
-    QTest::newRow("blanks and ampersand") << Bytes(CataloguePageUrl("/bl/lt/2.0 GHz & More.html"));
-    QTest::newRow("letter case") << Bytes(CataloguePageUrl("/bl/dp/DVD-ROM-DRIVES.html"));
-    QTest::newRow("shell characters") << QByteArray("http://h/$(touch x);`id`|*'\"");
-    QTest::newRow("home page") << Bytes(HomePageUrl);
-}
-
-void CoreTest::openerHandsAddressOverUnchanged()
-{
-    QFETCH(QByteArray, address);
-    RecordingOpener opener;
-    std::string url = address.toStdString();
-    int show = AboutNet::ShowNormal;
-    QVERIFY(AboutNet::OpenUrl(url, show) > 32);
-    const QList<QByteArray> lines = opener.Lines(1);
-    QCOMPARE(lines.size(), 1);
-    QCOMPARE(lines.first(), "1|" + address);
-}
-
-// A missing xdg-open is the shell's "file not found", and one line on standard
-// error however often it is asked for.
-void CoreTest::openerReportsMissingProgram()
-{
-    const QByteArray oldPath = qgetenv("PATH");
-    QTemporaryDir empty;
-    QTemporaryFile errors;
-    QVERIFY(errors.open());
-    const int savedErrors = dup(STDERR_FILENO);
-    dup2(errors.handle(), STDERR_FILENO);
-    qputenv("PATH", QFile::encodeName(empty.path()));
-    std::string url(HomePageUrl);
-    int show = AboutNet::ShowNormal;
-    const int first = AboutNet::OpenUrl(url, show);
-    const int second = AboutNet::OpenUrl(url, show);
-    qputenv("PATH", oldPath);
-    dup2(savedErrors, STDERR_FILENO);
-    close(savedErrors);
-    QCOMPARE(first, 2);
-    QCOMPARE(second, 2);
-    QCOMPARE(url, std::string(HomePageUrl));
-    QFile written(errors.fileName());
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    const QByteArray text = written.readAll();
-    QVERIFY2(text.startsWith("benchlist: cannot start xdg-open") && text.count('\n') == 1,
-             text.constData());
-}
-
-// Openers that take their time: OpenUrl returns at once all the same, at most
-// eight of them run together, the first eight addresses first, and the rest
-// start as those end.
-void CoreTest::openerDoesNotWaitForBrowser()
-{
-    RecordingOpener opener("1");
-    constexpr int kOpens = 12;
-    constexpr int kLimit = 8;
-    QList<QByteArray> expected;
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < kOpens; ++i) {
-        std::string url = CataloguePageUrl("/bl/page" + std::to_string(i) + ".html");
-        int show = AboutNet::ShowNormal;
-        QVERIFY(AboutNet::OpenUrl(url, show) > 32);
-        expected << "1|" + QByteArray::fromStdString(url);
-    }
-    QVERIFY2(timer.elapsed() < 500, QByteArray::number(timer.elapsed()).constData());
-    // Those started together may note their address in any order.
-    const auto sorted = [](QList<QByteArray> lines) {
-        std::sort(lines.begin(), lines.end());
-        return lines;
-    };
-    QCOMPARE(sorted(opener.Lines(kOpens, 700)), sorted(expected.first(kLimit)));
-    QCOMPARE(sorted(opener.Lines(kOpens)), sorted(expected));
-}
-
-// An opener reads from and writes to /dev/null, so that it holds on to none of
-// the program's pipes, and keeps the program's standard error.
-void CoreTest::openerHoldsNoPipes()
-{
-    RecordingOpener opener;
-    QTemporaryDir dir;
-    const QString streams = dir.filePath(QStringLiteral("streams"));
-    qputenv("BENCHLIST_OPEN_STREAMS", QFile::encodeName(streams));
-    benchlist::OpenPage(HomePageUrl);
-    QCOMPARE(opener.Lines(1).size(), 1);
-    qunsetenv("BENCHLIST_OPEN_STREAMS");
-    const auto written = [&streams] {
-        QFile file(streams);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    const QByteArray ownErrors =
-        QByteArray::fromStdString(std::filesystem::read_symlink("/proc/self/fd/2").string());
-    QTRY_COMPARE(written(), "/dev/null\n/dev/null\n" + ownErrors + '\n');
-}
-
-// Thousands of opens leave no child behind, not even a zombie.
-void CoreTest::openerLeavesNoChildren()
-{
-    RecordingOpener opener;
-    constexpr int kOpens = 1000;
-    for (int i = 0; i < kOpens; ++i)
-        benchlist::OpenPage(ErrorPageUrl);
-    QCOMPARE(opener.Lines(kOpens).size(), kOpens);
-    // Any thread of the program may be an opener's parent.
-    const auto children = [] {
-        QByteArray all;
-        for (const QString &task :
-             QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QFile file(QStringLiteral("/proc/self/task/%1/children").arg(task));
-            if (file.open(QIODevice::ReadOnly))
-                all += file.readAll().trimmed();
-        }
-        return all;
-    };
-    QTRY_COMPARE_WITH_TIMEOUT(children(), QByteArray(), 10000);
-}
-
-void CoreTest::commandLine_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("environment"); // on top of one without any display
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("output"); // the start of its one line
-    QTest::newRow("version") << QStringList{"--version"} << QStringList{} << 0
-                             << QByteArray("benchlist 1.00\n");
-    QTest::newRow("help") << QStringList{"--help"} << QStringList{} << 0
-                          << QByteArray("Usage: benchlist");
-    QTest::newRow("anything else")
-        << QStringList{"--open", "x"} << QStringList{} << 2 << QByteArray("benchlist:");
-    QTest::newRow("no display") << QStringList{} << QStringList{} << 1
-                                << QByteArray("benchlist: no display");
-    QTest::newRow("find without words")
-        << QStringList{"--find"} << QStringList{} << 2 << QByteArray("benchlist:");
-    QTest::newRow("find nothing") << QStringList{"--find", "zebra"} << QStringList{} << 1
-                                  << QByteArray("benchlist: no category");
-    QTest::newRow("find one")
-        << QStringList{"--find", "GLARE"} << QStringList{} << 0
-        << "Glare Filters\tComputer Monitors and Accessories\tMonitor Accessories\t"
-               + Bytes(SiteBase) + "/bl/cm/Glare-Filters.html\n";
-    QTest::newRow("export without a file")
-        << QStringList{"--export-bookmarks"} << QStringList{} << 2
-        << QByteArray("benchlist: --export-bookmarks needs a file name");
-    QTest::newRow("export with two files")
-        << QStringList{"--export-bookmarks", "a.html", "b.html"} << QStringList{} << 2
-        << QByteArray("benchlist: unexpected argument 'b.html'");
-    QTest::newRow("search service without a session bus")
-        << QStringList{"--search-service"}
-        << QStringList{"DBUS_SESSION_BUS_ADDRESS=unix:path=" + QDir::tempPath() + "/no-bus"} << 1
-        << QByteArray("benchlist: no session bus");
-    QTest::newRow("search service with an argument")
-        << QStringList{"--search-service", "x"} << QStringList{} << 2 << QByteArray("benchlist:");
-    QTest::newRow("find window without words")
-        << QStringList{"--find-window"} << QStringList{} << 2
-        << QByteArray("benchlist: unexpected argument '--find-window'");
-    QTest::newRow("list with an argument") << QStringList{"--list", "x"} << QStringList{} << 2
-                                           << QByteArray("benchlist: unexpected argument 'x'");
-    const QString directory = QDir::tempPath();
-    QTest::newRow("export onto a directory")
-        << QStringList{"--export-bookmarks", directory} << QStringList{} << 1
-        << "benchlist: cannot write '" + QFile::encodeName(directory) + "': ";
-    QTest::newRow("export below a file")
-        << QStringList{"--export-bookmarks", BENCHLIST_BINARY "/bookmarks.html"} << QStringList{}
-        << 1 << QByteArray("benchlist: cannot write '" BENCHLIST_BINARY "/bookmarks.html': ");
-    QTest::newRow("export onto a full device")
-        << QStringList{"--export-bookmarks", "/dev/full"} << QStringList{} << 1
-        << QByteArray("benchlist: cannot write '/dev/full': No space left on device");
-    // Displays that are named but cannot be opened: the line names the one tried.
-    const auto dead = [](const char *row, QStringList environment, const char *output) {
-        QTest::newRow(row) << QStringList{} << environment << 1 << QByteArray(output);
-    };
-    dead("X on a host", {"DISPLAY=localhost:987"},
-         "benchlist: cannot open X display localhost:987\n");
-    dead("X by unix:", {"DISPLAY=unix:987"}, "benchlist: cannot open X display unix:987\n");
-    dead("local X", {"DISPLAY=:987"}, "benchlist: cannot open X display :987\n");
-    dead("xcb asked for", {"QT_QPA_PLATFORM=xcb", "DISPLAY=:987"},
-         "benchlist: cannot open X display :987\n");
-    dead("stale Wayland", {"WAYLAND_DISPLAY=benchlist-gone", "XDG_RUNTIME_DIR=" + QDir::tempPath()},
-         "benchlist: cannot open Wayland display benchlist-gone");
-    dead("unknown platform", {"QT_QPA_PLATFORM=benchlist-none"},
-         "benchlist: cannot open a display with Qt's platform 'benchlist-none'\n");
-}
-
-// Answers on the command line, and ends without a display, never aborting.
-void CoreTest::commandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, environment);
-    QFETCH(int, status);
-    QFETCH(QByteArray, output);
-    const Run run = RunProgram(arguments, BENCHLIST_BINARY, environment);
-    QCOMPARE(run.status, status);
-    const QByteArray text = run.out + run.err;
-    QVERIFY2(text.startsWith(output), text.constData());
-    QCOMPARE(text.count('\n'), 1);
-    QVERIFY(QFileInfo(QDir::tempPath()).isDir());
-}
-
 void CoreTest::escapeHtml_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -797,101 +516,6 @@ void CoreTest::exportOfASmallCatalogue()
                  + "/bl/t/a\"b<c>.html\ttyped\n");
 }
 
-// The real catalogue: a folder per window in the order of the main window's
-// buttons, 123 drop-downs, and one bookmark for each of the 956 entries but the
-// one text "Other" that the CD-ROM table holds twice.
-void CoreTest::bookmarksFollowTheButtons()
-{
-    const Run run = RunProgram({"--export-bookmarks", "-"});
-    QCOMPARE(run.status, 0);
-    QVERIFY(run.err.isEmpty());
-    QCOMPARE(run.out, Bytes(BookmarksHtml(catalogue::kButtonOrder)));
-    QByteArrayList windows;
-    int folders = 0;
-    for (const QByteArray &line : run.out.split('\n')) {
-        if (line.startsWith("    <DT><H3>"))
-            windows.append(line.mid(12).chopped(5));
-        folders += line.trimmed().startsWith("<DT><H3>") ? 1 : 0;
-    }
-    const QByteArrayList buttons = {"Apple / Macintosh Computer Menu",
-                                    "Computer Monitors and Accessories",
-                                    "Drives and Peripherals",
-                                    "PC Components",
-                                    "Desktop PC's",
-                                    "Laptops",
-                                    "Networking",
-                                    "PDA's &amp; Handheld PC's",
-                                    "Prnters And Printer Supplies"};
-    QCOMPARE(windows, buttons);
-    QCOMPARE(folders, 9 + 123);
-    QCOMPARE(run.out.count("<DT><A HREF=\""), 955);
-    QCOMPARE(run.out.count("<DL><p>"), run.out.count("</DL><p>"));
-}
-
-// The listing, line by line, against the catalogue as written down in tests/data.
-void CoreTest::listingMatchesTheCatalogue()
-{
-    const Run run = RunProgram({"--list"});
-    QCOMPARE(run.status, 0);
-    QVERIFY(run.err.isEmpty());
-    QByteArrayList lines = run.out.split('\n');
-    QCOMPARE(lines.takeLast(), QByteArray()); // the last line ends in a line break too
-    QCOMPARE(lines.size(), 956);
-
-    const std::pair<QByteArray, QByteArray> windows[] = {
-        {"frmApple", "Apple / Macintosh Computer Menu"},
-        {"frmComponents", "PC Components"},
-        {"frmDeskTops", "Desktop PC's"},
-        {"frmDrives", "Drives and Peripherals"},
-        {"frmLaptops", "Laptops"},
-        {"frmMonitors", "Computer Monitors and Accessories"},
-        {"frmNetworking", "Networking"},
-        {"frmPDA", "PDA's & Handheld PC's"},
-        {"frmPrinters", "Prnters And Printer Supplies"},
-    };
-    QByteArrayList expected;
-    for (const auto &[window, title] : windows) {
-        for (const cases::ReferenceControl &box : cases::Reference()) {
-            if (box.window != window || box.kind != "dropDown")
-                continue;
-            for (const QByteArray &page : box.pages) {
-                const qsizetype arrow = page.lastIndexOf(" -> ");
-                const QByteArray text = page.left(arrow);
-                expected.append(QByteArrayList{window, title, box.name, box.text, text,
-                                               Bytes(SiteBase) + page.mid(arrow + 4),
-                                               box.items.contains(text) ? "listed" : "typed"}
-                                    .join('\t'));
-            }
-        }
-    }
-    QCOMPARE(lines, expected);
-    QCOMPARE(std::count_if(lines.begin(), lines.end(),
-                           [](const QByteArray &line) { return line.endsWith("\ttyped"); }),
-             4);
-}
-
-// A full disk, in a small file system of a mount namespace of the test's own:
-// the older file stays as it was and no partial file is left beside it.
-void CoreTest::failedExportKeepsOlderFile()
-{
-    QTemporaryDir mountPoint;
-    const QString script =
-        QStringLiteral("mount -t tmpfs -o size=64k tmpfs \"$1\" || exit 77\n"
-                       "echo old > \"$1/bookmarks.html\"\n"
-                       "\"$2\" --export-bookmarks \"$1/bookmarks.html\"; echo \"status $?\"\n"
-                       "\"$2\" --export-bookmarks \"$1/new.html\"; echo \"status $?\"\n"
-                       "ls -A \"$1\"; cat \"$1/bookmarks.html\"\n");
-    const Run run = RunProgram({"--user", "--map-root-user", "--mount", "sh", "-c", script, "sh",
-                                mountPoint.path(), BENCHLIST_BINARY},
-                               QStringLiteral("unshare"));
-    if (run.status != 0)
-        QSKIP(("no small file system can be mounted here: " + run.err).constData());
-    QCOMPARE(run.out, QByteArray("status 1\nstatus 1\nbookmarks.html\nold\n"));
-    const QByteArray prefix = "benchlist: cannot write '" + QFile::encodeName(mountPoint.path());
-    QCOMPARE(run.err, prefix + "/bookmarks.html': No space left on device\n" + prefix
-                          + "/new.html': No space left on device\n");
-}
-
 namespace find {
 
 // Two small windows with the cases the index must get right.
@@ -928,22 +552,30 @@ void CoreTest::findRanking_data()
 {
     QTest::addColumn<QByteArray>("query");
     QTest::addColumn<QStringList>("found");
-    const QStringList all = {"USB Hubs",         "Hubs USB",      "USB",
-                             "Powered USB Hubs", "Glare Filters", "Other"};
     QTest::newRow("whole, start, words in text")
         << QByteArray("usb") << QStringList{"USB", "USB Hubs", "Hubs USB", "Powered USB Hubs"};
-    QTest::newRow("word order and case ignored")
-        << QByteArray("HUBS usb") << QStringList{"USB Hubs", "Hubs USB", "Powered USB Hubs"};
+    QTest::newRow("case ignored, word order counts")
+        << QByteArray("HUBS usb") << QStringList{"Hubs USB", "USB Hubs", "Powered USB Hubs"};
     QTest::newRow("start of a word only") << QByteArray("sb") << QStringList{};
     QTest::newRow("text before caption and title")
-        << QByteArray("cables") << (QStringList{"Cables"} + all);
+        << QByteArray("cables")
+        << QStringList{"Cables",   "USB",           "Other",           "USB Hubs",
+                       "Hubs USB", "Glare Filters", "Powered USB Hubs"};
     QTest::newRow("caption only") << QByteArray("stands") << QStringList{"Risers", "Cables"};
     QTest::newRow("title and text") << QByteArray("monitors cab") << QStringList{"Cables"};
     QTest::newRow("every word must match") << QByteArray("usb zebra") << QStringList{};
     QTest::newRow("swapped letters") << QByteArray("glaer") << QStringList{"Glare Filters"};
     QTest::newRow("missing letter") << QByteArray("filtrs") << QStringList{"Glare Filters"};
     QTest::newRow("extra letter") << QByteArray("filterss") << QStringList{"Glare Filters"};
-    QTest::newRow("wrong letter") << QByteArray("xlare") << QStringList{"Glare Filters"};
+    QTest::newRow("wrong letter") << QByteArray("glate") << QStringList{"Glare Filters"};
+    QTest::newRow("never the first letter") << QByteArray("xlare") << QStringList{};
+    QTest::newRow("only the last word a start") << QByteArray("pow usb") << QStringList{};
+    QTest::newRow("joined words") << QByteArray("usbhubs")
+                                  << QStringList{"USB Hubs", "Powered USB Hubs"};
+    QTest::newRow("split word") << QByteArray("glare fil ters") << QStringList{"Glare Filters"};
+    QTest::newRow("two words one")
+        << QByteArray("hu bs usb") << QStringList{"Hubs USB", "USB Hubs", "Powered USB Hubs"};
+    QTest::newRow("singular") << QByteArray("filter") << QStringList{"Glare Filters"};
     QTest::newRow("a slip in every word")
         << QByteArray("glaer fitlers") << QStringList{"Glare Filters"};
     QTest::newRow("two slips in one word") << QByteArray("gaelr") << QStringList{};
@@ -961,7 +593,7 @@ void CoreTest::findRanking_data()
         << QByteArray("usb hubs ").repeated((1 << 20) / 9)
         << QStringList{"USB Hubs", "Hubs USB", "Powered USB Hubs"};
     QTest::newRow("one megabyte of near words")
-        << QByteArray("glare glaer xlare filter ").repeated((1 << 20) / 25)
+        << QByteArray("glare glaer glate filter ").repeated((1 << 20) / 25)
         << QStringList{"Glare Filters"};
 }
 
@@ -1031,7 +663,7 @@ void CoreTest::findCatalogue()
     QCOMPARE(index.Records().size(), expected);
     int typed = 0;
     for (const FindRecord &record : index.Records()) {
-        const CategoryData *window = catalogue::FindWindow(record.windowName);
+        const CategoryData *window = catalogue::WindowNamed(record.windowName);
         QVERIFY(window && window->title == record.windowTitle);
         const DropDownData *box = FindDropDown(*window, record.dropDownName);
         QVERIFY(box && box->initialText == record.caption);
@@ -1043,6 +675,125 @@ void CoreTest::findCatalogue()
         QVERIFY2(foundItself || FindWords(record.text).empty(), record.text.data());
     }
     QVERIFY(typed >= 3); // "Glare Filters", "Other Vintage", "Xerox Multi" among them
+}
+
+// What shoppers type, and the category they mean, among the first `within`.
+void CoreTest::findAsShoppersMean_data()
+{
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("within");
+    const std::pair<const char *, std::pair<const char *, int>> rows[] = {
+        // The very text, whatever its case and punctuation.
+        {"laser toner black", {"Laser Toner Black", 1}},
+        {"usb hubs and cables", {"USB Hubs and Cables", 1}},
+        {"cat 5 patch cables", {"Cat-5 Patch Cables", 1}},
+        // The right spelling beats a slip.
+        {"toner", {"Laser Toner Black", 1}},
+        {"sdram memory", {"SDRAM", 1}},
+        {"moniter stands", {"Stands and Risers", 1}},
+        {"keybaord", {"Keyboards", 3}},
+        {"scaners", {"Scanners", 3}},
+        {"projecter", {"Projectors", 3}},
+        {"speekers", {"Speakers", 3}},
+        {"wireles routers", {"Other Wireless Routers", 3}},
+        // Words side by side and in order.
+        {"pentium 4", {"Intel Pentium 4", 3}},
+        {"pentium 4 systems", {"Intel Pentium 4 Systems", 1}},
+        {"usb 2.0 printer cables", {"USB 2.0 Printer Cables", 1}},
+        {"car adapters dell", {"Dell Car Adapters", 1}},
+        {"ink jet printers", {"Ink Jet Printers", 1}},
+        // The text before the caption and the title, whole words before starts.
+        {"cables", {"Cables", 1}},
+        {"monitor accessories", {"Monitor Accessories", 1}},
+        {"hubs", {"Hubs", 1}},
+        {"memory", {"Memory", 1}},
+        {"sony", {"Sony", 1}},
+        {"mice", {"Mice", 1}},
+        // The last word still being typed.
+        {"flopp", {"Floppy Drives", 3}},
+        {"docking stat", {"Docking Stations", 1}},
+        {"thermal pa", {"Thermal Pastes & Compounds", 1}},
+        {"laser toner c", {"Laser Toner Color", 1}},
+        // Joined, split and hyphenated words.
+        {"harddrive", {"Hard Drives", 1}},
+        {"powersupply", {"Power Supplies", 1}},
+        {"soundcard", {"Sound Cards", 1}},
+        {"videocard", {"Video Cards", 1}},
+        {"thermalpaste", {"Thermal Pastes & Compounds", 1}},
+        {"inkjet", {"Ink Jet Printers", 3}},
+        {"dvdrw", {"DVD-R, DVD-RW, DVD ROM", 3}},
+        {"dvd rw", {"DVD-R, DVD-RW, DVD ROM", 3}},
+        {"dvd-rw", {"DVD-R, DVD-RW, DVD ROM", 3}},
+        {"ps2 keyboards", {"PS/2 Keyboards", 1}},
+        {"cd rom", {"CD-ROM Drives", 3}},
+        {"cdrom", {"CD-ROM Drives", 3}},
+        {"cdrom", {"cdrom 20X Less", 3}},
+        {"cd rom", {"Internal CDROM etc", 20}},
+        {"flat screen", {"17-inch LCD", 3}},
+        {"usb2 adapters", {"USB-2-Adapters", 1}},
+        {"10/100 nics", {"10/100 Mbps NICS", 3}},
+        {"cat5", {"Cat5 3Ft and Less", 3}},
+        // Singular and plural.
+        {"battery", {"Batteries", 1}},
+        {"switch", {"Switches", 1}},
+        {"laptop battery", {"Laptop Batteries", 1}},
+        {"sound card", {"Sound Cards", 1}},
+        // Everyday words.
+        {"notebook battery", {"Laptop Batteries", 1}},
+        {"wireless mouse", {"Wireless Mice", 1}},
+        {"mouse", {"Mice", 3}},
+        {"ps2 mouse", {"PS/2 Mice", 1}},
+        {"hdd", {"Hard Drives", 1}},
+        {"hard disk", {"Hard Drives", 1}},
+        {"psu", {"Power Supplies", 1}},
+        {"ram", {"RAM", 1}},
+        {"amd processor", {"AMD CPUs", 1}},
+        {"mobo", {"Motherboards", 1}},
+        {"mainboard", {"Motherboards", 1}},
+        {"screen filter", {"Glare Filters", 3}},
+        {"headset", {"Headphones, Microphones", 1}},
+        {"webcam", {"Video Conferencing", 1}},
+        {"thumbdrive", {"Flash Memory Drives", 1}},
+        {"memory stick", {"Flash Memory Drives", 1}},
+        {"diskette drive", {"Floppy Drives", 3}},
+        {"beamer", {"Projectors", 3}},
+        {"retro pc", {"Vintage PCs", 1}},
+        {"dialup modem", {"Internal 56k Modems", 3}},
+        {"tft 17", {"17-inch LCD", 1}},
+        {"palm pen", {"Palm Styluses", 1}},
+        {"colour laser", {"Color Laser", 1}},
+        {"fibre cables", {"Fiber Cables", 1}},
+        {"voip", {"Voice Over IP VolP", 1}},
+    };
+    for (const auto &[query, expected] : rows)
+        QTest::addRow("%s: %s", query, expected.first)
+            << QByteArray(query) << QByteArray(expected.first) << expected.second;
+}
+
+void CoreTest::findAsShoppersMean()
+{
+    QFETCH(QByteArray, query);
+    QFETCH(QByteArray, text);
+    QFETCH(int, within);
+    const std::vector<FindHit> hits = CatalogueIndex::Catalogue().Find(query.toStdString());
+    const auto found = std::find_if(hits.begin(), hits.end(), [&](const FindHit &hit) {
+        return hit.record->text == text.toStdString();
+    });
+    const QStringList first =
+        find::Texts({hits.begin(), hits.begin() + std::min<std::ptrdiff_t>(3, std::ssize(hits))});
+    QVERIFY2(found - hits.begin() < within, qPrintable(first.join(" | ")));
+}
+
+// Each everyday word finds something, and so does the catalogue word it stands for.
+void CoreTest::everydayWordsLeadSomewhere()
+{
+    QVERIFY(std::size(kEverydayWords) >= 40);
+    const CatalogueIndex &index = CatalogueIndex::Catalogue();
+    for (const EverydayWord &word : kEverydayWords) {
+        QVERIFY2(!index.Find(word.catalogue).empty(), word.catalogue.data());
+        QVERIFY2(!index.Find(word.shopper).empty(), word.shopper.data());
+    }
 }
 
 void CoreTest::searchResults_data()
@@ -1064,7 +815,8 @@ void CoreTest::searchResults_data()
     QTest::newRow("ten thousand terms") << many << 1 << hubs;
 }
 
-// The ids the desktop is given for the terms, best first.
+// The ids the desktop is given for the terms, best first, each with a relevance
+// the desktop can rank by.
 void CoreTest::searchResults()
 {
     QFETCH(QStringList, terms);
@@ -1077,11 +829,8 @@ void CoreTest::searchResults()
     QCOMPARE(int(hits.size()), count);
     if (!best.isEmpty())
         QCOMPARE(QByteArray::fromStdString(SearchResultId(*hits.front().record)), best);
-    for (std::size_t i = 0; i < hits.size(); ++i) {
-        const double relevance = SearchRelevance(hits[i], i);
-        QVERIFY(relevance > 0.0 && relevance <= 1.0);
-        QVERIFY(i == 0 || relevance < SearchRelevance(hits[i - 1], i - 1));
-    }
+    for (const FindHit &hit : hits)
+        QVERIFY(hit.Relevance() > 0.0 && hit.Relevance() <= 1.0);
 }
 
 // Every record has an id of its own that leads back to it; anything else is unknown.
@@ -1101,19 +850,50 @@ void CoreTest::searchIds()
         QVERIFY2(!results.Record(unknown), unknown);
 }
 
-// The switch that lets start-up be timed from outside: the program paints its
-// main window once and leaves with status 0 instead of running on.
-void CoreTest::exitsAfterFirstFrame()
+void CoreTest::findOnTheCatalogue_data()
 {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("BENCH_EXIT_AFTER_PAINT"), QStringLiteral("1"));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(BENCHLIST_BINARY), {});
-    QVERIFY(program.waitForFinished(10000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QByteArray>("window");
+    QTest::addColumn<QByteArray>("text"); // the best match
+    QTest::newRow("one word only in the caption")
+        << QByteArray("batteries dell") << QByteArray("frmLaptops") << QByteArray("Dell");
+    QTest::newRow("two words only in the caption")
+        << QByteArray("zip jaz external firewire") << QByteArray("frmDrives")
+        << QByteArray("External Firewire");
+    QTest::newRow("one word only in the title")
+        << QByteArray("apple memory") << QByteArray("frmApple") << QByteArray("Memory");
+    QTest::newRow("title and a typed entry")
+        << QByteArray("monitors glare") << QByteArray("frmMonitors") << QByteArray("Glare Filters");
+    // The catalogue's longest word, with a slip at its end, is still a word to look for.
+    std::string longest;
+    const FindRecord *holder = nullptr;
+    for (const FindRecord &record : CatalogueIndex::Catalogue().Records()) {
+        for (std::string_view words : {record.text, record.caption, record.windowTitle}) {
+            for (const std::string &word : FindWords(words)) {
+                if (word.size() > longest.size()) {
+                    longest = word;
+                    holder = &record;
+                }
+            }
+        }
+    }
+    QTest::newRow("longest word and one letter more")
+        << QByteArray::fromStdString(longest + 'x') << Bytes(holder->windowName)
+        << Bytes(holder->text);
+}
+
+void CoreTest::findOnTheCatalogue()
+{
+    QFETCH(QByteArray, query);
+    QFETCH(QByteArray, window);
+    QFETCH(QByteArray, text);
+    const std::vector<FindHit> hits = CatalogueIndex::Catalogue().Find(query.toStdString());
+    const auto matches = [&](const FindHit &hit) {
+        return Bytes(hit.record->windowName) == window && Bytes(hit.record->text) == text;
+    };
+    QVERIFY2(std::any_of(hits.begin(), hits.end(), matches), query.constData());
+    if (query.count(' ') > 0)
+        QVERIFY2(matches(hits.front()), Bytes(hits.front().record->text).constData());
 }
 
 QTEST_GUILESS_MAIN(CoreTest)

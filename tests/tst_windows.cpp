@@ -1,16 +1,17 @@
 // The windows, driven offscreen through their widgets, with the opener
 // replaced by a recorder.
-#include "browse/catalogueexport.h"
-#include "browse/categorywindow.h"
-#include "browse/dropdown.h"
-#include "browse/lookup.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/reference.h"
-#include "find/catalogueindex.h"
-#include "net/aboutnet.h"
-#include "net/addresses.h"
-#include "shell/forms.h"
-#include "shell/mainwindow.h"
+#include "core/aboutnet.h"
+#include "core/addresses.h"
+#include "core/catalogueexport.h"
+#include "core/catalogueindex.h"
+#include "core/lookup.h"
+#include "widgets/browse/categorywindow.h"
+#include "widgets/browse/dropdown.h"
+#include "widgets/forms/qtstrings.h"
+#include "widgets/shell/forms.h"
+#include "widgets/shell/mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -34,11 +35,6 @@
 using namespace benchlist;
 
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QWidget *Window(const char *name)
 {
@@ -197,9 +193,10 @@ void WindowsTest::mainWindowStartsInPlace()
 
     // Tab runs through the nine buttons in their order, then the two banners,
     // and round again.
-    const QStringList order = {"cmdApple",    "cmdMonitors", "cmdDrives",     "cmdComponents",
-                               "cmdDeskTops", "cmdLaptops",  "cmdNetworking", "cmdPDA",
-                               "cmdPrinters", "Image3",      "Image2",        "cmdApple"};
+    QStringList order;
+    for (const cases::ReferenceControl &window : cases::ReferenceWindows())
+        order.append(QString::fromLatin1(window.name));
+    order += QStringList{"Image3", "Image2", "cmdApple"};
     QCOMPARE(TabWalk(order.size()), order);
 }
 
@@ -217,7 +214,8 @@ void WindowsTest::categoryTabOrder()
     QFETCH(QString, window);
     std::vector<std::pair<int, QString>> controls;
     for (const cases::ReferenceControl &control : cases::Reference()) {
-        if (control.window == window.toLatin1() && control.kind != "label")
+        if (control.window == window.toLatin1()
+            && (control.kind == "dropDown" || control.kind == "button"))
             controls.emplace_back(control.tabIndex, QString::fromLatin1(control.name));
     }
     QVERIFY(!controls.empty());
@@ -321,33 +319,10 @@ void WindowsTest::categoryButtonsOpenTheirWindow_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("title");
-    QTest::newRow("apple") << "cmdApple"
-                           << "frmApple"
-                           << "Apple / Macintosh Computer Menu";
-    QTest::newRow("components") << "cmdComponents"
-                                << "frmComponents"
-                                << "PC Components";
-    QTest::newRow("desktops") << "cmdDeskTops"
-                              << "frmDeskTops"
-                              << "Desktop PC's";
-    QTest::newRow("drives") << "cmdDrives"
-                            << "frmDrives"
-                            << "Drives and Peripherals";
-    QTest::newRow("laptops") << "cmdLaptops"
-                             << "frmLaptops"
-                             << "Laptops";
-    QTest::newRow("monitors") << "cmdMonitors"
-                              << "frmMonitors"
-                              << "Computer Monitors and Accessories";
-    QTest::newRow("networking") << "cmdNetworking"
-                                << "frmNetworking"
-                                << "Networking";
-    QTest::newRow("pda") << "cmdPDA"
-                         << "frmPDA"
-                         << "PDA's & Handheld PC's";
-    QTest::newRow("printers") << "cmdPrinters"
-                              << "frmPrinters"
-                              << "Prnters And Printer Supplies";
+    for (const cases::ReferenceControl &window : cases::ReferenceWindows())
+        QTest::newRow(window.window.constData())
+            << QString::fromUtf8(window.name) << QString::fromUtf8(window.window)
+            << QString::fromUtf8(window.text);
 }
 
 void WindowsTest::categoryButtonsOpenTheirWindow()
@@ -515,6 +490,9 @@ void WindowsTest::dropDownReportsUserActions_data()
     QTest::newRow("leaving keeps a typed text's case")
         << "cbFlat"
         << "clear;type:17-inch lcd;leave" << QStringList(12, err) << "17-inch lcd";
+    QTest::newRow("alt+down opens the list and chooses nothing")
+        << "cbFlat"
+        << "altdown;leave" << QStringList{} << "LCD & FlatScreen Monitors";
     QTest::newRow("wheel chooses nothing")
         << "cbFlat"
         << "wheel;wheel" << QStringList{} << "LCD & FlatScreen Monitors";
@@ -574,6 +552,11 @@ void WindowsTest::dropDownReportsUserActions()
             QTest::keyClick(box, verb == u"down" ? Qt::Key_Down : Qt::Key_Up);
         } else if (verb == u"enter") {
             QTest::keyClick(box, Qt::Key_Return);
+        } else if (verb == u"altdown") {
+            QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+            QTRY_VERIFY(box->view()->isVisible());
+            QTest::keyClick(box->view(), Qt::Key_Escape);
+            QTRY_VERIFY(!box->view()->isVisible());
         } else if (verb == u"wheel") {
             QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(),
                               QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
@@ -902,8 +885,29 @@ void WindowsTest::findWindowByKeyboard()
                 .toString()
                 .endsWith(QStringLiteral(
                     "Prnters And Printer Supplies \u203a Printer Supplies and Accessories")));
+    // The matched words are marked; "Printer Supplies" of the caption too.
+    const QModelIndex first = list->model()->index(0, 0);
+    QCOMPARE(first.data().toString(), QStringLiteral("USB 1.0 Printer Cables"));
+    QCOMPARE(first.data(Qt::UserRole + 1).toList(),
+             (QVariantList{QPoint(0, 3), QPoint(8, 7), QPoint(16, 6)}));
+    QCOMPARE(first.data(Qt::UserRole + 2).toList().size(), 0);
     QVERIFY(Opened().isEmpty());
     QTest::keyClick(field, Qt::Key_Down);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html");
+    QApplication::clipboard()->clear();
+    auto *menu = find->findChild<QMenu *>(QStringLiteral("mnuResult"));
+    QVERIFY(menu);
+    QStringList items;
+    for (QAction *item : menu->actions())
+        items.append(item->text());
+    QCOMPARE(items, (QStringList{"&Open", "&Show in its window", "&Copy address"}));
+    menu->actions().last()->trigger();
+    QCOMPARE(QApplication::clipboard()->text(),
+             ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html");
+    field->setFocus();
     QTest::keyClick(field, Qt::Key_Down); // stays on the last
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(Opened(), QStringList{ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html"});
@@ -916,6 +920,11 @@ void WindowsTest::findWindowByKeyboard()
     field->selectAll();
     QTest::keyClicks(field, QStringLiteral("usb hubs"));
     QCOMPARE(count->text(), QStringLiteral("1 category"));
+    // Blanks alone are no words yet: the prompt for words, not "no match".
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("   "));
+    QCOMPARE(count->text(), QStringLiteral("Type words of the category you look for."));
+    field->setText(QStringLiteral("usb hubs"));
 
     // Shown in its window: the text in its drop-down, which has the focus, and no page.
     QTest::keyClick(field, Qt::Key_Return, Qt::AltModifier);
@@ -928,8 +937,13 @@ void WindowsTest::findWindowByKeyboard()
     QTest::keyClick(box, Qt::Key_Down); // steps on from the item shown
     QCOMPARE(Opened(), QStringList{ToQString(SiteBase) + "/bl/cc/PCI-Cards.html"});
 
+    // Back to the open find window: what is typed replaces the old words.
     QTest::keyClick(box, Qt::Key_F, Qt::ControlModifier);
     QVERIFY(QTest::qWaitForWindowActive(find));
+    QCOMPARE(QApplication::focusWidget(), field);
+    QTest::keyClicks(field, QStringLiteral("glare"));
+    QCOMPARE(field->text(), QStringLiteral("glare"));
+    QCOMPARE(count->text(), QStringLiteral("1 category"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!Forms().IsLoaded("frmFind"));
     QVERIFY(Opened().isEmpty());

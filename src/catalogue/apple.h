@@ -3,7 +3,7 @@
 // holds a fixed outer size.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 namespace benchlist::catalogue::apple {
 

@@ -60,7 +60,8 @@ constexpr std::size_t PageCount()
     return count;
 }
 
-constexpr const CategoryData *FindWindow(std::string_view name)
+// The window of that name; null when there is none.
+constexpr const CategoryData *WindowNamed(std::string_view name)
 {
     for (const CategoryData *window : kWindows)
         if (window->name == name)

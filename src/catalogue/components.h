@@ -2,7 +2,7 @@
 // motherboards, cases, power supplies and thermal compounds.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 namespace benchlist::catalogue::components {
 

@@ -1,7 +1,7 @@
 // Desktop PC's: complete systems by processor speed, systems with monitors and lots.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 namespace benchlist::catalogue::desktops {
 

@@ -2,7 +2,7 @@
 // devices, sound and video equipment, power backups, other hardware and wholesale lots.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 namespace benchlist::catalogue::drives {
 

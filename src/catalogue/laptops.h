@@ -2,7 +2,7 @@
 // adapters, docking stations, screens, cases, tablets and wholesale lots.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 namespace benchlist::catalogue::laptops {
 

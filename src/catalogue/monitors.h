@@ -1,7 +1,7 @@
 // Computer Monitors and Accessories: flat panels, CRTs, accessories and lots.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 namespace benchlist::catalogue::monitors {
 

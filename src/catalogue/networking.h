@@ -1,7 +1,7 @@
 // Networking: servers, routers, switches, cabling and the rest of the network gear.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 namespace benchlist::catalogue::networking {
 

@@ -1,7 +1,7 @@
 // PDA's and Handheld PC's: the devices, handheld units and each maker's accessories.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 namespace benchlist::catalogue::pda {
 

@@ -2,7 +2,7 @@
 // power supplies, sign vinyl, printer memory, manuals and wholesale lots.
 #pragma once
 
-#include "browse/categorydata.h"
+#include "base/categorydata.h"
 
 namespace benchlist::catalogue::printers {
 

@@ -1,6 +1,6 @@
-// The catalogue as written down in tests/data, apart from its sources: each
-// window's title label and refresh button, and each drop-down with its list
-// and page table.
+// The catalogue as written down in tests/data, apart from its sources: the
+// nine windows in the order of the main window's buttons, each window's title
+// label and refresh button, and each drop-down with its list and page table.
 #pragma once
 
 #include <QByteArray>
@@ -13,11 +13,12 @@ namespace benchlist::cases {
 struct ReferenceControl {
     QByteArray window;
     QByteArray name;
-    QByteArray kind; // "label", "button" or "dropDown"
-    QByteArray text; // caption or initial text
+    QByteArray kind; // "window", "label", "button" or "dropDown"
+    QByteArray text; // title, caption or initial text
     int tabIndex = -1;
     QList<QByteArray> items;
     QList<QByteArray> pages; // "text -> path", in the order they are tested
+    QByteArray button;       // a window's button caption; its name is `name`
 };
 
 // Read once; empty when the file is missing or a row is malformed.
@@ -46,8 +47,11 @@ inline const QList<ReferenceControl> &Reference()
                              .text = field[2],
                              .tabIndex = field[3].toInt(),
                              .items = {},
-                             .pages = {}});
-            if (kind == "item")
+                             .pages = {},
+                             .button = {}});
+            if (kind == "window")
+                list.last().button = field[5];
+            else if (kind == "item")
                 list.last().items.append(field[5]);
             else if (kind == "page")
                 list.last().pages.append(field[5] + " -> " + field[6]);
@@ -55,6 +59,16 @@ inline const QList<ReferenceControl> &Reference()
         return list;
     }();
     return controls;
+}
+
+// The nine category windows, in the order of the main window's buttons.
+inline QList<ReferenceControl> ReferenceWindows()
+{
+    QList<ReferenceControl> windows;
+    for (const ReferenceControl &control : Reference())
+        if (control.kind == "window")
+            windows.append(control);
+    return windows;
 }
 
 } // namespace benchlist::cases

@@ -2,7 +2,7 @@
 """The real benchlist binary as a screen reader meets it, through AT-SPI.
 
 Starts its own D-Bus session bus, the accessibility bus (at-spi-bus-launcher),
-and the Xvfb, openbox and recording browser of desktop_e2e.py; runs benchlist
+and the Xvfb, openbox and recording browser of harness.py; runs benchlist
 with Qt's AT-SPI bridge switched on and reads it with pyatspi, as a screen
 reader does. It checks that every window is a frame or dialog named by its
 title, that every control that takes the focus has a name, that each drop-down
@@ -13,14 +13,10 @@ their offers through their press action. Keys go in through xdotool.
 Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
 """
 
-import argparse
 import importlib.util
 import os
-import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
 from pathlib import Path
 
@@ -32,16 +28,14 @@ if importlib.util.find_spec("pyatspi") is None and os.path.exists(SYSTEM_PYTHON)
 
 sys.dont_write_bytecode = True  # leaves the source tree as it was
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-import desktop_e2e as e2e  # noqa: E402  (after the interpreter is settled)
-from desktop_e2e import CATEGORIES, MAIN, Failure, wait_for  # noqa: E402
+import harness  # noqa: E402  (after the interpreter is settled)
+from harness import ABOUT, FAREWELL, FIND, INSTRUCTIONS, MAIN, WINDOWS, Failure  # noqa: E402
 
 LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
 TOOLS = ("dbus-daemon", "dbus-send", "Xvfb", "openbox", "xdotool", "xprop", "xwininfo",
          "xdg-open")
-# The category buttons' captions, in the main window's Tab order (that of CATEGORIES).
-BUTTONS = ("Apple / Macintosh", "Computer Monitors", "Drives And Peripherals", "PC Components",
-           "Desktop PC's", "Laptops", "Networking", "PDA's / Handheld PC's",
-           "Printers and Supplies")
+# The category buttons' captions, in the main window's Tab order.
+BUTTONS = tuple(w.caption for w in WINDOWS)
 AUCTION_OFFER = 10296229
 GIFT_OFFER = 10304392
 
@@ -100,11 +94,12 @@ def text_of(field):
 class Reader:
     """The program as seen through the accessibility bus."""
 
-    def __init__(self, desktop, browser, args):
+    def __init__(self, run, desktop, browser, args):
+        self.run = run
         self.d = desktop
         self.b = browser
         self.offer = f"{args.affiliate_base}/click-{args.publisher}-" + "{}"
-        self.app = wait_for("benchlist on the accessibility bus", self.find_app, timeout=20)
+        self.app = run.wait_for("benchlist on the accessibility bus", self.find_app, timeout=20)
 
     def find_app(self):
         root = atspi.Registry.getDesktop(0)
@@ -115,7 +110,8 @@ class Reader:
                 and w.getState().contains(atspi.STATE_SHOWING)}
 
     def window(self, title):
-        return wait_for(f"window {title!r} on the bus", lambda: self.windows().get(title))
+        return self.run.wait_for(f"window {title!r} on the bus",
+                                 lambda: self.windows().get(title))
 
     def focus(self, window):
         return next((n for n in descendants(window) if focused(n)), None)
@@ -123,16 +119,17 @@ class Reader:
     def one_address(self, what, act):
         act()
         want = self.b.checked + 1
-        wait_for(f"an address after {what}", lambda: len(self.b.lines()) >= want)
+        self.run.wait_for(f"an address after {what}", lambda: len(self.b.lines()) >= want)
         self.b.checked = want
 
     def activated(self, title):
-        wait_for(f"{title!r} to be active", lambda: self.d.active() == self.d.find(title))
+        self.run.wait_for(f"{title!r} to be active",
+                          lambda: self.d.active() == self.d.find(title))
 
     # ---- checks
     def check_windows(self):
         """Every window shown is a frame or dialog named by its title."""
-        wait_for("the window manager and the bus to agree on the windows",
+        self.run.wait_for("the window manager and the bus to agree on the windows",
                  lambda: sorted(self.windows()) == self.d.titles())
         shown = self.windows()
         for title, window in shown.items():
@@ -157,7 +154,7 @@ class Reader:
             if step:
                 self.d.key("Tab")
             try:
-                wait_for(f"{want!r} to take the focus", lambda w=want: name(
+                self.run.wait_for(f"{want!r} to take the focus", lambda w=want: name(
                     self.focus(window) or window) == w, timeout=3)
             except Failure:
                 node = self.focus(window)
@@ -188,8 +185,8 @@ class Reader:
                 raise Failure(f"{path(box)}: no list items")
             first = name(items.getChildAtIndex(0))
             box.queryComponent().grabFocus()
-            wait_for(f"{path(box)} to take the focus", lambda b=box: focused(b) or focused(
-                b.getChildAtIndex(1)))
+            self.run.wait_for(f"{path(box)} to take the focus",
+                              lambda b=box: focused(b) or focused(b.getChildAtIndex(1)))
             self.one_address(f"Down in {path(box)}", lambda: self.d.key("Down"))
             if text_of(field) != first:
                 raise Failure(f"{path(box)}: Down chose {text_of(field)!r}, not {first!r}")
@@ -203,16 +200,16 @@ def tour(reader):
     reader.tab_chain(main)
     reader.banners(main)
     reader.d.key("ctrl+a")
-    reader.window(e2e.ABOUT)
+    reader.window(ABOUT)
     reader.d.activate(reader.d.find(MAIN))
     reader.d.key("ctrl+h")
-    reader.window(e2e.INSTRUCTIONS)
+    reader.window(INSTRUCTIONS)
     reader.d.activate(reader.d.find(MAIN))
     reader.d.key("ctrl+f")
-    reader.window(e2e.FIND)
+    reader.window(FIND)
     boxes = 0
-    for caption, category in zip(BUTTONS, CATEGORIES):
-        button = next(n for n in descendants(main) if name(n) == caption)
+    for category in WINDOWS:
+        button = next(n for n in descendants(main) if name(n) == category.caption)
         action(button, "press")()
         window = reader.window(category.title)
         reader.activated(category.title)
@@ -221,97 +218,68 @@ def tour(reader):
     controls = sum(len(reader.check_names(window)) for window in windows)
     reader.d.activate(reader.d.find(MAIN))
     reader.d.key("ctrl+x")
-    farewell = reader.check_windows()[e2e.FAREWELL]
+    farewell = reader.check_windows()[FAREWELL]
     controls += len(reader.check_names(farewell))
     reader.d.key("alt+F4")
     return boxes, controls, len(windows) + 1
 
 
-def start_buses(workdir):
+def start_buses(run):
     """A session bus of our own, for the accessibility bus and the program."""
-    bus = e2e.PROCESSES.start(["dbus-daemon", "--session", "--nofork", "--print-address"],
-                              stdout=subprocess.PIPE, stderr=open(workdir / "dbus.log", "wb"))
+    bus = run.processes.start(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                              stdout=subprocess.PIPE,
+                              stderr=open(run.workdir / "dbus.log", "wb"))
     address = bus.stdout.readline().decode().strip()
     if not address:
         raise Failure("the session bus did not start")
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
 
 
-def start_accessibility_bus(launcher, desktop, workdir):
+def start_accessibility_bus(run, launcher, desktop):
     env = dict(desktop.env, DBUS_SESSION_BUS_ADDRESS=os.environ["DBUS_SESSION_BUS_ADDRESS"])
-    e2e.PROCESSES.start([launcher, "--launch-immediately"], env=env,
-                        stdout=subprocess.DEVNULL, stderr=open(workdir / "at-spi.log", "wb"))
-    wait_for("the accessibility bus", lambda: subprocess.run(
+    run.processes.start([launcher, "--launch-immediately"], env=env, stdout=subprocess.DEVNULL,
+                        stderr=open(run.workdir / "at-spi.log", "wb"))
+    run.wait_for("the accessibility bus", lambda: subprocess.run(
         ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
          "org.a11y.Bus.GetAddress"], env=env, capture_output=True, timeout=5).returncode == 0)
 
 
-def main():
+def test(run, args):
     global atspi
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--binary", required=True)
+    launcher = next(p for p in LAUNCHERS if os.access(p, os.X_OK))
+    started = time.monotonic()
+    desktop = harness.start_desktop(run)
+    start_buses(run)
+    start_accessibility_bus(run, launcher, desktop)
+    import pyatspi  # pylint: disable=import-outside-toplevel; needs the bus first
+    atspi = pyatspi
+    browser = harness.Browser(run)
+    program = harness.Program(run, args.binary, desktop, browser, "a11y", extra_env={
+        "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
+        "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+    try:
+        reader = Reader(run, desktop, browser, args)
+        boxes, controls, windows = tour(reader)
+        if program.process.wait(timeout=harness.WAIT) != 0:
+            raise Failure("the program did not end cleanly")
+    finally:
+        program.stop()
+    print(f"passed: {windows} windows, {controls} focusable objects, {boxes} drop-downs, "
+          f"{browser.checked} addresses, in {time.monotonic() - started:.1f} s")
+    return 0
+
+
+def options(parser):
     parser.add_argument("--affiliate-base", required=True)
     parser.add_argument("--publisher", required=True)
-    args = parser.parse_args()
 
-    launcher = next((p for p in LAUNCHERS if os.access(p, os.X_OK)), None)
-    missing = [tool for tool in TOOLS if not shutil.which(tool)]
-    missing += [] if launcher else ["at-spi-bus-launcher"]
-    missing += [] if importlib.util.find_spec("pyatspi") else ["pyatspi"]
-    if missing:
-        print("SKIPPED: missing " + ", ".join(missing) + " (bash scripts/build-and-test.sh "
-              "installs them)")
-        return e2e.SKIP
-    for signum in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
-        signal.signal(signum, lambda number, _: sys.exit(128 + number))
-    workdir = Path(tempfile.mkdtemp(prefix="benchlist-a11y-"))
-    e2e.PROCESSES = e2e.Processes()
-    started = time.monotonic()
-    program = None
-    try:
-        desktop = e2e.start_desktop(workdir)
-        start_buses(workdir)
-        start_accessibility_bus(launcher, desktop, workdir)
-        import pyatspi  # pylint: disable=import-outside-toplevel; needs the bus first
-        atspi = pyatspi
-        browser = e2e.Browser(workdir)
-        home = workdir / "home"
-        for sub in ("config", "data", "cache", "runtime"):
-            (home / sub).mkdir(parents=True, exist_ok=True)
-        (home / "runtime").chmod(0o700)
-        program = e2e.Program(args.binary, desktop, browser, home, "a11y", extra_env={
-            "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
-        reader = Reader(desktop, browser, args)
-        boxes, controls, windows = tour(reader)
-        if program.process.wait(timeout=e2e.WAIT) != 0:
-            raise Failure("the program did not end cleanly")
-        print(f"passed: {windows} windows, {controls} focusable objects, {boxes} drop-downs, "
-              f"{browser.checked} addresses, in {time.monotonic() - started:.1f} s")
-        return 0
-    except (Failure, subprocess.TimeoutExpired) as failure:
-        print(f"FAILED: {failure}")
-        e2e.print_logs(workdir, 15)
-        return 1
-    finally:
-        if program and program.running():
-            program.process.kill()
-            program.process.wait()
-        e2e.PROCESSES.stop_all()
-        # The accessibility bus and its registry were started by the launcher;
-        # the test, their subreaper, ends them by pid.
-        for sig in (signal.SIGTERM, signal.SIGKILL):
-            for pid, state, _ in e2e.PROCESSES.orphans():
-                if state != "Z":
-                    os.kill(pid, sig)
-            try:
-                wait_for("the accessibility bus to end", lambda: not [
-                    o for o in e2e.PROCESSES.orphans() if o[1] != "Z"], timeout=5)
-                break
-            except Failure:
-                pass
-        shutil.rmtree(workdir, ignore_errors=True)
 
+# The accessibility bus and its registry are started by the launcher; the
+# harness, their subreaper, ends them by pid at clean-up.
+TOOLS = TOOLS + (tuple(() if any(os.access(p, os.X_OK) for p in LAUNCHERS)
+                       else ("at-spi-bus-launcher",))
+                 + (() if importlib.util.find_spec("pyatspi") else ("pyatspi",)))
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(harness.main(__doc__, test, tools=TOOLS, prefix="benchlist-a11y-", options=options,
+                          log_lines=15))

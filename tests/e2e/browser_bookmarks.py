@@ -13,38 +13,31 @@ through xdg-open; so every stored address must be that form of the listed one,
 and decode to it byte for byte.
 
 The browser runs with no network to speak of: no proxy, no updates, no
-telemetry, and a private HOME. It is stopped, with all its processes, by the
-id of its own process group.
+telemetry, and a private HOME. The harness stops it, and ends by pid the
+helper processes it leaves behind.
 
 Exit status: 0 passed, 1 failed, 77 skipped (firefox-esr or sqlite3 missing).
 """
 
-import argparse
 import json
 import os
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
 import time
 import urllib.parse
+from pathlib import Path
 
-SKIP = 77
+sys.dont_write_bytecode = True  # leaves the source tree as it was
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import harness  # noqa: E402  pylint: disable=wrong-import-position
+from harness import Failure  # noqa: E402  pylint: disable=wrong-import-position
+
 IMPORT_TIMEOUT = 120.0  # seconds for the browser to start and import
 
 # Window titles in the order of the main window's buttons.
-BUTTON_ORDER = [
-    "Apple / Macintosh Computer Menu",
-    "Computer Monitors and Accessories",
-    "Drives and Peripherals",
-    "PC Components",
-    "Desktop PC's",
-    "Laptops",
-    "Networking",
-    "PDA's & Handheld PC's",
-    "Prnters And Printer Supplies",
-]
+BUTTON_ORDER = [w.title for w in harness.WINDOWS]
 
 # Characters a catalogue address may hold besides the blank; the browser keeps
 # all of these as they are, so blanks are the only thing its canonical form changes.
@@ -67,10 +60,6 @@ PREFS = {
     "network.captive-portal-service.enabled": False,
     "network.connectivity-service.enabled": False,
 }
-
-
-class Failure(Exception):
-    pass
 
 
 def check(condition, message):
@@ -134,35 +123,8 @@ def bookmark_count(database):
     return rows[0]["n"] if rows else 0
 
 
-def group_alive(pgid):
-    for entry in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open(f"/proc/{entry}/stat") as f:
-                fields = f.read().rsplit(")", 1)[1].split()
-        except OSError:
-            continue
-        if fields[0] != "Z" and int(fields[2]) == pgid:
-            return True
-    return False
-
-
-def stop_group(process):
-    """Ends the browser and every process of its group, by the group's id."""
-    for sig in (signal.SIGTERM, signal.SIGKILL):
-        try:
-            os.killpg(process.pid, sig)
-        except ProcessLookupError:
-            break
-        deadline = time.monotonic() + 15
-        while group_alive(process.pid) and time.monotonic() < deadline:
-            process.poll()
-            time.sleep(0.1)
-        if not group_alive(process.pid):
-            break
-    process.wait(timeout=10)
-
-
-def import_in_firefox(firefox, bookmarks, work, expected_bookmarks):
+def import_in_firefox(run, firefox, bookmarks, expected_bookmarks):
+    work = str(run.workdir)
     profile = os.path.join(work, "profile")
     home = os.path.join(work, "home")
     os.makedirs(home)
@@ -173,10 +135,9 @@ def import_in_firefox(firefox, bookmarks, work, expected_bookmarks):
                XDG_CACHE_HOME=os.path.join(home, ".cache"), MOZ_HEADLESS="1",
                MOZ_CRASHREPORTER_DISABLE="1", MOZ_DISABLE_AUTO_SAFE_MODE="1")
     log = open(os.path.join(work, "firefox.log"), "wb")
-    process = subprocess.Popen(
+    process = run.processes.start(
         [firefox, "--headless", "--no-remote", "--profile", profile, "about:blank"],
-        stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT, env=env,
-        start_new_session=True)
+        stdout=log, stderr=subprocess.STDOUT, env=env)
     database = os.path.join(profile, "places.sqlite")
     started = time.monotonic()
     try:
@@ -192,9 +153,9 @@ def import_in_firefox(firefox, bookmarks, work, expected_bookmarks):
         print(f"firefox imported {expected_bookmarks} bookmarks "
               f"in {time.monotonic() - started:.1f} s")
     finally:
-        stop_group(process)
+        run.processes.stop(process)
         log.close()
-    check(not group_alive(process.pid), "firefox processes outlived the test")
+    run.end_orphans()  # the browser's helpers, left behind as it ended
     rows = query(database, BOOKMARK_ROWS)
     menu = query(database, MENU)
     check(rows and menu, "places.sqlite cannot be read")
@@ -241,44 +202,33 @@ def compare_browser(expected, found):
     return compared
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--binary", required=True)
-    args = parser.parse_args()
+def test(run, args):
     firefox = shutil.which("firefox-esr")
-    if not firefox or not shutil.which("sqlite3"):
-        print("SKIP: firefox-esr or sqlite3 is not installed")
-        return SKIP
-
-    with tempfile.TemporaryDirectory(prefix="benchlist-bookmarks-") as work:
-        expected = expected_tree(args.binary)
-        total = sum(len(pages) for _, drop_downs in expected for _, pages in drop_downs)
-        bookmarks = os.path.join(work, "bookmarks.html")
-        run = subprocess.run([args.binary, "--export-bookmarks", bookmarks],
-                             capture_output=True, timeout=30)
-        check(run.returncode == 0 and not run.stdout and not run.stderr,
-              f"--export-bookmarks: status {run.returncode}, {run.stdout + run.stderr!r}")
-        found = import_in_firefox(firefox, bookmarks, work, total)
-        compared = compare_browser(expected, found)
-        check(len(compared) == total, f"{len(compared)} bookmarks compared, not {total}")
-        kinds = {
-            "texts with &": sum("&" in text for text, _ in compared),
-            "texts with blanks": sum(" " in text for text, _ in compared),
-            "texts with a trailing blank": sum(text.endswith(" ") for text, _ in compared),
-            "addresses with blanks": sum(" " in address for _, address in compared),
-            "addresses with &": sum("&" in address for _, address in compared),
-        }
-        for kind, count in kinds.items():
-            check(count > 0, f"the sample holds no {kind}")
-        print(f"firefox: {len(found)} window folders, "
-              f"{sum(len(d) for _, d in found)} drop-down folders, {len(compared)} bookmarks "
-              "at the listed addresses; " + ", ".join(f"{n} {k}" for k, n in kinds.items()))
+    expected = expected_tree(args.binary)
+    total = sum(len(pages) for _, drop_downs in expected for _, pages in drop_downs)
+    bookmarks = str(run.workdir / "bookmarks.html")
+    result = subprocess.run([args.binary, "--export-bookmarks", bookmarks],
+                            capture_output=True, timeout=30)
+    check(result.returncode == 0 and not result.stdout and not result.stderr,
+          f"--export-bookmarks: status {result.returncode}, {result.stdout + result.stderr!r}")
+    found = import_in_firefox(run, firefox, bookmarks, total)
+    compared = compare_browser(expected, found)
+    check(len(compared) == total, f"{len(compared)} bookmarks compared, not {total}")
+    kinds = {
+        "texts with &": sum("&" in text for text, _ in compared),
+        "texts with blanks": sum(" " in text for text, _ in compared),
+        "texts with a trailing blank": sum(text.endswith(" ") for text, _ in compared),
+        "addresses with blanks": sum(" " in address for _, address in compared),
+        "addresses with &": sum("&" in address for _, address in compared),
+    }
+    for kind, count in kinds.items():
+        check(count > 0, f"the sample holds no {kind}")
+    print(f"firefox: {len(found)} window folders, "
+          f"{sum(len(d) for _, d in found)} drop-down folders, {len(compared)} bookmarks "
+          "at the listed addresses; " + ", ".join(f"{n} {k}" for k, n in kinds.items()))
     return 0
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except Failure as failure:
-        print(f"FAIL: {failure}", file=sys.stderr)
-        sys.exit(1)
+    sys.exit(harness.main(__doc__, test, tools=("firefox-esr", "sqlite3"),
+                          prefix="benchlist-bookmarks-"))

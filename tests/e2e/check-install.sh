@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch directory, as a package would, and checks
 # the desktop integration: the program, its menu entry, its icon, its
-# AppStream description and the search service's files, each in its place and
-# valid.
+# AppStream description, its manual page, its bash completion and the search
+# service's files, each in its place and valid.
 #   check-install.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
@@ -32,7 +32,8 @@ bus_name=$app_id.SearchProvider
 service=share/dbus-1/services/$bus_name.service
 provider=share/gnome-shell/search-providers/$app_id.search-provider.ini
 runner=share/krunner/dbusplugins/$app_id.desktop
-for file in bin/benchlist "$desktop" "$metainfo" "$icon" "$service" "$provider" "$runner"; do
+for file in bin/benchlist "$desktop" "$metainfo" "$icon" share/man/man1/benchlist.1.gz \
+    share/bash-completion/completions/benchlist "$service" "$provider" "$runner"; do
     [ -f "$root/$file" ] || fail "cmake --install did not put $file under the prefix"
 done
 [ -x "$root/bin/benchlist" ] || fail "bin/benchlist is not executable"

@@ -5,7 +5,8 @@
 #       and contents;
 #   check-package.sh install BUILD_DIR DEB_DIR VERSION
 #       (root only) installs that .deb with apt-get, as a user would, starts the
-#       installed program, and removes the package again.
+#       installed program, reads its manual page with man and loads its
+#       completion in bash, and removes the package again.
 set -euo pipefail
 mode=$1
 build=$(realpath "$2")
@@ -33,6 +34,8 @@ desktop_files=(
     ./usr/share/dbus-1/services/example.veldmark.benchlist.SearchProvider.service
     ./usr/share/gnome-shell/search-providers/example.veldmark.benchlist.search-provider.ini
     ./usr/share/krunner/dbusplugins/example.veldmark.benchlist.desktop
+    ./usr/share/man/man1/benchlist.1.gz
+    ./usr/share/bash-completion/completions/benchlist
 )
 
 case $mode in
@@ -79,6 +82,19 @@ install)
     done
     answer=$(/usr/bin/benchlist --version) || fail "the installed program did not start"
     [ "$answer" = "benchlist 1.00" ] || fail "the installed program answered '$answer'"
+    page=/usr/share/man/man1/benchlist.1.gz
+    warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) \
+        || fail "man -l cannot show $page: $warnings"
+    [ -z "$warnings" ] || fail "man -l warns about $page: $warnings"
+    for heading in OPTIONS 'EXIT STATUS' ENVIRONMENT FILES; do
+        MANWIDTH=80 MANPAGER=cat man -l "$page" | grep -qx "$heading" \
+            || fail "the manual page has no $heading"
+    done
+    # shellcheck disable=SC2016 # expanded by the inner bash
+    loaded=$(bash -c 'source "$1" && complete -p benchlist' _ \
+        /usr/share/bash-completion/completions/benchlist) \
+        || fail "the bash completion does not load"
+    [ "$loaded" = "complete -F _benchlist benchlist" ] || fail "bash completes with: $loaded"
     trap - EXIT
     remove || fail "apt-get could not remove the package"
     [ ! -e /usr/bin/benchlist ] || fail "/usr/bin/benchlist is still there after removal"

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Load tests of the real benchlist binary on a real X server.
 
-Uses the desktop, browser and process helpers of desktop_e2e.py. One scenario a run:
+Built on harness.py, as desktop_e2e.py is. One scenario a run:
 
   storm    keys as fast as xdotool sends them into one drop-down; the window still
            answers a click within a second, and every page reaches the browser
@@ -13,19 +13,20 @@ Uses the desktop, browser and process helpers of desktop_e2e.py. One scenario a 
 Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
 """
 
-import argparse
 import os
 import random
 import shutil
-import signal
 import sys
-import tempfile
 import time
-from collections import Counter
 from pathlib import Path
 
+sys.dont_write_bytecode = True  # leaves the source tree as it was
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-import desktop_e2e as e2e  # noqa: E402  pylint: disable=wrong-import-position
+import harness  # noqa: E402  pylint: disable=wrong-import-position
+from harness import (BUTTON_BOX, MAIN, MONITORS_REFRESH, TITLE, Failure,  # noqa: E402
+                     Processes, centre)
+
+MONITORS = TITLE["frmMonitors"]
 
 ANSWER = 1.0  # seconds within which a click must be answered
 OPENER_LIMIT = 8
@@ -43,7 +44,7 @@ CYCLE_GROWTH = 2 * 1024 * 1024
 HANG_SECONDS = 2
 HANG_KEYS = (["Down"] * 5 + ["Up"] * 5) * 2
 
-FLAT = e2e.FLAT_ITEMS
+FLAT = harness.FLAT_ITEMS
 
 
 def flat_page(session, text):
@@ -73,26 +74,11 @@ def expected_pages(session, keys):
     return pages
 
 
-def expect_pages(session, what, expected, timeout, ordered=True):
-    """Waits for the expected addresses to reach the browser, then compares them."""
-    browser = session.b
-    want = browser.checked + len(expected)
-    e2e.wait_for(f"{len(expected)} address(es) after {what}",
-                 lambda: len(browser.lines()) >= want, timeout=timeout)
-    got = browser.lines()[browser.checked:want]
-    browser.checked = want
-    if (got if ordered else Counter(got)) != (expected if ordered else Counter(expected)):
-        missing, extra = Counter(expected) - Counter(got), Counter(got) - Counter(expected)
-        raise e2e.Failure(f"{what}: of {len(expected)} addresses, missing {dict(missing)}, "
-                          f"unexpected {dict(extra)}" if missing or extra else
-                          f"{what}: addresses out of order")
-
-
 def refresh(session, window, timeout=ANSWER):
     """Clicks Refresh in the Computer Monitors window and returns the new window
     and how long the program took to answer."""
     x, y, _, _ = session.d.client_geometry(window)
-    point = e2e.centre(e2e.MONITORS_REFRESH)
+    point = centre(MONITORS_REFRESH)
     # The pointer may already be there, where "mousemove --sync" would wait forever.
     session.d.run("xdotool", "mousemove", str(x + point[0]), str(y + point[1]), "click", "1")
     begun = time.monotonic()
@@ -100,28 +86,22 @@ def refresh(session, window, timeout=ANSWER):
     def answered():
         active = session.d.active()
         return active if active not in (None, window) and \
-            session.d.title(active) == e2e.MONITORS else None
+            session.d.title(active) == MONITORS else None
     # Wait past the bound to report the figure; fail on it afterwards.
-    new = e2e.wait_for("an answer to the click on Refresh", answered, timeout=max(timeout, 600),
-                       interval=0.02)
+    new = session.run.wait_for("an answer to the click on Refresh", answered,
+                               timeout=max(timeout, 600), interval=0.02)
     return new, time.monotonic() - begun
 
 
 def open_monitors(session):
-    session.click_main(e2e.BY_TITLE[e2e.MONITORS].box)
-    return session.becomes_active(e2e.MONITORS, "after a click on its button")
-
-
-def leave(session):
-    session.d.activate(session.window(e2e.MAIN))
-    session.d.key("alt+F4")
-    session.farewell("closing the main window")
+    session.click_main(BUTTON_BOX["cmdMonitors"])
+    return session.becomes_active(MONITORS, "after a click on its button")
 
 
 def check_answer(what, seconds):
     print(f"# a click {what} was answered in {seconds:.2f} s")
     if seconds > ANSWER:
-        raise e2e.Failure(f"a click {what} took {seconds:.2f} s to answer, more than {ANSWER:g} s")
+        raise Failure(f"a click {what} took {seconds:.2f} s to answer, more than {ANSWER:g} s")
 
 
 # --------------------------------------------------------------------------- scenarios
@@ -143,10 +123,10 @@ def storm(session):
     print(f"# {STORM_KEYS} keys sent and answered in {time.monotonic() - begun:.1f} s")
     waited = time.monotonic()
     # Openers run side by side, so the browser may see neighbours swapped.
-    expect_pages(session, f"{STORM_KEYS} keys", expected, timeout=120, ordered=False)
+    session.b.expect(f"{STORM_KEYS} keys", expected, timeout=120)
     print(f"# all {len(expected)} addresses reached the browser "
           f"{time.monotonic() - waited:.1f} s after the last click")
-    leave(session)
+    session.leave()
 
 
 def resident_bytes(pid):
@@ -154,14 +134,14 @@ def resident_bytes(pid):
         for line in status:
             if line.startswith("VmRSS:"):
                 return int(line.split()[1]) * 1024
-    raise e2e.Failure("no VmRSS for the program")
+    raise Failure("no VmRSS for the program")
 
 
 def cycles(session):
     desktop = session.d
     main = session.start_checks()
     x, y, _, _ = desktop.client_geometry(main)
-    button = session.main_point(e2e.BY_TITLE[e2e.MONITORS].box)
+    button = session.main_point(BUTTON_BOX["cmdMonitors"])
     button = (x + button[0], y + button[1])
     refresh_point = None
 
@@ -170,21 +150,21 @@ def cycles(session):
             window = desktop.active()
             return window if window not in (None, unlike) and desktop.title(window) == title \
                 else None
-        return e2e.wait_for(f"{title!r} to be active", active, interval=0.02)
+        return session.run.wait_for(f"{title!r} to be active", active, interval=0.02)
 
     settled = None
     begun = time.monotonic()
     for cycle in range(1, CYCLES + 1):
         desktop.run("xdotool", "mousemove", "--sync", *map(str, button), "click", "1")
-        window = becomes(e2e.MONITORS)
+        window = becomes(MONITORS)
         if refresh_point is None:
             wx, wy, _, _ = desktop.client_geometry(window)
-            point = e2e.centre(e2e.MONITORS_REFRESH)
+            point = centre(MONITORS_REFRESH)
             refresh_point = (wx + point[0], wy + point[1])
         desktop.run("xdotool", "mousemove", "--sync", *map(str, refresh_point), "click", "1")
-        window = becomes(e2e.MONITORS, unlike=window)
+        window = becomes(MONITORS, unlike=window)
         desktop.key("alt+F4")
-        becomes(e2e.MAIN)
+        becomes(MAIN)
         if cycle % 50 == 0:
             size = resident_bytes(session.program.process.pid)
             print(f"# after {cycle} cycles: {size / 1048576:.1f} MiB resident "
@@ -195,9 +175,9 @@ def cycles(session):
     print(f"# growth from cycle {CYCLES_SETTLED} to {CYCLES}: {growth / 1024:.0f} KiB "
           f"({growth / (CYCLES - CYCLES_SETTLED) / 1024:.1f} KiB a cycle)")
     if growth > CYCLE_GROWTH:
-        raise e2e.Failure(f"resident memory grew by {growth / 1024:.0f} KiB over "
+        raise Failure(f"resident memory grew by {growth / 1024:.0f} KiB over "
                           f"{CYCLES - CYCLES_SETTLED} cycles")
-    leave(session)
+    session.leave()
 
 
 def hanging(session):
@@ -206,7 +186,7 @@ def hanging(session):
     program = session.program.process.pid
 
     def openers():
-        return sum(1 for _, state, _, command in e2e.Processes.children_of(program)
+        return sum(1 for _, state, _, command in Processes.children_of(program)
                    if state != "Z" and "xdg-open" in command)
     session.d.key(*HANG_KEYS)
     expected = expected_pages(session, HANG_KEYS)
@@ -219,11 +199,11 @@ def hanging(session):
         time.sleep(0.05)
     print(f"# at most {most} openers ran together for {len(expected)} choices")
     if most > OPENER_LIMIT:
-        raise e2e.Failure(f"{most} openers ran together, more than {OPENER_LIMIT}")
+        raise Failure(f"{most} openers ran together, more than {OPENER_LIMIT}")
     # Those that run together may hand over in any order.
-    expect_pages(session, "choices with a hanging opener", expected, ordered=False,
-                 timeout=HANG_SECONDS * (len(expected) // OPENER_LIMIT + 2) + e2e.WAIT)
-    leave(session)
+    session.b.expect("choices with a hanging opener", expected,
+                     timeout=HANG_SECONDS * (len(expected) // OPENER_LIMIT + 2) + harness.WAIT)
+    session.leave()
 
 
 def hanging_opener_on_path(workdir):
@@ -238,57 +218,27 @@ def hanging_opener_on_path(workdir):
     return f"{directory}:{os.environ.get('PATH', '/usr/bin:/bin')}"
 
 
-class LoadProcesses(e2e.Processes):
-    """The harness's processes, with no session bus for the program: over a long
-    run, a bus started on demand would outlive the program."""
-
-    def start(self, argv, **kwargs):
-        env = kwargs.get("env")
-        if env and "BENCHLIST_E2E_RUN" in env:
-            kwargs["env"] = dict(env, DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent")
-        return super().start(argv, **kwargs)
-
-
 SCENARIOS = {"storm": storm, "cycles": cycles, "hanging": hanging}
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("scenario", choices=sorted(SCENARIOS))
-    parser.add_argument("--binary", required=True)
-    parser.add_argument("--out", required=True, type=Path)
-    parser.add_argument("--site-base", required=True)
-    parser.add_argument("--affiliate-base", required=True)
-    parser.add_argument("--publisher", required=True)
-    parser.add_argument("--keep", action="store_true", help="keep the work directory")
-    args = parser.parse_args()
-
-    missing = [tool for tool in e2e.TOOLS if not shutil.which(tool)]
-    if missing:
-        print("SKIPPED: missing " + ", ".join(missing))
-        return e2e.SKIP
+def test(run, args):
     args.out.mkdir(parents=True, exist_ok=True)
-    for signum in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
-        signal.signal(signum, lambda number, _: sys.exit(128 + number))
-    workdir = Path(tempfile.mkdtemp(prefix="benchlist-load-"))
-    e2e.PROCESSES = LoadProcesses()
-    browser = e2e.Browser(workdir)
     begun = time.monotonic()
-    try:
-        desktop = e2e.start_desktop(workdir)
-        if args.scenario == "hanging":
-            os.environ["PATH"] = hanging_opener_on_path(workdir)
-        e2e.run_program(args.scenario, SCENARIOS[args.scenario], args, desktop, browser, workdir)
-        print(f"ok - {args.scenario} ({time.monotonic() - begun:.1f} s, "
-              f"{browser.checked} addresses checked)")
-        return 0
-    except e2e.Failure as failure:
-        print(f"FAILED: {failure}")
-        args.keep = True
-        return 1
-    finally:
-        e2e.clean_up(workdir, args.keep)
+    desktop = harness.start_desktop(run)
+    browser = harness.Browser(run)
+    if args.scenario == "hanging":
+        os.environ["PATH"] = hanging_opener_on_path(run.workdir)
+    harness.run_program(run, args.scenario, SCENARIOS[args.scenario], args, desktop, browser)
+    print(f"ok - {args.scenario} ({time.monotonic() - begun:.1f} s, "
+          f"{browser.checked} addresses checked)")
+    return 0
+
+
+def options(parser):
+    parser.add_argument("scenario", choices=sorted(SCENARIOS))
+    parser.add_argument("--out", required=True, type=Path)
+    harness.add_address_options(parser)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(harness.main(__doc__, test, prefix="benchlist-load-", options=options))

@@ -5,7 +5,7 @@ Starts its own D-Bus session bus whose service directory holds the build's
 service file, so that the first call starts `benchlist --search-service`, and
 talks to it through python3-dbus as GNOME Shell and KRunner do (and once
 through gdbus, as the README shows). Pages go through the real xdg-open to the
-recording browser of desktop_e2e.py. Checks the answers, that each activation
+harness's recording browser. Checks the answers, that each activation
 opens exactly one page, that unknown ids and bad input open nothing, that the
 service keeps within its memory bound and leaves once idle; then, with an X
 server added to the bus's environment, the clipboard and the find window.
@@ -13,15 +13,12 @@ server added to the bus's environment, the clipboard and the find window.
 Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
 """
 
-import argparse
 import importlib.util
 import os
 import secrets
-import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 from pathlib import Path
 
@@ -33,11 +30,13 @@ if importlib.util.find_spec("dbus") is None and os.path.exists(SYSTEM_PYTHON) \
 
 sys.dont_write_bytecode = True  # leaves the source tree as it was
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-import desktop_e2e as e2e  # noqa: E402  (after the interpreter is settled)
-from desktop_e2e import COMPONENTS, FIND, MONITORS, Failure, wait_for  # noqa: E402
+import harness  # noqa: E402  (after the interpreter is settled)
+from harness import FIND, Failure, Processes  # noqa: E402
 
 TOOLS = ("dbus-daemon", "gdbus", "xdg-open", "Xvfb", "openbox", "xdotool", "xprop", "xwininfo",
          "xclip")
+COMPONENTS = harness.TITLE["frmComponents"]
+MONITORS = harness.TITLE["frmMonitors"]
 APP_ID = "example.veldmark.benchlist"
 NAME = APP_ID + ".SearchProvider"
 GNOME = ("/example/veldmark/benchlist/SearchProvider", "org.gnome.Shell.SearchProvider2")
@@ -48,8 +47,9 @@ MAX_RSS_KIB = 50 * 1024
 HUBS = "frmComponents/cbCables/USB Hubs and Cables"
 LCD = "frmMonitors/cbFlat/17-inch LCD"
 STANDS = "frmMonitors/cbAccessories/Stands and Risers"
-# KRunner's match types the service uses: exact and possible.
-MATCH_TYPES = (100, 30)
+# KRunner's match types the service uses.
+EXACT = 100
+POSSIBLE = 30
 
 dbus = None  # python3-dbus, imported once the tools are known to be there
 
@@ -77,9 +77,10 @@ def bus_config(workdir, service_dir):
 class Service:
     """The session bus and the search service on it, seen as a client sees them."""
 
-    def __init__(self, workdir, service_dir, env):
+    def __init__(self, run, service_dir, env):
+        workdir = run.workdir
         self.log = workdir / "bus.log"
-        self.daemon = e2e.PROCESSES.start(
+        self.daemon = run.processes.start(
             ["dbus-daemon", "--nofork", "--print-address",
              "--config-file", str(bus_config(workdir, service_dir))],
             env=env, stdout=subprocess.PIPE, stderr=open(self.log, "wb"))
@@ -119,7 +120,8 @@ class Service:
 
 
 class Check:
-    def __init__(self, service, browser, site):
+    def __init__(self, run, service, browser, site):
+        self.run = run
         self.s = service
         self.b = browser
         self.site = site
@@ -179,20 +181,26 @@ class Check:
     def krunner_calls(self):
         self.same("Actions", [tuple(a) for a in self.s.call(KRUNNER, "Actions")],
                   [("copy-address", "Copy address", "edit-copy")])
-        for query, match_id, text, subtext in (
-                ("usb hub", HUBS, "USB Hubs and Cables",
-                 f"{COMPONENTS} \u203a Cables and, Adapter Cards"),
-                ("moniter stnads", STANDS, "Stands and Risers",
-                 f"{MONITORS} \u203a Monitor Accessories")):
+        hubs = ("USB Hubs and Cables", f"{COMPONENTS} \u203a Cables and, Adapter Cards")
+        stands = ("Stands and Risers", f"{MONITORS} \u203a Monitor Accessories")
+        # The very text is an exact match at full relevance; looser ones are
+        # possible matches, and a slip costs relevance.
+        relevances = []
+        for query, match_id, (text, subtext), kind in (
+                ("usb hubs and cables", HUBS, hubs, EXACT),
+                ("usb hub", HUBS, hubs, POSSIBLE),
+                ("moniter stnads", STANDS, stands, POSSIBLE)):
             matches = self.s.call(KRUNNER, "Match", "s", [query])
             self.same(f"Match {query!r}: how many", len(matches), 1)
-            got_id, got_text, icon, kind, relevance, properties = matches[0]
-            self.same(f"Match {query!r}", (got_id, got_text, icon, relevance, dict(properties)),
-                      (match_id, text, "benchlist", 1.0, {"subtext": subtext}))
-            if kind not in MATCH_TYPES:
-                raise Failure(f"Match {query!r}: type {kind} is none of {MATCH_TYPES}")
+            got_id, got_text, icon, got_kind, relevance, properties = matches[0]
+            self.same(f"Match {query!r}", (got_id, got_text, icon, got_kind, dict(properties)),
+                      (match_id, text, "benchlist", kind, {"subtext": subtext}))
+            relevances.append(float(relevance))
+        if not (relevances[0] == 1.0 > relevances[1] > relevances[2] > 0):
+            raise Failure(f"relevances of the exact, the loose and the mistyped match: "
+                          f"{relevances}")
         ranked = [m[4] for m in self.s.call(KRUNNER, "Match", "s", ["usb"])]
-        if not ranked or ranked != sorted(ranked, reverse=True) \
+        if len(ranked) != 20 or ranked != sorted(ranked, reverse=True) \
                 or not all(0 < r <= 1 for r in ranked):
             raise Failure(f"Match 'usb': relevances not falling within 0 to 1: {ranked}")
 
@@ -212,7 +220,7 @@ class Check:
                   3)
         self.b.expect("Copy address without a display", [],
                       lambda: self.s.call(KRUNNER, "Run", "ss", [LCD, "copy-address"]))
-        wait_for("the report that there is no clipboard",
+        self.run.wait_for("the report that there is no clipboard",
                  lambda: self.s.reports("cannot copy the address: no display") == 1)
 
     def bad_input(self, pid):
@@ -255,10 +263,10 @@ class Check:
 
     def idle_exit(self, pid):
         begun = time.monotonic()
-        wait_for("the service to leave the bus once idle", lambda: self.s.pid() is None,
-                 timeout=IDLE_MS / 1000 + 10)
-        wait_for("the service's process to end", lambda: e2e.Processes.stat(pid) is None
-                 or e2e.Processes.stat(pid)[0] == "Z")
+        self.run.wait_for("the service to leave the bus once idle", lambda: self.s.pid() is None,
+                          timeout=IDLE_MS / 1000 + 10)
+        self.run.wait_for("the service's process to end", lambda: Processes.stat(pid) is None
+                          or Processes.stat(pid)[0] == "Z")
         return time.monotonic() - begun
 
     def with_display(self, desktop, token):
@@ -269,53 +277,37 @@ class Check:
         address = self.page("/bl/cm/17-inch-LCD.html")
         self.b.expect("Copy address", [], lambda: self.s.call(KRUNNER, "Run", "ss",
                                                                [LCD, "copy-address"]))
-        wait_for("the address on the clipboard", lambda: desktop.run(
+        self.run.wait_for("the address on the clipboard", lambda: desktop.run(
             "xclip", "-o", "-selection", "clipboard", check=False) == address)
 
         self.s.call(GNOME, "LaunchSearch", "asu", [["usb", "hub"], 0])
-        find = wait_for(f"window {FIND!r} after LaunchSearch", lambda: desktop.find(FIND),
-                        timeout=20)
+        find = self.run.wait_for(f"window {FIND!r} after LaunchSearch",
+                                 lambda: desktop.find(FIND), timeout=20)
         desktop.activate(find)
         self.b.expect("Enter in the find window opened by LaunchSearch",
                       [self.page("/bl/cc/USB-Hubs.html")], lambda: desktop.key("Return"))
         # The program and the clipboard's keeper were started by the service;
         # the test ends them by their process ids.
-        for pid, command in e2e.Processes.marked(token):
+        for pid, command in Processes.marked(token):
             if "--find-window" in command or "--copy-address" in command:
                 os.kill(pid, signal.SIGTERM)
 
 
-def main():
-    global dbus
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--binary", required=True)
+def options(parser):
     parser.add_argument("--service-dir", required=True,
                         help="directory of the build's D-Bus service file")
     parser.add_argument("--site-base", required=True)
-    parser.add_argument("--keep", action="store_true", help="keep the work directory")
-    args = parser.parse_args()
 
-    missing = [tool for tool in TOOLS if not shutil.which(tool)]
-    if importlib.util.find_spec("dbus") is None:
-        missing.append("python3-dbus")
-    if missing:
-        print("SKIPPED: missing " + ", ".join(missing) + " (bash scripts/build-and-test.sh "
-              "installs them)")
-        return e2e.SKIP
+
+def test(run, args):
+    global dbus
     import dbus as dbus_module  # pylint: disable=import-outside-toplevel
     import dbus.exceptions  # noqa: F401  pylint: disable=import-outside-toplevel,unused-import
     import dbus.lowlevel  # noqa: F401  pylint: disable=import-outside-toplevel,unused-import
     dbus = dbus_module
-    for signum in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
-        signal.signal(signum, lambda number, _: sys.exit(128 + number))
-    workdir = Path(tempfile.mkdtemp(prefix="benchlist-search-"))
-    e2e.PROCESSES = e2e.Processes()
-    browser = e2e.Browser(workdir)
+    browser = harness.Browser(run)
     token = secrets.token_hex(8)
-    home = workdir / "home"
-    for sub in ("config", "data", "cache", "runtime"):
-        (home / sub).mkdir(parents=True)
-    (home / "runtime").chmod(0o700)
+    home = run.home("service")
     env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": str(home),
            "XDG_CONFIG_HOME": str(home / "config"), "XDG_DATA_HOME": str(home / "data"),
            "XDG_CACHE_HOME": str(home / "cache"), "XDG_RUNTIME_DIR": str(home / "runtime"),
@@ -328,8 +320,8 @@ def main():
                                    timeout=10).stdout
         if "--search-service" not in help_text:
             raise Failure(f"--help does not list --search-service: {help_text!r}")
-        service = Service(workdir, args.service_dir, env)
-        check = Check(service, browser, args.site_base)
+        service = Service(run, args.service_dir, env)
+        check = Check(run, service, browser, args.site_base)
         pid = check.activation(args.binary)
         print("ok - started by the first call; a second instance leaves at once")
         check.gnome_calls()
@@ -343,24 +335,26 @@ def main():
         idle = check.idle_exit(pid)
         print(f"ok - left the bus {idle:.1f} s after the last call (idle time "
               f"{IDLE_MS / 1000:g} s)")
-        check.with_display(e2e.start_desktop(workdir), token)
+        check.with_display(harness.start_desktop(run), token)
         print("ok - Copy address on the clipboard; LaunchSearch opens the find window")
         check.idle_exit(service.pid() or pid)
         browser.expect_nothing_more("at the end")
         print("passed")
         return 0
-    except (Failure, dbus.exceptions.DBusException) as failure:
-        print(f"FAILED: {failure}")
-        e2e.print_logs(workdir, 25)
-        args.keep = True
-        return 1
+    except dbus.exceptions.DBusException as error:
+        raise Failure(f"D-Bus: {error}") from None
     finally:
-        for pid, _ in e2e.Processes.marked(token):
+        # The bus started these, not the test: they are ended by the run's marker.
+        for pid, _ in Processes.marked(token):
             try:
                 os.kill(pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
-        e2e.clean_up(workdir, args.keep)
+
+
+def main():
+    tools = TOOLS if importlib.util.find_spec("dbus") else TOOLS + ("python3-dbus",)
+    return harness.main(__doc__, test, tools=tools, prefix="benchlist-search-", options=options)
 
 
 if __name__ == "__main__":

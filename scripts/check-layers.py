@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""Fails when a source file includes a header from a layer above its own.
+
+Each folder under src/ is one layer; a file may include headers of its own
+layer and of the layers below it. Prints every file and include that breaks
+this and ends with status 1; status 0 when none does.
+"""
+import re
+import sys
+from pathlib import Path
+
+# Bottom up. The search service stands below the widgets, so that it never
+# comes to need a window. The widgets are one library, built in three steps.
+LAYERS = ["base", "catalogue", "core", "service", "widgets/forms", "widgets/browse",
+          "widgets/shell", "app"]
+
+# The layers below the widgets build without Qt.
+QT_FREE = {"base", "catalogue", "core"}
+
+# Files outside src/ sit on a layer too: the display-free test suite and the
+# find benchmark stay on the core; the rest may use any layer but app/.
+OUTSIDE = {"tests/tst_core.cpp": "core", "bench/bench_find.cpp": "core"}
+OUTSIDE_DEFAULT = "widgets/shell"
+
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
+
+
+def layer_of(path):
+    """The layer a path under src/ (or an include path) belongs to, or None."""
+    matches = [layer for layer in LAYERS if path == layer or path.startswith(layer + "/")]
+    return max(matches, key=len) if matches else None
+
+
+def file_layer(root, file):
+    relative = file.relative_to(root).as_posix()
+    if relative.startswith("src/"):
+        return layer_of(relative[len("src/"):])
+    return OUTSIDE.get(relative, OUTSIDE_DEFAULT)
+
+
+def problems(root, file):
+    own = file_layer(root, file)
+    if own is None:
+        return
+    rank = LAYERS.index(own)
+    in_src = file.relative_to(root).parts[0] == "src"
+    for number, line in enumerate(file.read_text(encoding="utf-8").splitlines(), 1):
+        match = INCLUDE.match(line)
+        if not match:
+            continue
+        bracket, header = match.groups()
+        where = f"{file.relative_to(root).as_posix()}:{number}"
+        if bracket == '"':
+            target = layer_of(header)
+            if target is not None and LAYERS.index(target) > rank:
+                yield f'{where}: includes "{header}" from {target}/, above its own layer {own}/'
+        elif in_src and own in QT_FREE and re.match(r"Q[A-Za-z]|Qt", header):
+            yield f"{where}: includes <{header}>, but {own}/ builds without Qt"
+
+
+def main():
+    root = Path(__file__).resolve().parent.parent
+    files = sorted(
+        file
+        for folder in ("src", "tests", "bench")
+        for file in (root / folder).rglob("*")
+        if file.suffix in {".h", ".cpp", ".in"} and file.is_file()
+    )
+    found = [problem for file in files for problem in problems(root, file)]
+    for problem in found:
+        print(problem, file=sys.stderr)
+    if found:
+        print(f"check-layers: {len(found)} include(s) against the layers", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,196 @@
+#include "app/displayprobe.h"
+
+#ifdef _WIN32
+
+namespace benchlist {
+
+bool PrepareDisplay()
+{
+    return true;
+}
+
+void ReleaseStartupMessages() {}
+
+} // namespace benchlist
+
+#else
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace benchlist {
+
+namespace {
+
+bool EnvSet(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value && *value;
+}
+
+// Whether any display is named at all.
+bool HasDisplay()
+{
+    return EnvSet("QT_QPA_PLATFORM") || EnvSet("WAYLAND_DISPLAY") || EnvSet("DISPLAY");
+}
+
+std::string Env(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
+// Whether an X server takes a connection on the display, tried as Qt tries it.
+bool XDisplayOpens(const std::string &display)
+{
+    xcb_connection_t *connection =
+        xcb_connect(display.empty() ? nullptr : display.c_str(), nullptr);
+    const bool opens = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return opens;
+}
+
+// Whether a Wayland compositor listens on the display's socket.
+bool WaylandDisplayOpens(const std::string &display)
+{
+    if (EnvSet("WAYLAND_SOCKET"))
+        return true;
+    std::string path = display;
+    if (path.front() != '/') {
+        if (!EnvSet("XDG_RUNTIME_DIR"))
+            return false;
+        path = Env("XDG_RUNTIME_DIR") + '/' + path;
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return true;
+    const bool opens =
+        connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    close(fd);
+    return opens;
+}
+
+// Qt aborts when the display it tries cannot be opened. Tries the platforms
+// in Qt's order (QT_QPA_PLATFORM's list, else Wayland first where a Wayland
+// display is named) and settles on the first whose display opens. Returns
+// false, with the displays tried, when none does.
+bool FindDisplay(std::string &tried)
+{
+    std::string list = Env("QT_QPA_PLATFORM");
+    if (list.empty())
+        list = EnvSet("WAYLAND_DISPLAY") ? "wayland;xcb" : "xcb";
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = std::min(list.find(';', start), list.size());
+        const std::string entry = list.substr(start, end - start);
+        const std::string platform = entry.substr(0, entry.find(':'));
+        std::string display;
+        bool opens = false;
+        if (platform == "xcb") {
+            display = Env("DISPLAY");
+            opens = XDisplayOpens(display);
+            display = display.empty() ? "X display (DISPLAY is not set)" : "X display " + display;
+        } else if (platform.starts_with("wayland")) {
+            display = EnvSet("WAYLAND_DISPLAY") ? Env("WAYLAND_DISPLAY") : "wayland-0";
+            opens = WaylandDisplayOpens(display);
+            display = "Wayland display " + display;
+        } else {
+            // Any other platform is Qt's to open; a failure is caught when it starts.
+            return true;
+        }
+        if (opens) {
+            // Spares Qt trying the ones that cannot open first.
+            if (start > 0)
+                qputenv("QT_QPA_PLATFORM", entry.c_str());
+            return true;
+        }
+        tried += tried.empty() ? display : " or " + display;
+        if (end == list.size())
+            return false;
+        start = end + 1;
+    }
+}
+
+// Anything else that stops Qt from starting its platform would end in an
+// abort: what Qt says while it starts is held back, and its fatal message
+// becomes one line and exit status 1.
+struct StartupMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<StartupMessage> heldMessages;
+std::mutex heldMessagesLock; // Qt's own threads may speak while it starts
+QtMessageHandler qtHandler = nullptr;
+
+void HoldStartupMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        if (EnvSet("QT_QPA_PLATFORM"))
+            std::fprintf(stderr, "benchlist: cannot open a display with Qt's platform '%s'\n",
+                         std::getenv("QT_QPA_PLATFORM"));
+        else
+            std::fputs("benchlist: cannot open a display: no Qt platform could start\n", stderr);
+        std::_Exit(1);
+    }
+    const std::lock_guard lock(heldMessagesLock);
+    heldMessages.push_back({type, context.category, text});
+}
+
+// Windows are placed at fixed screen positions, which a Wayland compositor does
+// not allow; where X11 is available too (XWayland), the program uses it.
+void PreferX11()
+{
+    if (!EnvSet("QT_QPA_PLATFORM") && EnvSet("WAYLAND_DISPLAY") && EnvSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+} // namespace
+
+bool PrepareDisplay()
+{
+    if (!HasDisplay()) {
+        std::fputs("benchlist: no display to open windows on (is DISPLAY set?)\n", stderr);
+        return false;
+    }
+    PreferX11();
+    if (std::string tried; !FindDisplay(tried)) {
+        std::fprintf(stderr, "benchlist: cannot open %s\n", tried.c_str());
+        return false;
+    }
+    qtHandler = qInstallMessageHandler(HoldStartupMessage);
+    return true;
+}
+
+void ReleaseStartupMessages()
+{
+    qInstallMessageHandler(qtHandler);
+    const std::lock_guard lock(heldMessagesLock);
+    for (const StartupMessage &message : heldMessages) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    heldMessages.clear();
+}
+
+} // namespace benchlist
+
+#endif

@@ -1,0 +1,13 @@
+#include "core/addresses.h"
+
+namespace benchlist {
+
+std::string CataloguePageUrl(std::string_view path)
+{
+    std::string address;
+    address.reserve(SiteBase.size() + path.size());
+    address.append(SiteBase).append(path);
+    return address;
+}
+
+} // namespace benchlist

@@ -1,0 +1,125 @@
+// Finding a category by words. The index holds one record per text that a
+// drop-down answers to with a page of its own, and ranks the records a query
+// matches. It is plain C++ over the catalogue data and needs no display.
+#pragma once
+
+#include "base/categorydata.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace benchlist {
+
+struct FindRecord {
+    std::string_view text;         // exactly what the drop-down's text must be
+    std::string_view windowName;   // "frmMonitors"
+    std::string_view windowTitle;  // "Computer Monitors and Accessories"
+    std::string_view dropDownName; // "cbFlat"
+    std::string_view caption;      // the drop-down's initial text
+    std::string address;           // what the drop-down opens for `text`
+    bool typed;                    // reached only by typing: no list item shows it
+};
+
+// Where a word of a query was found.
+enum class FindField : std::uint8_t { Text, Caption, Title };
+
+// How well a record matches, one tier after the other; lower is better in each.
+struct FindScore {
+    bool wholeText = false;     // the text is the query, but for case, blanks, punctuation
+    std::uint16_t typos = 0;    // one per slip, joined or split word
+    std::uint16_t nearness = 0; // 0 when the words stand side by side, in order
+    std::uint16_t fields = 0;   // caption and title words count more than text words
+    std::uint16_t inexact = 0;  // everyday words, and more so prefixes, count
+    bool startsText = false;    // the text starts with the first word of the query
+};
+
+struct FindHit {
+    const FindRecord *record;
+    FindScore score;
+    // Which words matched, by their place among the words of FindWordSpans():
+    // bit i of marked[FindField] for the i-th word of that field.
+    std::array<std::uint32_t, 3> marked;
+
+    // 1 for the query's very text, falling towards 0 the looser the match.
+    double Relevance() const;
+};
+
+class CatalogueIndex {
+public:
+    explicit CatalogueIndex(std::span<const CategoryData *const> windows);
+
+    // The index of the whole catalogue, built on first use.
+    static const CatalogueIndex &Catalogue();
+
+    // In catalogue order: windows, their drop-downs, each table's entries.
+    std::span<const FindRecord> Records() const { return records_; }
+
+    // The records every word of `query` matches in their text, caption or
+    // title, best first (see FindScore; then shorter texts, then catalogue
+    // order). A word matches whole, in its singular or plural form, as an
+    // everyday word for a catalogue word, or, the query's last word, as the
+    // start of a word. Words of five letters or more may have one letter
+    // wrong, missing, extra or swapped, but never the first. One word may be
+    // two neighbouring words joined, and two neighbouring words one word.
+    std::vector<FindHit> Find(std::string_view query) const;
+
+private:
+    struct Token {
+        std::uint32_t word; // into words_
+        FindField field;
+        std::uint8_t place; // among the words of its field
+        bool gluedToNext;   // "DVD-RW": the next word is joined by a hyphen, slash or dot
+    };
+    struct Form;
+    struct Choice;
+
+    using WordIds = std::unordered_map<std::string, std::uint32_t>;
+    void Add(const CategoryData &window, const DropDownData &dropDown, const PageEntry &entry,
+             WordIds &ids);
+    void AddTokens(std::string_view text, FindField field, WordIds &ids);
+    std::pair<std::uint32_t, std::uint32_t> LetterRange(char letter) const;
+    void MatchForm(Form &form) const;
+    void MatchWord(Form &form, std::string_view word, std::uint8_t quality, bool typos, bool prefix,
+                   bool freeJoin) const;
+    std::span<const Token> TokensOf(std::uint32_t record) const;
+    Choice Best(const Form &form, std::uint32_t record, const Choice *previous) const;
+    bool Score(std::uint32_t record, const std::vector<const Form *> &words,
+               const std::vector<const Form *> &pairs, FindHit &hit) const;
+
+    std::vector<FindRecord> records_;
+    std::vector<std::string> compact_;                // each record's text, letters and digits only
+    std::vector<Token> tokens_;                       // every record's words, record by record
+    std::vector<std::uint32_t> firstToken_;           // per record, and one past the last
+    std::vector<std::string> words_;                  // every word of the catalogue, sorted
+    std::vector<std::string> singular_;               // per word of words_
+    std::vector<std::vector<std::uint32_t>> holders_; // per word, the records holding it
+    std::array<std::uint32_t, 257> letterStart_{};    // first word of each first byte
+    std::size_t longestWord_ = 0;
+};
+
+// A word of a text as the index compares it, and where it stands in the text.
+struct FindWordSpan {
+    std::string word;
+    std::size_t begin; // bytes into the text
+    std::size_t end;
+    bool gluedToNext;
+};
+
+// Splits a text into the words the index compares: ASCII letters folded to
+// lower case, apostrophes dropped ("PDA's" is "pdas"), every other character
+// that is no letter or digit a separator. A character beyond ASCII counts as
+// one letter that matches nothing of the catalogue.
+std::vector<FindWordSpan> FindWordSpans(std::string_view text);
+std::vector<std::string> FindWords(std::string_view text);
+
+// The form that singular and regular plural share: "batteries" and "battery"
+// are both "battery", "switches" and "switch" both "switch".
+std::string FindSingular(std::string_view word);
+
+} // namespace benchlist

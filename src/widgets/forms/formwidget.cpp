@@ -1,0 +1,85 @@
+#include "widgets/forms/formwidget.h"
+
+#include "widgets/forms/fonts.h"
+#include "widgets/forms/twips.h"
+
+#include <QAccessibleWidget>
+#include <QPalette>
+#include <QPixmapCache>
+#include <QWindow>
+
+namespace benchlist {
+
+void PrepareWindow(QWidget *window, std::string_view name)
+{
+    window->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    window->setFont(DefaultFont());
+    // The style caches its drawings of controls under each control's own
+    // palette, and every new control's palette is a new one: each window
+    // opened and closed would leave drawings of controls long gone behind,
+    // and memory would grow with every window. The controls here are few and
+    // quick to draw afresh.
+    QPixmapCache::setCacheLimit(0);
+}
+
+void PlaceWindow(QWidget *window, int topTwips, int leftTwips)
+{
+    window->move(Px(leftTwips), Px(topTwips));
+}
+
+void KeepOuterSize(QWidget *window, int widthTwips, int heightTwips, bool resizable)
+{
+    if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    // Until the window is on screen its frame is unknown, and resizing it then
+    // makes some window managers drop the position it asked for.
+    if (!window->windowHandle() || !window->windowHandle()->isExposed())
+        return;
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    const QSize client = PxSize(widthTwips, heightTwips) - frame;
+    if (resizable) {
+        if (window->size() != client)
+            window->resize(client);
+    } else if (window->minimumSize() != client || window->maximumSize() != client) {
+        window->setFixedSize(client);
+    }
+}
+
+void ActivateWindow(QWidget *window)
+{
+    window->raise();
+    window->activateWindow();
+}
+
+namespace {
+
+// The interface may be asked for while the widget is still being built, before
+// it is known to be one of the program's windows, so the role is found anew
+// each time: any top-level window or dialog made of a plain widget is a window.
+class PlainWidgetAccessible : public QAccessibleWidget {
+public:
+    explicit PlainWidgetAccessible(QWidget *widget) : QAccessibleWidget(widget) {}
+
+    QAccessible::Role role() const override
+    {
+        const Qt::WindowType type = widget()->windowType();
+        if (widget()->isWindow() && (type == Qt::Window || type == Qt::Dialog))
+            return QAccessible::Window;
+        return QAccessibleWidget::role();
+    }
+};
+
+} // namespace
+
+QAccessibleInterface *WindowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QWidget") && object && object->isWidgetType())
+        return new PlainWidgetAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace benchlist

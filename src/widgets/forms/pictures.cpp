@@ -1,0 +1,189 @@
+#include "widgets/forms/pictures.h"
+
+#include "widgets/forms/twips.h"
+
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QHash>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <optional>
+
+namespace benchlist {
+
+namespace {
+
+std::optional<QCursor> &SharedHand()
+{
+    static std::optional<QCursor> hand;
+    return hand;
+}
+
+QHash<QString, QPixmap> &DecodedPictures()
+{
+    static QHash<QString, QPixmap> pictures;
+    return pictures;
+}
+
+} // namespace
+
+// Qt's pixmap cache, which would keep a picture read from a file, is off (see
+// PrepareWindow), so the few pictures the windows share are kept here instead:
+// each is read and decoded once, however many windows and buttons show it.
+// They go with the application object, as pixmaps must.
+QPixmap Picture(const QString &resource)
+{
+    QHash<QString, QPixmap> &pictures = DecodedPictures();
+    auto found = pictures.constFind(resource);
+    if (found == pictures.constEnd()) {
+        if (pictures.isEmpty())
+            qAddPostRoutine([] { DecodedPictures().clear(); });
+        found = pictures.insert(resource, QPixmap(resource));
+    }
+    return *found;
+}
+
+// Made once and shared: turning the picture into a cursor costs more than
+// building the button it is for. It goes with the application object, as the
+// pictures in it must.
+QCursor HandCursor()
+{
+    std::optional<QCursor> &hand = SharedHand();
+    if (!hand) {
+        hand.emplace(Picture(QStringLiteral(":/hand-cursor.png")), 6, 0);
+        qAddPostRoutine([] { SharedHand().reset(); });
+    }
+    return *hand;
+}
+
+ClickablePicture::ClickablePicture(QWidget *parent) : QLabel(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(HandCursor());
+}
+
+void ClickablePicture::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickablePicture::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if ((event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) != Qt::NoModifier)
+            break;
+        // A key held down clicks once, as a button held down does.
+        if (!event->isAutoRepeat())
+            emit clicked();
+        event->accept();
+        return;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickablePicture::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A wide frame in the highlight colour over the picture's edge, inside its
+    // own border line if it has one, so that it shows on light and dark pictures.
+    QPainter painter(this);
+    constexpr int kWidth = 3;
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kWidth, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(
+        QRectF(contentsRect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
+}
+
+namespace {
+
+class ClickablePictureAccessible : public QAccessibleWidget {
+public:
+    explicit ClickablePictureAccessible(ClickablePicture *picture)
+        : QAccessibleWidget(picture, QAccessible::Button)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit static_cast<ClickablePicture *>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+} // namespace
+
+QAccessibleInterface *ClickablePicture::Accessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(staticMetaObject.className()))
+        if (auto *picture = qobject_cast<ClickablePicture *>(object))
+            return new ClickablePictureAccessible(picture);
+    return nullptr;
+}
+
+namespace {
+
+void SetUpPicture(QLabel *picture, const char *name, const char *resource, const Box &box)
+{
+    picture->setObjectName(QLatin1String(name));
+    picture->setPixmap(Picture(QLatin1String(resource)));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setGeometry(PxRect(box));
+}
+
+} // namespace
+
+QLabel *AddPicture(QWidget *parent, const char *name, const char *resource, const Box &box)
+{
+    auto *picture = new QLabel(parent);
+    SetUpPicture(picture, name, resource, box);
+    return picture;
+}
+
+ClickablePicture *AddClickablePicture(QWidget *parent, const char *name, const char *resource,
+                                      const Box &box)
+{
+    auto *picture = new ClickablePicture(parent);
+    SetUpPicture(picture, name, resource, box);
+    return picture;
+}
+
+QLabel *AddLabel(QWidget *parent, const char *name, const QString &text, const Box &box,
+                 const LabelLook &look)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(look.font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, look.colour);
+    palette.setColor(QPalette::Window, Qt::white);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->setAlignment(look.alignment);
+    label->setWordWrap(!look.sizeToFit);
+    label->setGeometry(PxRect(box));
+    if (look.sizeToFit)
+        label->resize(label->sizeHint());
+    return label;
+}
+
+} // namespace benchlist

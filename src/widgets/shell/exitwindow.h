@@ -1,0 +1,19 @@
+// The farewell window: shown by the closing sequence, it is the last window of
+// the program, which ends when it is closed.
+#pragma once
+
+#include "widgets/forms/formwidget.h"
+
+#include <QWidget>
+
+namespace benchlist {
+
+class ExitWindow : public FormWidget<QWidget> {
+public:
+    ExitWindow();
+
+    void cmdGO_Click();
+    void Form_Unload() override;
+};
+
+} // namespace benchlist

@@ -1,0 +1,405 @@
+#include "widgets/shell/findwindow.h"
+
+#include "core/aboutnet.h"
+#include "core/catalogueindex.h"
+#include "widgets/browse/dropdown.h"
+#include "widgets/forms/qtstrings.h"
+
+#include <QAbstractListModel>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyledItemDelegate>
+#include <QTextLayout>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace benchlist {
+
+namespace {
+
+// The dimmed second line of a result: where the category lives.
+constexpr int kLocationRole = Qt::UserRole;
+// The parts of the text and of the location the query matched, as
+// QPoint(start, length) pairs.
+constexpr int kTextMarksRole = Qt::UserRole + 1;
+constexpr int kLocationMarksRole = Qt::UserRole + 2;
+
+const QString kBetween = QStringLiteral(" \u203a ");
+
+QString Location(const FindRecord &record)
+{
+    QString location = ToQString(record.windowTitle) + kBetween + ToQString(record.caption);
+    if (record.typed)
+        location += QStringLiteral("  (typed only: not in the list)");
+    return location;
+}
+
+// Where the marked words of `text` stand, as QString positions from `offset`.
+void AddMarks(QVariantList &marks, std::string_view text, std::uint32_t marked, qsizetype offset)
+{
+    const std::vector<FindWordSpan> words = FindWordSpans(text);
+    for (std::size_t i = 0; i < words.size() && i < 32; ++i) {
+        if (!(marked & (1U << i)))
+            continue;
+        const auto start = offset + ToQString(text.substr(0, words[i].begin)).size();
+        const auto length =
+            ToQString(text.substr(words[i].begin, words[i].end - words[i].begin)).size();
+        marks.append(QPoint(int(start), int(length)));
+    }
+}
+
+// Draws `text` in one line, the marked parts in bold.
+void DrawMarked(QPainter *painter, const QRect &area, const QFont &font, const QString &text,
+                const QVariantList &marks)
+{
+    QList<QTextLayout::FormatRange> formats;
+    for (const QVariant &mark : marks) {
+        QTextLayout::FormatRange range;
+        range.start = mark.toPoint().x();
+        range.length = mark.toPoint().y();
+        range.format.setFontWeight(QFont::Bold);
+        formats.append(range);
+    }
+    QTextLayout layout(text, font);
+    layout.setFormats(formats);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    painter->save();
+    painter->setClipRect(area);
+    layout.draw(painter, area.topLeft());
+    painter->restore();
+}
+
+// Draws a result as two lines: its text, and below it, dimmed, its location.
+class ResultDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QString text = item.text;
+        item.text.clear();
+        const QWidget *view = option.widget;
+        QStyle *style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
+
+        const bool selected = option.state & QStyle::State_Selected;
+        const QColor ink =
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+        QColor dim = ink;
+        dim.setAlphaF(0.6F);
+        const QRect area = option.rect.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+        const int line = option.fontMetrics.height();
+        painter->save();
+        painter->setPen(ink);
+        DrawMarked(painter, area.adjusted(0, 0, 0, -line), option.font, text,
+                   index.data(kTextMarksRole).toList());
+        painter->setPen(dim);
+        DrawMarked(painter, area.adjusted(0, line, 0, 0), option.font,
+                   index.data(kLocationRole).toString(), index.data(kLocationMarksRole).toList());
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex & /*index*/) const override
+    {
+        return {option.rect.width(), 2 * option.fontMetrics.height() + 2 * kMargin};
+    }
+
+private:
+    static constexpr int kMargin = 3;
+};
+
+} // namespace
+
+// The hits of the last search as list rows.
+class FindResults : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void SetHits(std::vector<FindHit> hits)
+    {
+        beginResetModel();
+        hits_ = std::move(hits);
+        endResetModel();
+    }
+
+    const FindRecord *Record(const QModelIndex &index) const
+    {
+        return index.isValid() && index.row() < rowCount() ? hits_[std::size_t(index.row())].record
+                                                           : nullptr;
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(hits_.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const FindRecord *record = Record(index);
+        if (!record)
+            return {};
+        switch (role) {
+        case Qt::DisplayRole:
+            return ToQString(record->text);
+        case kLocationRole:
+            return Location(*record);
+        case kTextMarksRole:
+            return TextMarks(hits_[std::size_t(index.row())]);
+        case kLocationMarksRole:
+            return LocationMarks(hits_[std::size_t(index.row())]);
+        case Qt::AccessibleTextRole:
+            // What a screen reader says for the row: the category and where it lives.
+            return ToQString(record->text) + QStringLiteral(", ") + Location(*record);
+        case Qt::ToolTipRole:
+            return QString::fromStdString(record->address);
+        default:
+            return {};
+        }
+    }
+
+private:
+    static QVariantList TextMarks(const FindHit &hit)
+    {
+        QVariantList marks;
+        AddMarks(marks, hit.record->text, hit.marked[std::size_t(FindField::Text)], 0);
+        return marks;
+    }
+
+    static QVariantList LocationMarks(const FindHit &hit)
+    {
+        QVariantList marks;
+        const FindRecord &record = *hit.record;
+        AddMarks(marks, record.windowTitle, hit.marked[std::size_t(FindField::Title)], 0);
+        AddMarks(marks, record.caption, hit.marked[std::size_t(FindField::Caption)],
+                 ToQString(record.windowTitle).size() + kBetween.size());
+        return marks;
+    }
+
+    std::vector<FindHit> hits_;
+};
+
+FindWindow::FindWindow() : FormWidget<QWidget>("frmFind")
+{
+    setWindowTitle(QStringLiteral("Find a Category"));
+    resize(520, 420);
+
+    auto *prompt = new QLabel(QStringLiteral("&Words of a category:"), this);
+    field_ = new QLineEdit(this);
+    field_->setObjectName(QStringLiteral("txtFind"));
+    field_->setAccessibleName(QStringLiteral("Find a category"));
+    field_->setPlaceholderText(QStringLiteral("for example: usb hub"));
+    field_->setClearButtonEnabled(true);
+    prompt->setBuddy(field_);
+
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("lblCount"));
+
+    results_ = new FindResults(this);
+    list_ = new QListView(this);
+    list_->setObjectName(QStringLiteral("lstResults"));
+    list_->setAccessibleName(QStringLiteral("Categories found"));
+    list_->setModel(results_);
+    list_->setItemDelegate(new ResultDelegate(list_));
+    list_->setUniformItemSizes(true);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    auto *open = new QPushButton(QStringLiteral("&Open Page"), this);
+    open->setObjectName(QStringLiteral("cmdOpen"));
+    open->setAccessibleName(QStringLiteral("Open Page"));
+    auto *show = new QPushButton(QStringLiteral("&Show in its window"), this);
+    show->setObjectName(QStringLiteral("cmdShow"));
+    show->setAccessibleName(QStringLiteral("Show in its window"));
+    show->setToolTip(QStringLiteral("Alt+Enter"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(count_, 1);
+    buttons->addWidget(show);
+    buttons->addWidget(open);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(field_);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+
+    connect(field_, &QLineEdit::textChanged, this, [this] { txtFind_Change(); });
+    connect(list_, &QListView::doubleClicked, this, [this] { cmdOpen_Click(); });
+    connect(open, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
+    connect(show, &QPushButton::clicked, this, [this] { cmdShow_Click(); });
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] { cmdShow_Click(); });
+    }
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { Forms().Unload(name()); });
+    field_->installEventFilter(this);
+    list_->installEventFilter(this);
+
+    // Ctrl+C and the context menu act on the result under them.
+    auto *copy = new QShortcut(QKeySequence::Copy, list_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { CopyAddress(); });
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("mnuResult"));
+    menu_->addAction(QStringLiteral("&Open"), this, [this] { cmdOpen_Click(); });
+    menu_->addAction(QStringLiteral("&Show in its window"), this, [this] { cmdShow_Click(); });
+    menu_->addAction(QStringLiteral("&Copy address"), this, [this] { CopyAddress(); });
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        const QModelIndex index = list_->indexAt(at);
+        if (!index.isValid())
+            return;
+        list_->setCurrentIndex(index);
+        menu_->popup(list_->viewport()->mapToGlobal(at));
+    });
+
+    setTabOrder(field_, list_);
+    setTabOrder(list_, show);
+    setTabOrder(show, open);
+    field_->setFocus();
+    txtFind_Change();
+}
+
+void FindWindow::Form_Load()
+{
+    PlaceWindow(this, 1500, 1500);
+}
+
+// Coming back to the window starts a new search over the old one.
+void FindWindow::GiveFocus()
+{
+    FormWidget<QWidget>::GiveFocus();
+    field_->setFocus();
+    field_->selectAll();
+}
+
+void FindWindow::SetWords(const QString &words)
+{
+    field_->setText(words);
+    field_->selectAll();
+}
+
+void ShowFindWindow(const QString &words)
+{
+    Forms().Show("frmFind");
+    if (auto *window = dynamic_cast<FindWindow *>(Forms().Find("frmFind")))
+        window->SetWords(words);
+}
+
+void FindWindow::txtFind_Change()
+{
+    const QByteArray query = field_->text().toUtf8();
+    results_->SetHits(CatalogueIndex::Catalogue().Find(
+        std::string_view(query.constData(), static_cast<std::size_t>(query.size()))));
+    const int found = results_->rowCount();
+    if (found > 0)
+        list_->setCurrentIndex(results_->index(0));
+    if (found == 1)
+        count_->setText(QStringLiteral("1 category"));
+    else if (found > 1)
+        count_->setText(QStringLiteral("%1 categories").arg(found));
+    else if (query.trimmed().isEmpty())
+        count_->setText(QStringLiteral("Type words of the category you look for."));
+    else
+        count_->setText(QStringLiteral("No category matches these words."));
+    // A screen reader on the list hears how many there are, or that there are none.
+    list_->setAccessibleDescription(count_->text());
+}
+
+const FindRecord *FindWindow::Selected() const
+{
+    return results_->Record(list_->currentIndex());
+}
+
+void FindWindow::cmdOpen_Click()
+{
+    if (const FindRecord *record = Selected())
+        OpenPage(record->address);
+}
+
+// Shows the category where the drop-downs offer it: its window in front, its
+// text in the drop-down, which has the focus. Putting the text there is no
+// edit by the user, so no page opens until the user asks for one.
+void FindWindow::cmdShow_Click()
+{
+    const FindRecord *record = Selected();
+    if (!record)
+        return;
+    const std::string window(record->windowName);
+    Forms().Show(window);
+    auto *category = dynamic_cast<QWidget *>(Forms().Find(window));
+    auto *box =
+        category ? category->findChild<DropDown *>(ToQString(record->dropDownName)) : nullptr;
+    if (!box)
+        return;
+    box->PutText(ToQString(record->text));
+    box->setFocus();
+}
+
+void FindWindow::CopyAddress()
+{
+    if (const FindRecord *record = Selected())
+        QApplication::clipboard()->setText(QString::fromStdString(record->address));
+}
+
+// A screen reader hears the current result as soon as the list has the focus,
+// not only once it moves.
+void FindWindow::AnnounceCurrent()
+{
+    const QModelIndex current = list_->currentIndex();
+    if (!current.isValid())
+        return;
+    QAccessibleEvent focus(list_, QAccessible::Focus);
+    focus.setChild(current.row());
+    QAccessible::updateAccessibility(&focus);
+}
+
+bool FindWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == list_ && event->type() == QEvent::FocusIn)
+        AnnounceCurrent();
+    if (event->type() != QEvent::KeyPress || (watched != field_ && watched != list_))
+        return FormWidget<QWidget>::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (key->modifiers() & Qt::AltModifier)
+            cmdShow_Click();
+        else
+            cmdOpen_Click();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        // The field passes moves through the results to the list.
+        if (watched == field_) {
+            QApplication::sendEvent(list_, event);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return FormWidget<QWidget>::eventFilter(watched, event);
+}
+
+} // namespace benchlist

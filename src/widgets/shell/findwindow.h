@@ -1,0 +1,50 @@
+// The find window: words in, categories out. Each result names its window and
+// drop-down, with the words that matched in bold; Enter opens its page,
+// Alt+Enter shows it in its own window, Ctrl+C copies its address.
+#pragma once
+
+#include "widgets/forms/formwidget.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+
+namespace benchlist {
+
+struct FindRecord;
+class FindResults;
+
+class FindWindow : public FormWidget<QWidget> {
+public:
+    FindWindow();
+
+    void Form_Load() override;
+    void GiveFocus() override;
+    void SetWords(const QString &words);
+
+    void txtFind_Change();
+    void cmdOpen_Click();
+    void cmdShow_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    const FindRecord *Selected() const;
+    void CopyAddress();
+    void AnnounceCurrent();
+
+    QLineEdit *field_;
+    QListView *list_;
+    QLabel *count_;
+    FindResults *results_;
+    QMenu *menu_;
+};
+
+// Shows the find window, searching for the words.
+void ShowFindWindow(const QString &words);
+
+} // namespace benchlist

@@ -1,0 +1,311 @@
+#include "widgets/shell/mainwindow.h"
+
+#include "catalogue/catalogue.h"
+#include "core/aboutnet.h"
+#include "core/addresses.h"
+#include "widgets/forms/pictures.h"
+#include "widgets/forms/twips.h"
+#include "widgets/shell/bookmarkfile.h"
+#include "widgets/shell/categorybuttons.h"
+#include "widgets/shell/picturebutton.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <array>
+
+namespace benchlist {
+
+namespace {
+
+constexpr int kOuterWidth = 10350;
+constexpr int kOuterHeight = 5070;
+constexpr int kClientWidth = 10230;
+constexpr int kClientHeight = 4260;
+using ClickHandler = void (MainWindow::*)();
+
+struct ButtonClick {
+    std::string_view button;
+    ClickHandler click;
+};
+
+constexpr std::array kButtonClicks = {
+    ButtonClick{"cmdApple", &MainWindow::cmdApple_Click},
+    ButtonClick{"cmdMonitors", &MainWindow::cmdMonitors_Click},
+    ButtonClick{"cmdDrives", &MainWindow::cmdDrives_Click},
+    ButtonClick{"cmdComponents", &MainWindow::cmdComponents_Click},
+    ButtonClick{"cmdDeskTops", &MainWindow::cmdDeskTops_Click},
+    ButtonClick{"cmdLaptops", &MainWindow::cmdLaptops_Click},
+    ButtonClick{"cmdNetworking", &MainWindow::cmdNetworking_Click},
+    ButtonClick{"cmdPDA", &MainWindow::cmdPDA_Click},
+    ButtonClick{"cmdPrinters", &MainWindow::cmdPrinters_Click},
+};
+
+constexpr ClickHandler ClickOf(std::string_view button)
+{
+    for (const ButtonClick &entry : kButtonClicks)
+        if (entry.button == button)
+            return entry.click;
+    return nullptr;
+}
+
+constexpr bool EveryButtonHasAHandler()
+{
+    return std::all_of(
+        kCategoryButtons.begin(), kCategoryButtons.end(),
+        [](const CategoryButton &button) { return ClickOf(button.name) != nullptr; });
+}
+static_assert(EveryButtonHasAHandler());
+
+} // namespace
+
+MainWindow::MainWindow() : FormWidget<QMainWindow>("frmMain")
+{
+    setWindowTitle(QStringLiteral("The Benchlist"));
+    setWindowIcon(QIcon(QStringLiteral(":/benchlist.png")));
+    BuildMenus();
+    BuildClientArea();
+    resize(PxSize(kClientWidth, kClientHeight) + QSize(0, menuBar()->sizeHint().height()));
+}
+
+void MainWindow::BuildClientArea()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setMinimumSize(PxSize(kClientWidth, kClientHeight));
+    setCentralWidget(client);
+
+    AddPicture(client, "Image4", ":/title.gif", {120, 120, 5835, 1035});
+    AddPicture(client, "Image1", ":/logo.gif", {7920, 120, 2160, 885});
+    auto *auctionBanner =
+        AddClickablePicture(client, "Image3", ":/banner-auction.gif", {173, 3000, 6000, 900});
+    auctionBanner->setAccessibleName(QStringLiteral("Auction site offer: brand-name computers"));
+    connect(auctionBanner, &ClickablePicture::clicked, this, [this] { Image3_Click(); });
+    auto *giftBanner =
+        AddClickablePicture(client, "Image2", ":/banner-gift.jpg", {6540, 3000, 3480, 900});
+    giftBanner->setFrameStyle(QFrame::Box | QFrame::Plain);
+    giftBanner->setLineWidth(1);
+    giftBanner->setAccessibleName(
+        QStringLiteral("Gift certificates: send a loved one the perfect gift"));
+    connect(giftBanner, &ClickablePicture::clicked, this, [this] { Image2_Click(); });
+
+    // The labels come after the pictures so the slogan stays readable where it
+    // overlaps the title picture.
+    AddLabel(client, "lblSantaAd",
+             QStringLiteral("Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now"),
+             {630, 3960, 5085, 195}, {.font = DefaultFont(), .colour = Qt::red});
+    AddLabel(client, "lblEbayGift", QStringLiteral("Send Loved One's The Perfect Gift!"),
+             {6998, 3960, 2565, 195}, {.font = DefaultFont(), .colour = QColor(0, 0, 128)});
+    AddLabel(client, "lblJingle", QStringLiteral("Computer Auction Shopping Made Easy"),
+             {1920, 1020, 4245, 240},
+             {.font = LayoutFont(Face::SansSerif, 9.75, {.bold = true, .italic = true}),
+              .colour = Qt::red});
+
+    // Where a newcomer looks first, in the free strip under the logo: finding a
+    // category by words, without knowing its window.
+    auto *findHint =
+        AddLabel(client, "lblFind",
+                 QStringLiteral("<a href=\"find\">Find a category by words...</a> (Ctrl+F)"),
+                 {6240, 1110, 3840, 240},
+                 {.font = DefaultFont(),
+                  .colour = QColor(0, 0, 128),
+                  .alignment = Qt::AlignRight | Qt::AlignVCenter,
+                  .sizeToFit = false});
+    findHint->setTextFormat(Qt::RichText);
+    findHint->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    findHint->setCursor(HandCursor());
+    findHint->setAccessibleName(QStringLiteral("Find a category by words (Ctrl+F)"));
+    connect(findHint, &QLabel::linkActivated, this, [this] { mnuFind_Click(); });
+
+    QWidget *previous = nullptr;
+    for (const CategoryButton &entry : kCategoryButtons) {
+        auto *button = new PictureButton(QString::fromLatin1(entry.caption), client);
+        button->setObjectName(QLatin1String(entry.name));
+        button->setGeometry(
+            PxRect(entry.left, entry.top, kCategoryButtonWidth, kCategoryButtonHeight));
+        connect(button, &QPushButton::clicked, this,
+                [this, click = ClickOf(entry.name)] { (this->*click)(); });
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
+    }
+    // The banners' offers are reachable nowhere else: they follow the buttons.
+    setTabOrder(previous, auctionBanner);
+    setTabOrder(auctionBanner, giftBanner);
+    auto *apple = client->findChild<QPushButton *>(QStringLiteral("cmdApple"));
+    QPalette white = apple->palette();
+    white.setColor(QPalette::Button, Qt::white);
+    apple->setPalette(white);
+    apple->setFocus();
+}
+
+void MainWindow::BuildMenus()
+{
+    QMenuBar *bar = menuBar();
+    auto addMenu = [bar](const char *name, const QString &caption) {
+        QMenu *menu = bar->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    auto addItem = [this](QMenu *menu, const char *name, const QString &caption,
+                          const QKeySequence &shortcut, void (MainWindow::*click)()) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, click] { (this->*click)(); });
+    };
+
+    QMenu *file = addMenu("mnuFile", QStringLiteral("&File"));
+    addItem(file, "mnuFind", QStringLiteral("&Find a Category..."),
+            QKeySequence(Qt::CTRL | Qt::Key_F), &MainWindow::mnuFind_Click);
+    addItem(file, "mnuExport", QStringLiteral("&Export as Bookmarks..."), {},
+            &MainWindow::mnuExport_Click);
+    addItem(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X),
+            &MainWindow::mnuExit_Click);
+    addItem(addMenu("mnuEbay", QStringLiteral("Join Ebay")), "mnuSignup",
+            QStringLiteral("Sign Up For Ebay"), {}, &MainWindow::mnuSignup_Click);
+    addItem(addMenu("mnuVerion", QStringLiteral("&Version")), "mnuUpdates",
+            QStringLiteral("Check For Updates"), {}, &MainWindow::mnuUpdates_Click);
+    addItem(addMenu("mnuTellAFriend", QStringLiteral("&Tell A Friend")), "mnuSendWishtrail",
+            QStringLiteral("Send Benchlist"), {}, &MainWindow::mnuSendWishtrail_Click);
+    QMenu *help = addMenu("mnuHelp", QStringLiteral("&Help"));
+    addItem(help, "mnuInstructions", QStringLiteral("Instructions"),
+            QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::mnuInstructions_Click);
+    addItem(help, "mnuAbout", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A),
+            &MainWindow::mnuAbout_Click);
+}
+
+void MainWindow::cmdApple_Click()
+{
+    Forms().Show("frmApple");
+}
+void MainWindow::cmdComponents_Click()
+{
+    Forms().Show("frmComponents");
+}
+void MainWindow::cmdDeskTops_Click()
+{
+    Forms().Show("frmDeskTops");
+}
+void MainWindow::cmdDrives_Click()
+{
+    Forms().Show("frmDrives");
+}
+void MainWindow::cmdLaptops_Click()
+{
+    Forms().Show("frmLaptops");
+}
+void MainWindow::cmdMonitors_Click()
+{
+    Forms().Show("frmMonitors");
+}
+void MainWindow::cmdNetworking_Click()
+{
+    Forms().Show("frmNetworking");
+}
+void MainWindow::cmdPDA_Click()
+{
+    Forms().Show("frmPDA");
+}
+void MainWindow::cmdPrinters_Click()
+{
+    Forms().Show("frmPrinters");
+}
+
+void MainWindow::Form_Load()
+{
+    PlaceWindow(this, 1000, 1000);
+}
+
+void MainWindow::Form_Unload()
+{
+    CloseAllWindows();
+}
+
+void MainWindow::Image2_Click()
+{
+    OpenPage(GiftCertificateOfferUrl);
+}
+void MainWindow::Image3_Click()
+{
+    OpenPage(AuctionBannerOfferUrl);
+}
+void MainWindow::mnuAbout_Click()
+{
+    Forms().Show("frmAbout");
+}
+
+void MainWindow::mnuExport_Click()
+{
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export as Bookmarks"),
+        QDir::home().filePath(QStringLiteral("benchlist-bookmarks.html")),
+        QStringLiteral("Bookmark files (*.html *.htm);;All files (*)"));
+    if (!fileName.isEmpty())
+        ExportBookmarksTo(fileName);
+}
+
+// Success needs no word: the dialog closing is enough.
+void MainWindow::ExportBookmarksTo(const QString &fileName)
+{
+    const QString reason = WriteBookmarkFile(fileName);
+    if (!reason.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Export as Bookmarks"),
+                             QStringLiteral("Could not write %1: %2")
+                                 .arg(QDir::toNativeSeparators(fileName), reason));
+}
+
+void MainWindow::mnuExit_Click()
+{
+    CloseAllWindows();
+}
+
+void MainWindow::mnuFind_Click()
+{
+    Forms().Show("frmFind");
+}
+
+// Closing this window from File, Exit runs the sequence twice, the second time
+// nested inside this window's own unload; a window that is already closing
+// ignores a second request, which keeps the nested run short and harmless.
+void MainWindow::CloseAllWindows()
+{
+    Forms().Unload("frmFind");
+    Forms().Unload("frmAbout");
+    Forms().Unload("frmInstructions");
+    for (const CategoryData *category : catalogue::kWindows)
+        Forms().Unload(category->name);
+    Forms().Unload("frmMain");
+    Forms().Show("frmExit");
+    Forms().Unload("frmMain");
+}
+
+void MainWindow::Form_Resize()
+{
+    KeepOuterSize(this, kOuterWidth, kOuterHeight, true);
+}
+
+void MainWindow::mnuInstructions_Click()
+{
+    Forms().Show("frmInstructions");
+}
+void MainWindow::mnuSendWishtrail_Click()
+{
+    OpenPage(TellAFriendUrl);
+}
+void MainWindow::mnuSignup_Click()
+{
+    OpenPage(SignUpOfferUrl);
+}
+void MainWindow::mnuUpdates_Click()
+{
+    OpenPage(VersionPageUrl);
+}
+
+} // namespace benchlist

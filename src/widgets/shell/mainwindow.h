@@ -1,0 +1,46 @@
+// The start-up window: nine category buttons, two banners and the menus.
+#pragma once
+
+#include "widgets/forms/formwidget.h"
+
+#include <QMainWindow>
+
+namespace benchlist {
+
+class MainWindow : public FormWidget<QMainWindow> {
+public:
+    MainWindow();
+
+    // Writes the bookmark file; a failure is shown in a message box.
+    void ExportBookmarksTo(const QString &fileName);
+
+    void cmdApple_Click();
+    void cmdComponents_Click();
+    void cmdDeskTops_Click();
+    void cmdDrives_Click();
+    void cmdLaptops_Click();
+    void cmdMonitors_Click();
+    void cmdNetworking_Click();
+    void cmdPDA_Click();
+    void cmdPrinters_Click();
+    void Form_Load() override;
+    void Form_Unload() override;
+    void Image2_Click();
+    void Image3_Click();
+    void mnuAbout_Click();
+    void mnuExport_Click();
+    void mnuExit_Click();
+    void mnuFind_Click();
+    void Form_Resize() override;
+    void mnuInstructions_Click();
+    void mnuSendWishtrail_Click();
+    void mnuSignup_Click();
+    void mnuUpdates_Click();
+
+private:
+    void CloseAllWindows();
+    void BuildClientArea();
+    void BuildMenus();
+};
+
+} // namespace benchlist

@@ -1,0 +1,46 @@
+#include "widgets/shell/picturebutton.h"
+
+#include "widgets/forms/fonts.h"
+#include "widgets/forms/pictures.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace benchlist {
+
+PictureButton::PictureButton(const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent), face_(Picture(QStringLiteral(":/button-face.jpg")))
+{
+    setFont(LayoutFont(Face::Verdana, 11.25, {.bold = true, .italic = true}));
+    setCursor(HandCursor());
+    setAccessibleName(caption);
+}
+
+void PictureButton::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().button());
+    const bool pressed = isDown() || !isEnabled();
+    // The pressed face waits for the first press: no button shows it at start.
+    if (pressed && pressedFace_.isNull())
+        pressedFace_ = Picture(QStringLiteral(":/button-face-down.jpg"));
+    const QPixmap &face = pressed ? pressedFace_ : face_;
+    const QPoint corner((width() - face.width()) / 2, (height() - face.height()) / 2);
+    painter.drawPixmap(corner, face);
+
+    const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
+    painter.setPen(isEnabled() ? Qt::black : Qt::darkGray);
+    painter.drawText(rect().translated(shift), Qt::AlignCenter, text());
+
+    painter.setPen(QColor(96, 96, 96));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+} // namespace benchlist

@@ -1,0 +1,483 @@
+// The program and its link opener as processes: the built binary's command
+// line and start-up, and the xdg-open stand-in started through the opener.
+#include "catalogue/catalogue.h"
+#include "catalogue/reference.h"
+#include "core/aboutnet.h"
+#include "core/addresses.h"
+#include "core/catalogueexport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include <unistd.h>
+
+using namespace benchlist;
+
+namespace {
+
+QByteArray Bytes(std::string_view text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the built program as a user would, with no display but those named in
+// `variables` ("NAME=value"). A status of -1 tells of a crash or an abort.
+Run RunProgram(const QStringList &arguments, const QString &program = BENCHLIST_BINARY,
+               const QStringList &variables = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        environment.remove(QLatin1String(name));
+    for (const QString &variable : variables)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0),
+                           variable.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// Puts the recording xdg-open first on PATH for the lifetime of the object.
+class RecordingOpener {
+public:
+    // With a delay, the stand-in takes that many seconds after noting the address.
+    explicit RecordingOpener(const char *delay = "") : oldPath_(qgetenv("PATH"))
+    {
+        log_ = dir_.filePath(QStringLiteral("opened.log"));
+        qputenv("BENCHLIST_OPEN_LOG", QFile::encodeName(log_));
+        qputenv("BENCHLIST_OPEN_DELAY", delay);
+        qputenv("PATH", QByteArray(BENCHLIST_TEST_SCRIPTS) + ':' + oldPath_);
+    }
+    ~RecordingOpener()
+    {
+        qputenv("PATH", oldPath_);
+        qunsetenv("BENCHLIST_OPEN_LOG");
+        qunsetenv("BENCHLIST_OPEN_DELAY");
+    }
+    QList<QByteArray> Lines(int count, int waitMs = 10000) const
+    {
+        QFile file(log_);
+        QElapsedTimer timer;
+        timer.start();
+        QList<QByteArray> lines;
+        while (timer.elapsed() < waitMs) {
+            if (file.open(QIODevice::ReadOnly)) {
+                lines = file.readAll().split('\n');
+                file.close();
+                lines.removeAll(QByteArray());
+                if (lines.size() >= count)
+                    break;
+            }
+            QTest::qSleep(20);
+        }
+        return lines;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString log_;
+    QByteArray oldPath_;
+};
+
+} // namespace
+
+class CliTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openerHandsAddressOverUnchanged_data();
+    void openerHandsAddressOverUnchanged();
+    void openerReportsMissingProgram();
+    void openerDoesNotWaitForBrowser();
+    void openerStartsAllWaitingAtExit();
+    void openerHoldsNoPipes();
+    void openerLeavesNoChildren();
+    void commandLine_data();
+    void commandLine();
+    void helpListsEveryOption_data();
+    void helpListsEveryOption();
+    void bookmarksFollowTheButtons();
+    void listingMatchesTheCatalogue();
+    void failedExportKeepsOlderFile();
+    void exitsAfterFirstFrame();
+};
+
+void CliTest::openerHandsAddressOverUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::newRow("blanks and ampersand") << Bytes(CataloguePageUrl("/bl/lt/2.0 GHz & More.html"));
+    QTest::newRow("letter case") << Bytes(CataloguePageUrl("/bl/dp/DVD-ROM-DRIVES.html"));
+    QTest::newRow("shell characters") << QByteArray("http://h/$(touch x);`id`|*'\"");
+    QTest::newRow("home page") << Bytes(HomePageUrl);
+}
+
+void CliTest::openerHandsAddressOverUnchanged()
+{
+    QFETCH(QByteArray, address);
+    RecordingOpener opener;
+    std::string url = address.toStdString();
+    int show = AboutNet::ShowNormal;
+    QVERIFY(AboutNet::OpenUrl(url, show) > 32);
+    const QList<QByteArray> lines = opener.Lines(1);
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines.first(), "1|" + address);
+}
+
+// A missing xdg-open is the shell's "file not found", and one line on standard
+// error however often it is asked for.
+void CliTest::openerReportsMissingProgram()
+{
+    const QByteArray oldPath = qgetenv("PATH");
+    QTemporaryDir empty;
+    QTemporaryFile errors;
+    QVERIFY(errors.open());
+    const int savedErrors = dup(STDERR_FILENO);
+    dup2(errors.handle(), STDERR_FILENO);
+    qputenv("PATH", QFile::encodeName(empty.path()));
+    std::string url(HomePageUrl);
+    int show = AboutNet::ShowNormal;
+    const int first = AboutNet::OpenUrl(url, show);
+    const int second = AboutNet::OpenUrl(url, show);
+    qputenv("PATH", oldPath);
+    dup2(savedErrors, STDERR_FILENO);
+    close(savedErrors);
+    QCOMPARE(first, 2);
+    QCOMPARE(second, 2);
+    QCOMPARE(url, std::string(HomePageUrl));
+    QFile written(errors.fileName());
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    QVERIFY2(text.startsWith("benchlist: cannot start xdg-open") && text.count('\n') == 1,
+             text.constData());
+}
+
+// Openers that take their time: OpenUrl returns at once all the same, at most
+// eight of them run together, the first eight addresses first, and the rest
+// start as those end.
+void CliTest::openerDoesNotWaitForBrowser()
+{
+    RecordingOpener opener("1");
+    constexpr int kOpens = 12;
+    constexpr int kLimit = 8;
+    QList<QByteArray> expected;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < kOpens; ++i) {
+        std::string url = CataloguePageUrl("/bl/page" + std::to_string(i) + ".html");
+        int show = AboutNet::ShowNormal;
+        QVERIFY(AboutNet::OpenUrl(url, show) > 32);
+        expected << "1|" + QByteArray::fromStdString(url);
+    }
+    QVERIFY2(timer.elapsed() < 500, QByteArray::number(timer.elapsed()).constData());
+    // Those started together may note their address in any order.
+    const auto sorted = [](QList<QByteArray> lines) {
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    };
+    QCOMPARE(sorted(opener.Lines(kOpens, 700)), sorted(expected.first(kLimit)));
+    QCOMPARE(sorted(opener.Lines(kOpens)), sorted(expected));
+}
+
+// A program that ends while twelve addresses still wait for an opener (eight run, each
+// taking two seconds) does not take them along: the waiting ones start as it ends.
+void CliTest::openerStartsAllWaitingAtExit()
+{
+    RecordingOpener opener("2");
+    constexpr int kOpens = 20;
+    QElapsedTimer timer;
+    timer.start();
+    QProcess program;
+    program.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--open-and-exit"), QString::number(kOpens)});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), 0);
+    // It did not wait for the openers running, and left none of the rest behind.
+    QVERIFY2(timer.elapsed() < 2000, QByteArray::number(timer.elapsed()).constData());
+    QCOMPARE(opener.Lines(kOpens).size(), kOpens);
+}
+
+// An opener reads from and writes to /dev/null, so that it holds on to none of
+// the program's pipes, and keeps the program's standard error.
+void CliTest::openerHoldsNoPipes()
+{
+    RecordingOpener opener;
+    QTemporaryDir dir;
+    const QString streams = dir.filePath(QStringLiteral("streams"));
+    qputenv("BENCHLIST_OPEN_STREAMS", QFile::encodeName(streams));
+    benchlist::OpenPage(HomePageUrl);
+    QCOMPARE(opener.Lines(1).size(), 1);
+    qunsetenv("BENCHLIST_OPEN_STREAMS");
+    const auto written = [&streams] {
+        QFile file(streams);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray ownErrors =
+        QByteArray::fromStdString(std::filesystem::read_symlink("/proc/self/fd/2").string());
+    QTRY_COMPARE(written(), "/dev/null\n/dev/null\n" + ownErrors + '\n');
+}
+
+// Thousands of opens leave no child behind, not even a zombie.
+void CliTest::openerLeavesNoChildren()
+{
+    RecordingOpener opener;
+    constexpr int kOpens = 1000;
+    for (int i = 0; i < kOpens; ++i)
+        benchlist::OpenPage(ErrorPageUrl);
+    QCOMPARE(opener.Lines(kOpens).size(), kOpens);
+    // Any thread of the program may be an opener's parent.
+    const auto children = [] {
+        QByteArray all;
+        for (const QString &task :
+             QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile file(QStringLiteral("/proc/self/task/%1/children").arg(task));
+            if (file.open(QIODevice::ReadOnly))
+                all += file.readAll().trimmed();
+        }
+        return all;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(children(), QByteArray(), 10000);
+}
+
+void CliTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("environment"); // on top of one without any display
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("output"); // the start of its one line
+    QTest::newRow("version") << QStringList{"--version"} << QStringList{} << 0
+                             << QByteArray("benchlist 1.00\n");
+    QTest::newRow("anything else")
+        << QStringList{"--open", "x"} << QStringList{} << 2 << QByteArray("benchlist:");
+    QTest::newRow("no display") << QStringList{} << QStringList{} << 1
+                                << QByteArray("benchlist: no display");
+    QTest::newRow("find without words")
+        << QStringList{"--find"} << QStringList{} << 2 << QByteArray("benchlist:");
+    QTest::newRow("find nothing") << QStringList{"--find", "zebra"} << QStringList{} << 1
+                                  << QByteArray("benchlist: no category");
+    QTest::newRow("find one")
+        << QStringList{"--find", "GLARE"} << QStringList{} << 0
+        << "Glare Filters\tComputer Monitors and Accessories\tMonitor Accessories\t"
+               + Bytes(SiteBase) + "/bl/cm/Glare-Filters.html\n";
+    QTest::newRow("export without a file")
+        << QStringList{"--export-bookmarks"} << QStringList{} << 2
+        << QByteArray("benchlist: --export-bookmarks needs a file name");
+    QTest::newRow("export with two files")
+        << QStringList{"--export-bookmarks", "a.html", "b.html"} << QStringList{} << 2
+        << QByteArray("benchlist: unexpected argument 'b.html'");
+    QTest::newRow("search service without a session bus")
+        << QStringList{"--search-service"}
+        << QStringList{"DBUS_SESSION_BUS_ADDRESS=unix:path=" + QDir::tempPath() + "/no-bus"} << 1
+        << QByteArray("benchlist: no session bus");
+    QTest::newRow("search service with an argument")
+        << QStringList{"--search-service", "x"} << QStringList{} << 2
+        << QByteArray("benchlist: --search-service takes no further arguments\n");
+    QTest::newRow("find window without words")
+        << QStringList{"--find-window"} << QStringList{} << 2
+        << QByteArray("benchlist: --find-window needs words");
+    QTest::newRow("find window on no display")
+        << QStringList{"--find-window", "usb hub"} << QStringList{} << 1
+        << QByteArray("benchlist: no display");
+    QTest::newRow("list with an argument") << QStringList{"--list", "x"} << QStringList{} << 2
+                                           << QByteArray("benchlist: unexpected argument 'x'");
+    const QString directory = QDir::tempPath();
+    QTest::newRow("export onto a directory")
+        << QStringList{"--export-bookmarks", directory} << QStringList{} << 1
+        << "benchlist: cannot write '" + QFile::encodeName(directory) + "': ";
+    QTest::newRow("export below a file")
+        << QStringList{"--export-bookmarks", BENCHLIST_BINARY "/bookmarks.html"} << QStringList{}
+        << 1 << QByteArray("benchlist: cannot write '" BENCHLIST_BINARY "/bookmarks.html': ");
+    QTest::newRow("export onto a full device")
+        << QStringList{"--export-bookmarks", "/dev/full"} << QStringList{} << 1
+        << QByteArray("benchlist: cannot write '/dev/full': No space left on device");
+    // Displays that are named but cannot be opened: the line names the one tried.
+    const auto dead = [](const char *row, QStringList environment, const char *output) {
+        QTest::newRow(row) << QStringList{} << environment << 1 << QByteArray(output);
+    };
+    dead("X on a host", {"DISPLAY=localhost:987"},
+         "benchlist: cannot open X display localhost:987\n");
+    dead("X by unix:", {"DISPLAY=unix:987"}, "benchlist: cannot open X display unix:987\n");
+    dead("local X", {"DISPLAY=:987"}, "benchlist: cannot open X display :987\n");
+    dead("xcb asked for", {"QT_QPA_PLATFORM=xcb", "DISPLAY=:987"},
+         "benchlist: cannot open X display :987\n");
+    dead("stale Wayland", {"WAYLAND_DISPLAY=benchlist-gone", "XDG_RUNTIME_DIR=" + QDir::tempPath()},
+         "benchlist: cannot open Wayland display benchlist-gone");
+    dead("unknown platform", {"QT_QPA_PLATFORM=benchlist-none"},
+         "benchlist: cannot open a display with Qt's platform 'benchlist-none'\n");
+}
+
+// Answers on the command line, and ends without a display, never aborting.
+void CliTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, environment);
+    QFETCH(int, status);
+    QFETCH(QByteArray, output);
+    const Run run = RunProgram(arguments, BENCHLIST_BINARY, environment);
+    QCOMPARE(run.status, status);
+    const QByteArray text = run.out + run.err;
+    QVERIFY2(text.startsWith(output), text.constData());
+    QCOMPARE(text.count('\n'), 1);
+    QVERIFY(QFileInfo(QDir::tempPath()).isDir());
+}
+
+void CliTest::helpListsEveryOption_data()
+{
+    QTest::addColumn<QByteArray>("option"); // with its argument, as the help shows it
+    for (const char *option : {"--list", "--export-bookmarks FILE", "--find WORDS...",
+                               "--find-window WORDS", "--search-service", "--help", "--version"})
+        QTest::newRow(option) << QByteArray(option);
+}
+
+// One option a line, its argument beside it and its help after a gap.
+void CliTest::helpListsEveryOption()
+{
+    QFETCH(QByteArray, option);
+    const Run run = RunProgram({"--help"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.startsWith("Usage: benchlist"));
+    const QList<QByteArray> lines = run.out.split('\n');
+    QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                         [&](const QByteArray &line) {
+                             return line.startsWith("  " + option + "  ")
+                                    && !line.trimmed().endsWith(option);
+                         }),
+             run.out.constData());
+}
+
+// The real catalogue: a folder per window in the order of the main window's
+// buttons, 123 drop-downs, and one bookmark for each of the 956 entries but the
+// one text "Other" that the CD-ROM table holds twice.
+void CliTest::bookmarksFollowTheButtons()
+{
+    const Run run = RunProgram({"--export-bookmarks", "-"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.isEmpty());
+    QCOMPARE(run.out, Bytes(BookmarksHtml(catalogue::kButtonOrder)));
+    QByteArrayList windows;
+    int folders = 0;
+    for (const QByteArray &line : run.out.split('\n')) {
+        if (line.startsWith("    <DT><H3>"))
+            windows.append(line.mid(12).chopped(5));
+        folders += line.trimmed().startsWith("<DT><H3>") ? 1 : 0;
+    }
+    QByteArrayList titles;
+    for (const cases::ReferenceControl &window : cases::ReferenceWindows())
+        titles.append(QByteArray(window.text).replace("&", "&amp;"));
+    QCOMPARE(windows, titles);
+    QCOMPARE(folders, 9 + 123);
+    QCOMPARE(run.out.count("<DT><A HREF=\""), 955);
+    QCOMPARE(run.out.count("<DL><p>"), run.out.count("</DL><p>"));
+}
+
+// The listing, line by line, against the catalogue as written down in tests/data.
+void CliTest::listingMatchesTheCatalogue()
+{
+    const Run run = RunProgram({"--list"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.err.isEmpty());
+    QByteArrayList lines = run.out.split('\n');
+    QCOMPARE(lines.takeLast(), QByteArray()); // the last line ends in a line break too
+    QCOMPARE(lines.size(), 956);
+
+    // The windows in the catalogue's order, which is that of their names.
+    QList<cases::ReferenceControl> windows = cases::ReferenceWindows();
+    std::sort(windows.begin(), windows.end(),
+              [](const auto &a, const auto &b) { return a.window < b.window; });
+    QByteArrayList expected;
+    for (const cases::ReferenceControl &window : windows) {
+        for (const cases::ReferenceControl &box : cases::Reference()) {
+            if (box.window != window.window || box.kind != "dropDown")
+                continue;
+            for (const QByteArray &page : box.pages) {
+                const qsizetype arrow = page.lastIndexOf(" -> ");
+                const QByteArray text = page.left(arrow);
+                expected.append(QByteArrayList{window.window, window.text, box.name, box.text, text,
+                                               Bytes(SiteBase) + page.mid(arrow + 4),
+                                               box.items.contains(text) ? "listed" : "typed"}
+                                    .join('\t'));
+            }
+        }
+    }
+    QCOMPARE(lines, expected);
+    QCOMPARE(std::count_if(lines.begin(), lines.end(),
+                           [](const QByteArray &line) { return line.endsWith("\ttyped"); }),
+             4);
+}
+
+// A full disk, in a small file system of a mount namespace of the test's own:
+// the older file stays as it was and no partial file is left beside it.
+void CliTest::failedExportKeepsOlderFile()
+{
+    QTemporaryDir mountPoint;
+    const QString script =
+        QStringLiteral("mount -t tmpfs -o size=64k tmpfs \"$1\" || exit 77\n"
+                       "echo old > \"$1/bookmarks.html\"\n"
+                       "\"$2\" --export-bookmarks \"$1/bookmarks.html\"; echo \"status $?\"\n"
+                       "\"$2\" --export-bookmarks \"$1/new.html\"; echo \"status $?\"\n"
+                       "ls -A \"$1\"; cat \"$1/bookmarks.html\"\n");
+    const Run run = RunProgram({"--user", "--map-root-user", "--mount", "sh", "-c", script, "sh",
+                                mountPoint.path(), BENCHLIST_BINARY},
+                               QStringLiteral("unshare"));
+    if (run.status != 0)
+        QSKIP(("no small file system can be mounted here: " + run.err).constData());
+    QCOMPARE(run.out, QByteArray("status 1\nstatus 1\nbookmarks.html\nold\n"));
+    const QByteArray prefix = "benchlist: cannot write '" + QFile::encodeName(mountPoint.path());
+    QCOMPARE(run.err, prefix + "/bookmarks.html': No space left on device\n" + prefix
+                          + "/new.html': No space left on device\n");
+}
+
+// The switch that lets start-up be timed from outside: the program paints its
+// main window once and leaves with status 0 instead of running on.
+void CliTest::exitsAfterFirstFrame()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("BENCH_EXIT_AFTER_PAINT"), QStringLiteral("1"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(BENCHLIST_BINARY), {});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+// A stand-in for the program's end: hands `count` addresses to the opener and
+// returns at once, as the program does when its last window closes.
+int OpenAndExit(int count)
+{
+    for (int i = 0; i < count; ++i)
+        OpenPage(CataloguePageUrl("/bl/waiting" + std::to_string(i) + ".html"));
+    return 0;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--open-and-exit") == 0)
+        return OpenAndExit(std::atoi(argv[2]));
+    QCoreApplication app(argc, argv);
+    CliTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_cli.moc"
