@@ -427,6 +427,8 @@ class Program:
             "DBUS_SESSION_BUS_ADDRESS": f"unix:path={home / 'no-session-bus'}",
         }
         env.update(extra_env or {})
+        # A None in extra_env leaves that variable out.
+        env = {name: value for name, value in env.items() if value is not None}
         self.log = open(home / "benchlist.log", "ab")
         self.process = PROCESSES.start([binary], env=env, stdout=self.log, stderr=self.log)
 
