@@ -34,7 +34,6 @@ ExitWindow::ExitWindow() : FormWidget<QWidget>("frmExit")
                             "For Your Loved Ones"),
              {480, 3600, 6495, 195}, {.font = DefaultFont()});
     go->setFocus();
-    OpenNearMainWindow(this);
 }
 
 void ExitWindow::cmdGO_Click()
