@@ -85,11 +85,11 @@ protected:
         // A window manager that frames the window late reports it as a move.
         case QEvent::Move:
             Form_Resize();
+            FollowCompositor(this, event->type());
             break;
         default:
             break;
         }
-        FollowCompositor(this, event->type());
         if (event->type() == QEvent::Show && this->windowHandle())
             this->windowHandle()->installEventFilter(this);
         return handled;

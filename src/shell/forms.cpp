@@ -34,7 +34,7 @@ void RegisterForms(WindowModel &model)
 
 void NameDesktopEntry()
 {
-    QGuiApplication::setDesktopFileName(QStringLiteral(BENCHLIST_APP_ID));
+    QGuiApplication::setDesktopFileName(QLatin1String(BENCHLIST_APP_ID));
 }
 
 } // namespace benchlist
