@@ -21,6 +21,7 @@ int main(int argc, char **argv)
     benchlist::ReleaseStartupMessages();
     QApplication::setApplicationName(QStringLiteral("benchlist"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    benchlist::NameDesktopEntry();
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(benchlist::DefaultFont());
     benchlist::ExitAfterFirstFrameIfAsked();

@@ -43,6 +43,10 @@ grep -qx 'Exec=benchlist' "$root/$desktop" || fail "the entry does not run bench
 grep -qx 'Icon=benchlist' "$root/$desktop" || fail "the entry does not name the icon benchlist"
 file -b "$root/$icon" | grep -q '^PNG image data, 32 x 32,' \
     || fail "the icon is not a 32 x 32 PNG: $(file -b "$root/$icon")"
+# X11 desktops match the program's windows to the entry by their class, Wayland
+# desktops by the app id, which the program takes from the entry's name.
+grep -qx 'StartupWMClass=benchlist' "$root/$desktop" || fail "the entry's StartupWMClass is not benchlist"
+grep -qaF "$app_id" "$root/bin/benchlist" || fail "the program does not name $app_id as its app id"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$root/$metainfo" \
     || fail "the AppStream description does not launch $app_id.desktop"
 

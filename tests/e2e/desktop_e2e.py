@@ -27,7 +27,7 @@ sys.dont_write_bytecode = True  # leaves the source tree as it was
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 # pylint: disable=wrong-import-position
 import harness  # noqa: E402
-from harness import (ABOUT, BUTTON_BOX, FIND, FLAT_ITEMS, INSTRUCTIONS, MAIN,  # noqa: E402
+from harness import (ABOUT, BUTTON_BOX, FIND, FIRST_PAGE, FLAT_ITEMS, INSTRUCTIONS, MAIN,  # noqa: E402
                      MONITORS_ACCESSORIES, MONITORS_FLAT, MONITORS_REFRESH, TITLE, WAIT, WINDOWS,
                      Browser, Failure, Session, add_address_options, centre, px, run_program,
                      start_desktop)
@@ -36,17 +36,6 @@ APPLE = TITLE["frmApple"]
 MONITORS = TITLE["frmMonitors"]
 LAPTOPS = TITLE["frmLaptops"]
 COMPONENTS = TITLE["frmComponents"]
-
-# The page of the first item of the drop-down that starts with the focus. Every
-# first drop-down starts with a caption that is no item, so Down chooses it.
-FIRST_PAGE = {
-    "cmdApple": "/bl/mac/68K-Mac.html", "cmdMonitors": "/bl/cm/LCD-Flat-Panel.html",
-    "cmdDrives": "/bl/dp/CD-Duplicators.html", "cmdComponents": "/bl/cc/Cables-Adapter-Cards.html",
-    "cmdDeskTops": "/bl/dt/366MHz-Less-systems.html", "cmdLaptops": "/bl/lt/Laptop-Systems.html",
-    "cmdNetworking": "/bl/nw/802-11-Wifi-Wireless.html",
-    "cmdPDA": "/bl/pda/PDAs-and-Handheld-PCs.html",
-    "cmdPrinters": "/bl/ps/All-In-One-Multifunction-Printers.html",
-}
 
 # Pictures and labels of the main window that the test clicks (twips, client area).
 AUCTION_BANNER = (173, 3000, 6000, 900)

@@ -40,7 +40,8 @@ A test script imports this module, describes its run with `main()` and gets a
   wait_for(what, predicate), holds(what, predicate), Failure
   WINDOWS             the nine category windows (window, button, title,
                       caption), in the main window's button order, read from
-                      tests/data/catalogue-reference.tsv; TITLE[window name].
+                      tests/data/catalogue-reference.tsv; TITLE[window name];
+                      FIRST_PAGE[button], the page Down opens first in it.
   MAIN, FAREWELL, ABOUT, INSTRUCTIONS, FIND: the other window titles.
   BUTTON_BOX[button], MONITORS_*, FLAT_ITEMS: places the tests click, in twips.
 """
@@ -111,6 +112,17 @@ def read_windows():
 
 WINDOWS = read_windows()
 TITLE = {w.window: w.title for w in WINDOWS}
+
+# The page of the first item of the drop-down that starts with the focus. Every
+# first drop-down starts with a caption that is no item, so Down chooses it.
+FIRST_PAGE = {
+    "cmdApple": "/bl/mac/68K-Mac.html", "cmdMonitors": "/bl/cm/LCD-Flat-Panel.html",
+    "cmdDrives": "/bl/dp/CD-Duplicators.html", "cmdComponents": "/bl/cc/Cables-Adapter-Cards.html",
+    "cmdDeskTops": "/bl/dt/366MHz-Less-systems.html", "cmdLaptops": "/bl/lt/Laptop-Systems.html",
+    "cmdNetworking": "/bl/nw/802-11-Wifi-Wireless.html",
+    "cmdPDA": "/bl/pda/PDAs-and-Handheld-PCs.html",
+    "cmdPrinters": "/bl/ps/All-In-One-Multifunction-Printers.html",
+}
 
 
 def px(twips):
@@ -575,6 +587,8 @@ class Program:
             "DBUS_SESSION_BUS_ADDRESS": f"unix:path={home / 'no-session-bus'}",
         }
         env.update(extra_env or {})
+        # A None in extra_env leaves that variable out.
+        env = {name: value for name, value in env.items() if value is not None}
         self.log = open(home / "benchlist.log", "ab")
         self.process = run.processes.start([binary], env=env, stdout=self.log, stderr=self.log)
 

@@ -111,6 +111,7 @@ void CategoryWindow::AddDropDown(const DropDownData &dropDown,
 void CategoryWindow::Form_Load()
 {
     PlaceWindow(this, 1000, 1000);
+    OpenNearMainWindow(this);
 }
 
 void CategoryWindow::Form_Unload()

@@ -4,8 +4,10 @@
 #include "widgets/forms/twips.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QPalette>
 #include <QPixmapCache>
+#include <QTimer>
 #include <QWindow>
 
 namespace benchlist {
@@ -40,6 +42,10 @@ void KeepOuterSize(QWidget *window, int widthTwips, int heightTwips, bool resiza
     if (!window->windowHandle() || !window->windowHandle()->isExposed())
         return;
     const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    // Qt's own title bar on Wayland is gone in full screen and comes back a
+    // moment after it; without it the frame is not known.
+    if (frame.isNull() && OnWayland())
+        return;
     const QSize client = PxSize(widthTwips, heightTwips) - frame;
     if (resizable) {
         if (window->size() != client)
@@ -53,6 +59,62 @@ void ActivateWindow(QWidget *window)
 {
     window->raise();
     window->activateWindow();
+}
+
+bool OnWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void OpenNearMainWindow(QWidget *window)
+{
+    if (!OnWayland())
+        return;
+    for (QWidget *main : QApplication::topLevelWidgets()) {
+        if (main != window && main->objectName() == QLatin1String("frmMain")
+            && main->windowHandle()) {
+            window->winId();
+            window->windowHandle()->setTransientParent(main->windowHandle());
+            return;
+        }
+    }
+}
+
+namespace {
+
+// Whether the window is maximised or full screen, or is still at the size the
+// compositor gave for that after the window has asked to be normal again: the
+// compositor's answer brings the normal size.
+bool FillsScreen(const QWidget *window)
+{
+    if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return true;
+    const QWindow *handle = window->windowHandle();
+    const QSize frame = handle->frameGeometry().size();
+    const QSize screen = handle->screen()->size();
+    return frame.width() >= screen.width() || frame.height() >= screen.height();
+}
+
+} // namespace
+
+// A window of fixed size takes whatever size the compositor gives with its
+// maximised or full-screen state, then asks at once to be a normal window again,
+// where it holds its own size. Its widget keeps the fixed size throughout: only
+// the platform window is let grow, and it is brought back when it comes back
+// larger, as after the compositor's title bar made way for the full screen.
+void FollowCompositor(QWidget *window, QEvent::Type type)
+{
+    QWindow *handle = window->windowHandle();
+    if (!handle || !OnWayland() || window->minimumSize() != window->maximumSize())
+        return;
+    handle->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    if (FillsScreen(window)) {
+        if (type == QEvent::WindowStateChange)
+            QTimer::singleShot(0, window, &QWidget::showNormal);
+    } else if (!(window->windowState() & Qt::WindowMinimized)
+               && handle->size() != window->minimumSize()) {
+        handle->resize(window->minimumSize());
+    }
 }
 
 namespace {

@@ -41,6 +41,19 @@ void KeepOuterSize(QWidget *window, int widthTwips, int heightTwips, bool resiza
 // Puts the window in front and makes it the active window.
 void ActivateWindow(QWidget *window);
 
+// Whether the windows are on a Wayland compositor, which places them itself.
+bool OnWayland();
+
+// On Wayland, opens the window near the main window, the one way to ask a
+// compositor for a place relative to another window. Elsewhere the window's own
+// placement stands. Call before the window is first shown.
+void OpenNearMainWindow(QWidget *window);
+
+// Keeps a window of fixed size usable on Wayland, where the compositor may
+// maximise any window or fill the screen with it and drops the connection when
+// a maximised window does not then take the size it gives.
+void FollowCompositor(QWidget *window, QEvent::Type type);
+
 template <class Base> class FormWidget : public Base, public Form {
 public:
     explicit FormWidget(std::string_view name) : name_(name) { PrepareWindow(this, name); }
@@ -72,6 +85,7 @@ protected:
         // A window manager that frames the window late reports it as a move.
         case QEvent::Move:
             Form_Resize();
+            FollowCompositor(this, event->type());
             break;
         default:
             break;
@@ -84,8 +98,10 @@ protected:
     // The first exposure is when the frame is known and the outer size can be set.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == this->windowHandle() && event->type() == QEvent::Expose)
+        if (watched == this->windowHandle() && event->type() == QEvent::Expose) {
             Form_Resize();
+            FollowCompositor(this, event->type());
+        }
         return Base::eventFilter(watched, event);
     }
 

@@ -12,6 +12,7 @@
 #include "widgets/shell/mainwindow.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 
 namespace benchlist {
 
@@ -29,6 +30,11 @@ void RegisterForms(WindowModel &model)
     model.Register("frmFind", [] { return std::make_unique<FindWindow>(); });
     for (const CategoryData *data : catalogue::kWindows)
         model.Register(data->name, [data] { return std::make_unique<CategoryWindow>(*data); });
+}
+
+void NameDesktopEntry()
+{
+    QGuiApplication::setDesktopFileName(QLatin1String(BENCHLIST_APP_ID));
 }
 
 } // namespace benchlist

@@ -1,0 +1,257 @@
+#!/usr/bin/env python3
+"""End-to-end test of the real benchlist binary on a real Wayland compositor.
+
+Starts its own Xvfb, weston on it with the X11 backend (so there is a real
+seat), and benchlist with WAYLAND_DISPLAY and a private XDG_RUNTIME_DIR but no
+DISPLAY. Keys and clicks go to weston's window with xdotool; weston's debug
+streams tell where each window is, its size and its app id; a screenshot taken
+through weston shows what the program drew. Every title-bar button and the
+compositor's own maximise and full-screen shortcuts are tried on every kind of
+window: the program must live on, and a window of fixed size keep its size.
+
+Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+from pathlib import Path
+from types import SimpleNamespace
+
+sys.dont_write_bytecode = True  # leaves the source tree as it was
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+# pylint: disable=wrong-import-position
+import harness  # noqa: E402
+from harness import (ABOUT, FAREWELL, FIRST_PAGE, INSTRUCTIONS, MAIN, TITLE, WAIT,  # noqa: E402
+                     WINDOWS, Browser, Failure, Program, holds, wait_for)
+
+APPLE = TITLE["frmApple"]
+MONITORS = TITLE["frmMonitors"]
+
+TOOLS = ("Xvfb", "weston", "weston-debug", "weston-screenshooter", "xdotool", "convert",
+         "xdg-open")
+SOCKET = "benchlist-e2e"
+SCREEN = (1280, 1024)
+PANEL = 32  # weston's panel along the top of the screen
+# Qt's own title bar: its height, and where the buttons sit from the right edge.
+TITLE = 30
+MAXIMIZE_FROM_RIGHT = 40
+CLOSE_FROM_RIGHT = 17
+VIEW = re.compile(r"top-level window '(?P<title>[^']*)' of (?P<app>\S+), .*\n"
+                  r"\s*position: \((?P<x1>-?\d+), (?P<y1>-?\d+)\) -> "
+                  r"\((?P<x2>-?\d+), (?P<y2>-?\d+)\)")
+
+
+class Compositor:
+    def __init__(self, run):
+        workdir = run.workdir
+        read_end, write_end = os.pipe()
+        run.processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                             f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp", "-noreset"],
+                            pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+                            stderr=open(workdir / "xvfb.log", "wb"))
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number.isdigit():
+            raise Failure(f"Xvfb did not start (see {workdir / 'xvfb.log'})")
+        self.runtime = workdir / "runtime"
+        self.runtime.mkdir(mode=0o700)
+        base = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "LANG": "C.UTF-8",
+                "HOME": str(workdir), "XDG_RUNTIME_DIR": str(self.runtime)}
+        self.x_env = dict(base, DISPLAY=f":{number}")
+        self.env = dict(base, WAYLAND_DISPLAY=SOCKET)
+        # --idle-time=0: no screen lock however long the test waits for input.
+        run.processes.start(["weston", "--backend=x11-backend.so", f"--width={SCREEN[0]}",
+                             f"--height={SCREEN[1]}", "--idle-time=0", "--debug", "--no-config",
+                             f"--socket={SOCKET}"], env=self.x_env, cwd=workdir,
+                            stdout=subprocess.DEVNULL, stderr=open(workdir / "weston.log", "wb"))
+        wait_for("weston to show its panel", lambda: "panel for output" in self.scene())
+        self.workdir = workdir
+
+    def scene(self):
+        result = subprocess.run(["weston-debug", "scene-graph"], env=self.env, timeout=WAIT,
+                                capture_output=True, text=True, check=False)
+        return result.stdout
+
+    def windows(self):
+        """{title: (app id, (left, top, right, bottom))} of every top-level window."""
+        return {m["title"]: (m["app"], tuple(int(m[k]) for k in ("x1", "y1", "x2", "y2")))
+                for m in VIEW.finditer(self.scene())}
+
+    def box(self, title):
+        return wait_for(f"the window {title!r}",
+                        lambda: self.windows().get(title, (None, None))[1])
+
+    def xdotool(self, *argv):
+        subprocess.run(["xdotool", *argv], env=self.x_env, check=True, timeout=WAIT)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "60", *keys)
+
+    def click(self, x, y, repeat=1):
+        self.xdotool("mousemove", str(x), str(y), "sleep", "0.2", "click", "--repeat",
+                     str(repeat), "--delay", "120", "1")
+
+    def screenshot(self, path):
+        before = set(self.workdir.glob("wayland-screenshot*.png"))
+        subprocess.run(["weston-screenshooter"], env=self.env, cwd=self.workdir, check=True,
+                       timeout=WAIT)
+        taken = wait_for("the screenshot", lambda: set(self.workdir.glob(
+            "wayland-screenshot*.png")) - before)
+        shutil.move(str(taken.pop()), path)
+
+
+def size(box):
+    return box[2] - box[0], box[3] - box[1]
+
+
+class Session:
+    def __init__(self, compositor, program, browser, args):
+        self.c = compositor
+        self.program = program
+        self.b = browser
+        self.args = args
+
+    def alive(self, why):
+        if not self.program.running():
+            raise Failure(f"the program ended with status {self.program.process.returncode} "
+                          f"{why}")
+
+    def settles(self, title, box, why):
+        """The window comes back to the box, and stays there."""
+        try:
+            try:
+                wait_for(f"{title!r} back at {box}", lambda: self.c.box(title) == box)
+            except Failure as failure:
+                raise Failure(f"{failure}; it is at {self.c.box(title)}") from None
+            holds(f"{title!r} left its size", lambda: self.c.box(title) == box, 1.0)
+        finally:
+            self.alive(why)
+
+    def fills_screen(self, title, why):
+        self.alive(why)
+        return wait_for(f"{title!r} to fill the screen {why}", lambda: (
+            size(self.c.box(title))[0] >= SCREEN[0] and self.c.box(title)))
+
+    def title_actions(self, title, fixed):
+        """Maximise button, a double click on the title, and the compositor's maximise
+        and full-screen shortcuts (Super+Shift+M, Super+Shift+F)."""
+        box = self.c.box(title)
+        print(f"  {title!r} at {box}")
+        maximize = lambda b: self.c.click(b[2] - MAXIMIZE_FROM_RIGHT, b[1] + TITLE // 2)
+        double = lambda b: self.c.click(b[0] + 40, b[1] + TITLE // 2, repeat=2)
+        keys = lambda k: lambda _: self.c.key(k)
+        # Qt's title bar does nothing on a double click; it is tried all the same.
+        for what, act, fills in (("its maximize button", maximize, True),
+                                 ("a double click on its title", double, False),
+                                 ("Super+Shift+M", keys("super+shift+m"), True),
+                                 ("Super+Shift+F", keys("super+shift+f"), True)):
+            act(self.c.box(title))
+            if fills and not fixed:
+                act(self.fills_screen(title, f"after {what} on {title!r}"))
+            self.settles(title, box, f"after {what} on {title!r}")
+            print(f"ok - {what} on {title!r}")
+
+    def run(self):
+        main = self.c.box(MAIN)
+        app_id = wait_for("the main window's app id",
+                          lambda: self.c.windows().get(MAIN, (None,))[0])
+        if app_id != self.args.app_id:
+            raise Failure(f"app id {app_id!r}, not the desktop entry's {self.args.app_id!r}")
+        print(f"ok - app id {app_id}")
+        self.drawn(main)
+
+        # The focus starts on the first category button; the focus in the window
+        # it opens starts on a drop-down whose first item Down chooses.
+        first = WINDOWS[0]
+        self.c.key("space")
+        self.c.box(first.title)
+        self.b.expect(f"Down in {first.title!r}", [self.page(FIRST_PAGE[first.button])],
+                      lambda: self.c.key("Down"))
+        print("ok - a category window from the keyboard, and one address from Down")
+
+        # A category window opens over the main window, which the compositor's
+        # focus then passes to: each is closed by its close box before the next.
+        self.title_actions(APPLE, fixed=True)
+        self.close(APPLE)
+        self.on_main("Tab", "space")
+        self.title_actions(MONITORS, fixed=True)
+        self.close(MONITORS)
+        self.on_main("ctrl+h")
+        self.title_actions(INSTRUCTIONS, fixed=True)
+        self.close(INSTRUCTIONS)
+        self.on_main("ctrl+a")
+        self.title_actions(ABOUT, fixed=False)
+        self.close(ABOUT)
+        self.title_actions(MAIN, fixed=False)
+        self.on_main("ctrl+x")
+        self.title_actions(FAREWELL, fixed=True)
+        self.close(FAREWELL)
+
+    def close(self, title):
+        box = self.c.box(title)
+        self.c.click(box[2] - CLOSE_FROM_RIGHT, box[1] + TITLE // 2)
+        wait_for(f"{title!r} to close", lambda: title not in self.c.windows())
+
+    def on_main(self, *keys):
+        """Keys for the main window, made active by a click on its title."""
+        box = self.c.box(MAIN)
+        self.c.click(box[0] + 60, box[1] + TITLE // 2)
+        time.sleep(0.3)
+        self.c.key(*keys)
+
+    def page(self, path):
+        return self.args.site_base + path
+
+    def drawn(self, box):
+        shot = self.args.out / "wayland-main-window.png"
+        self.c.screenshot(shot)
+        x1, y1, x2, y2 = box
+        colours = int(subprocess.run(
+            ["convert", str(shot), "-crop", f"{x2 - x1}x{y2 - y1}+{x1}+{y1}", "+repage",
+             "-format", "%k", "info:"], capture_output=True, text=True, check=True).stdout)
+        # A blank window is one or two colours; the main window has pictures.
+        if colours < 200:
+            raise Failure(f"the main window shows only {colours} colours in {shot}")
+        print(f"ok - the main window is drawn ({colours} colours, {shot})")
+
+
+def test(run, args):
+    args.out.mkdir(parents=True, exist_ok=True)
+    compositor = Compositor(run)
+    no_x = SimpleNamespace(env={"DISPLAY": None})
+    wayland = {"WAYLAND_DISPLAY": SOCKET, "XDG_RUNTIME_DIR": str(compositor.runtime)}
+    browser = Browser(run)
+    first = Program(run, args.binary, no_x, browser, "first-frame",
+                    dict(wayland, BENCH_EXIT_AFTER_PAINT="1"))
+    status = first.process.wait(timeout=WAIT)
+    if status != 0:
+        raise Failure(f"exit after the first frame: status {status}")
+    print("ok - the first frame, then status 0")
+    wait_for("its window to leave the screen", lambda: "xdg_toplevel" not in compositor.scene())
+
+    program = Program(run, args.binary, no_x, browser, "session", wayland)
+    Session(compositor, program, browser, args).run()
+    try:
+        status = program.process.wait(timeout=WAIT)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program did not end with its farewell window") from None
+    if status != 0:
+        raise Failure(f"the program ended with status {status}")
+    print("passed: status 0 after the farewell window's close box")
+    return 0
+
+
+def options(parser):
+    parser.add_argument("--out", required=True, type=Path)
+    parser.add_argument("--site-base", required=True)
+    parser.add_argument("--app-id", required=True)
+
+
+if __name__ == "__main__":
+    sys.exit(harness.main(__doc__, test, tools=TOOLS, prefix="benchlist-wayland-",
+                          options=options))
