@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,20 @@ std::string Repeated(std::string_view part, int times)
 // Input no shopper types, which must still answer about as fast.
 const std::string kThousandWords = Repeated("usb printer cables laser toner ", 200);
 const std::string kLongWord = Repeated("a", 10000);
+const std::string kSameWord = Repeated("usb ", 1000);
+
+// A thousand different words of the catalogue: each is looked up on its own.
+std::string DistinctWords()
+{
+    std::set<std::string> seen;
+    std::string text;
+    for (const benchlist::FindRecord &record : CatalogueIndex::Catalogue().Records())
+        for (const std::string &word : benchlist::FindWords(record.text))
+            if (seen.size() < 1000 && seen.insert(word).second)
+                text += word + ' ';
+    return text;
+}
+const std::string kDistinctWords = DistinctWords();
 
 void Search(benchmark::State &state, const char *query)
 {
@@ -54,6 +69,8 @@ BENCHMARK_CAPTURE(Search, joined_word, "harddrive");
 BENCHMARK_CAPTURE(Search, hyphenated_word, "dvd-rw");
 BENCHMARK_CAPTURE(Search, everyday_word, "notebook battery");
 BENCHMARK_CAPTURE(Search, thousand_words, kThousandWords.c_str());
+BENCHMARK_CAPTURE(Search, thousand_different_words, kDistinctWords.c_str());
+BENCHMARK_CAPTURE(Search, same_word_thousand_times, kSameWord.c_str());
 BENCHMARK_CAPTURE(Search, long_word, kLongWord.c_str());
 BENCHMARK(BuildIndex);
 

@@ -589,9 +589,9 @@ void CoreTest::findRanking_data()
     QTest::newRow("blanks") << QByteArray(" \t\r\n ") << QStringList{};
     QTest::newRow("only symbols") << QByteArray("!!! --- &&&") << QStringList{};
     QTest::newRow("one megabyte word") << QByteArray(1 << 20, 'u') << QStringList{};
-    QTest::newRow("one megabyte of words")
+    QTest::newRow("one megabyte of words") // as if said once
         << QByteArray("usb hubs ").repeated((1 << 20) / 9)
-        << QStringList{"USB Hubs", "Hubs USB", "Powered USB Hubs"};
+        << QStringList{"USB Hubs", "Powered USB Hubs", "Hubs USB"};
     QTest::newRow("one megabyte of near words")
         << QByteArray("glare glaer glate filter ").repeated((1 << 20) / 25)
         << QStringList{"Glare Filters"};

@@ -41,9 +41,6 @@ constexpr std::uint8_t ExactnessOf(std::uint8_t quality)
 // Nearness of two words that do not stand side by side, at most.
 constexpr unsigned kFar = 8;
 
-// Once this few records are left, scoring them sorts out the rest.
-constexpr std::size_t kFewCandidates = 16;
-
 // Stands for any one character beyond ASCII: never part of a catalogue word.
 constexpr char kForeignLetter = '\x80';
 
@@ -456,11 +453,16 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
     if (spans.empty())
         return {};
 
-    // The same word, or the same two, are matched against the catalogue once,
-    // however often the query repeats them.
+    // The same word, or the same two joined, are matched against the catalogue
+    // once, however often the query repeats them; and a word is matched only
+    // when the words before it have left some record to look in, so that a
+    // long query nothing answers costs no more than its first few words.
     std::unordered_map<std::string_view, Form> singles;
     Form lastWord;
     std::map<std::tuple<const Form *, const Form *, bool>, Form> joinedPairs;
+    std::vector<const Form *> words(spans.size());
+    std::vector<char> repeated(spans.size(), 0);
+    const auto isLast = [&spans](std::size_t i) { return i + 1 == spans.size(); };
     auto matched = [this](Form &form, std::string text, bool last, bool pair) {
         form.text = std::move(text);
         form.last = last;
@@ -468,30 +470,26 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
         MatchForm(form);
         return &form;
     };
-    std::vector<const Form *> words, pairs;
-    std::string compactQuery;
-    for (std::size_t i = 0; i < spans.size(); ++i) {
-        const bool last = i + 1 == spans.size();
-        compactQuery += spans[i].word;
-        if (last) {
-            words.push_back(matched(lastWord, spans[i].word, true, false));
-        } else {
-            auto [single, added] = singles.try_emplace(spans[i].word);
-            words.push_back(added ? matched(single->second, spans[i].word, false, false)
-                                  : &single->second);
-        }
-        if (words.back()->matched.empty() && words.back()->joins.empty() && spans.size() == 1)
-            return {};
-        if (i == 0)
-            continue;
-        const bool glued = spans[i - 1].gluedToNext;
-        auto [pair, addedPair] = joinedPairs.try_emplace({words[i - 1], words[i], glued});
-        if (addedPair) {
+    auto wordAt = [&](std::size_t i) {
+        if (words[i])
+            return words[i];
+        if (isLast(i))
+            return words[i] = matched(lastWord, spans[i].word, true, false);
+        auto [single, added] = singles.try_emplace(spans[i].word);
+        repeated[i] = !added;
+        return words[i] =
+                   added ? matched(single->second, spans[i].word, false, false) : &single->second;
+    };
+    // The words i and k, next to each other once repeats are left out, as one.
+    auto pairOf = [&](std::size_t i, std::size_t k) -> const Form * {
+        const bool glued = k == i + 1 && spans[i].gluedToNext;
+        auto [pair, added] = joinedPairs.try_emplace({wordAt(i), wordAt(k), glued});
+        if (added) {
             pair->second.pairTypos = glued ? 0 : 1;
-            matched(pair->second, spans[i - 1].word + spans[i].word, last, true);
+            matched(pair->second, spans[i].word + spans[k].word, isLast(k), true);
         }
-        pairs.push_back(&pair->second);
-    }
+        return &pair->second;
+    };
 
     // Keeps the records where every word, alone or with a neighbour, has a match.
     std::vector<std::uint32_t> candidates(records_.size());
@@ -510,22 +508,43 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
                 stamp[record] = epoch;
     };
     std::set<std::tuple<const Form *, const Form *, const Form *>> checked;
-    for (std::size_t i = 0; i < words.size() && candidates.size() > kFewCandidates; ++i) {
-        const Form *before = i > 0 ? pairs[i - 1] : nullptr;
-        const Form *after = i < pairs.size() ? pairs[i] : nullptr;
-        if (!checked.insert({words[i], before, after}).second)
-            continue;
-        ++epoch;
-        mark(words[i]);
-        mark(before);
-        mark(after);
-        std::erase_if(candidates, [&](std::uint32_t record) { return stamp[record] != epoch; });
+    const Form *before = nullptr;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const Form *word = wordAt(i);
+        const Form *after = isLast(i) ? nullptr : pairOf(i, i + 1);
+        if (checked.insert({word, before, after}).second) {
+            ++epoch;
+            mark(word);
+            mark(before);
+            mark(after);
+            std::erase_if(candidates, [&](std::uint32_t record) { return stamp[record] != epoch; });
+            if (candidates.empty())
+                return {};
+        }
+        before = after;
     }
+
+    // A word the query has said before adds nothing to what it finds; scoring
+    // it again for every record would make a word said a thousand times cost a
+    // thousand searches. The last word stays: it may still be typed on.
+    std::vector<std::size_t> kept;
+    for (std::size_t i = 0; i < spans.size(); ++i)
+        if (!repeated[i])
+            kept.push_back(i);
+    std::vector<const Form *> scored, pairs;
+    for (std::size_t j = 0; j < kept.size(); ++j) {
+        scored.push_back(words[kept[j]]);
+        if (j > 0)
+            pairs.push_back(pairOf(kept[j - 1], kept[j]));
+    }
+    std::string compactQuery;
+    for (const FindWordSpan &span : spans)
+        compactQuery += span.word;
 
     std::vector<FindHit> hits;
     for (std::uint32_t record : candidates) {
         FindHit hit{&records_[record], {}, {}};
-        if (!Score(record, words, pairs, hit))
+        if (!Score(record, scored, pairs, hit))
             continue;
         hit.score.wholeText = compact_[record] == compactQuery;
         hits.push_back(hit);

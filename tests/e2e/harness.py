@@ -22,6 +22,8 @@ A test script imports this module, describes its run with `main()` and gets a
   Processes           what the run started (start(argv, **popen_args)), and the
                       orphans the program leaves to it, the test being their
                       child subreaper.
+  start_xvfb(run, width, height) -> display number
+                      an X server of the run's own, nothing on it.
   start_desktop(run) -> Desktop
                       an Xvfb of its own with openbox; Desktop drives it with
                       xdotool and reads it with xprop and xwininfo.
@@ -483,18 +485,24 @@ class Desktop:
             print(f"(no screen diagnostics: {error})")
 
 
-def start_desktop(run):
-    workdir = run.workdir
+def start_xvfb(run, width=1280, height=1024):
+    """An X server of the run's own; its display number, as Xvfb chose it."""
     read_end, write_end = os.pipe()
-    run.processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                         "-dpi", "96", "-nolisten", "tcp", "-noreset"],
+    run.processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                         f"{width}x{height}x24", "-dpi", "96", "-nolisten", "tcp", "-noreset"],
                         pass_fds=(write_end,), stdout=subprocess.DEVNULL,
-                        stderr=open(workdir / "xvfb.log", "wb"))
+                        stderr=open(run.workdir / "xvfb.log", "wb"))
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
         number = pipe.readline().strip()
     if not number.isdigit():
-        raise Failure(f"Xvfb did not start (see {workdir / 'xvfb.log'})")
+        raise Failure(f"Xvfb did not start (see {run.workdir / 'xvfb.log'})")
+    return number
+
+
+def start_desktop(run):
+    workdir = run.workdir
+    number = start_xvfb(run)
     home = workdir / "home-wm"
     home.mkdir()
     env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": f":{number}",

@@ -48,16 +48,7 @@ VIEW = re.compile(r"top-level window '(?P<title>[^']*)' of (?P<app>\S+), .*\n"
 class Compositor:
     def __init__(self, run):
         workdir = run.workdir
-        read_end, write_end = os.pipe()
-        run.processes.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                             f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp", "-noreset"],
-                            pass_fds=(write_end,), stdout=subprocess.DEVNULL,
-                            stderr=open(workdir / "xvfb.log", "wb"))
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()
-        if not number.isdigit():
-            raise Failure(f"Xvfb did not start (see {workdir / 'xvfb.log'})")
+        number = harness.start_xvfb(run, *SCREEN)
         self.runtime = workdir / "runtime"
         self.runtime.mkdir(mode=0o700)
         base = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "LANG": "C.UTF-8",
