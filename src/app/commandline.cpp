@@ -149,8 +149,8 @@ constexpr QtOption kQtOptions[] = {
 int PrintHelp(const QStringList &, WindowStart &)
 {
     std::string text = "Usage: benchlist [OPTION]... [QT-OPTION]...\n"
-                       "Opens the Benchlist window. Each option below answers on standard\n"
-                       "output instead, without a display.\n\n";
+                       "Opens the Benchlist window. --list, --export-bookmarks and --find answer\n"
+                       "on standard output instead, without a display.\n\n";
     std::size_t width = 0;
     for (const ProgramOption &option : kOptions)
         width = std::max(width, std::strlen(option.name) + std::strlen(option.argument) + 1);
