@@ -8,7 +8,10 @@ reader does. It checks that every window is a frame or dialog named by its
 title, that every control that takes the focus has a name, that each drop-down
 is named by its caption and keeps that name when Down chooses its first item,
 and that the two banners follow the category buttons in the Tab chain and open
-their offers through their press action. Keys go in through xdotool.
+their offers through their press action. In the find window, the focus a
+screen reader is told of last is the current result, by its plain words, when
+Tab brings the focus to the results and when Down moves it. Keys go in
+through xdotool.
 
 Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
 """
@@ -40,6 +43,7 @@ AUCTION_OFFER = 10296229
 GIFT_OFFER = 10304392
 
 atspi = None  # pyatspi, imported once the session bus is up
+GLib = None  # its main loop delivers the bus's events
 
 
 def role(node):
@@ -100,6 +104,10 @@ class Reader:
         self.b = browser
         self.offer = f"{args.affiliate_base}/click-{args.publisher}-" + "{}"
         self.app = run.wait_for("benchlist on the accessibility bus", self.find_app, timeout=20)
+        self.heard = []  # the objects the focus went to, in order
+        atspi.Registry.registerEventListener(
+            lambda event: event.detail1 and self.heard.append(event.source),
+            "object:state-changed:focused")
 
     def find_app(self):
         root = atspi.Registry.getDesktop(0)
@@ -125,6 +133,12 @@ class Reader:
     def activated(self, title):
         self.run.wait_for(f"{title!r} to be active",
                           lambda: self.d.active() == self.d.find(title))
+
+    def last_heard(self):
+        context = GLib.MainContext.default()
+        while context.pending():
+            context.iteration(False)
+        return name(self.heard[-1]) if self.heard else None
 
     # ---- checks
     def check_windows(self):
@@ -194,6 +208,27 @@ class Reader:
                 raise Failure(f"{path(box)}: renamed {name(box)!r} after a choice")
         return len(boxes)
 
+    def find_results(self, window):
+        """The focus a screen reader hears last is the current result, unmarked."""
+        self.activated(FIND)
+        self.d.type("usb printer cables")
+        results = next(n for n in descendants(window) if role(n) == atspi.ROLE_LIST)
+
+        def plain_rows():
+            rows = [name(r) for r in children(results)]
+            plain = rows and rows[0].startswith("USB 1.0 Printer Cables, ")
+            return rows if plain and not any("<" in r for r in rows) else None
+
+        rows = self.run.wait_for("the results to be named by their plain words", plain_rows)
+        for key, row in (("Tab", 0), ("Down", 1)):
+            self.last_heard()
+            self.heard.clear()
+            self.d.key(key)
+            self.run.wait_for(f"{rows[row]!r} to be heard after {key}",
+                              lambda r=row: self.last_heard() == rows[r])
+            harness.holds(f"after {key}, another focus heard over {rows[row]!r}",
+                          lambda r=row: self.last_heard() == rows[r])
+
 
 def tour(reader):
     main = reader.window(MAIN)
@@ -206,7 +241,7 @@ def tour(reader):
     reader.window(INSTRUCTIONS)
     reader.d.activate(reader.d.find(MAIN))
     reader.d.key("ctrl+f")
-    reader.window(FIND)
+    reader.find_results(reader.window(FIND))
     boxes = 0
     for category in WINDOWS:
         button = next(n for n in descendants(main) if name(n) == category.caption)
@@ -245,7 +280,7 @@ def start_accessibility_bus(run, launcher, desktop):
 
 
 def test(run, args):
-    global atspi
+    global atspi, GLib
     launcher = next(p for p in LAUNCHERS if os.access(p, os.X_OK))
     started = time.monotonic()
     desktop = harness.start_desktop(run)
@@ -253,6 +288,8 @@ def test(run, args):
     start_accessibility_bus(run, launcher, desktop)
     import pyatspi  # pylint: disable=import-outside-toplevel; needs the bus first
     atspi = pyatspi
+    from gi.repository import GLib as glib  # pylint: disable=import-outside-toplevel
+    GLib = glib
     browser = harness.Browser(run)
     program = harness.Program(run, args.binary, desktop, browser, "a11y", extra_env={
         "DBUS_SESSION_BUS_ADDRESS": os.environ["DBUS_SESSION_BUS_ADDRESS"],

@@ -364,7 +364,7 @@ void FindWindow::CopyAddress()
 void FindWindow::AnnounceCurrent()
 {
     const QModelIndex current = list_->currentIndex();
-    if (!current.isValid())
+    if (!current.isValid() || !list_->hasFocus())
         return;
     QAccessibleEvent focus(list_, QAccessible::Focus);
     focus.setChild(current.row());
@@ -373,8 +373,10 @@ void FindWindow::AnnounceCurrent()
 
 bool FindWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Qt announces the list itself once its focus-in is handled, and that
+    // would cover the row: the row follows it.
     if (watched == list_ && event->type() == QEvent::FocusIn)
-        AnnounceCurrent();
+        QMetaObject::invokeMethod(this, &FindWindow::AnnounceCurrent, Qt::QueuedConnection);
     if (event->type() != QEvent::KeyPress || (watched != field_ && watched != list_))
         return FormWidget<QWidget>::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
