@@ -509,7 +509,17 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
     };
     std::set<std::tuple<const Form *, const Form *, const Form *>> checked;
     const Form *before = nullptr;
+    const auto sameAsBefore = [&spans](std::size_t i) { // the word and its neighbours
+        return i > 0 && i + 1 < spans.size() && spans[i].word == spans[i - 1].word
+               && spans[i + 1].word == spans[i].word
+               && spans[i].gluedToNext == spans[i - 1].gluedToNext;
+    };
     for (std::size_t i = 0; i < spans.size(); ++i) {
+        if (sameAsBefore(i)) { // "usb usb usb": nothing new to look for
+            words[i] = words[i - 1];
+            repeated[i] = 1;
+            continue;
+        }
         const Form *word = wordAt(i);
         const Form *after = isLast(i) ? nullptr : pairOf(i, i + 1);
         if (checked.insert({word, before, after}).second) {
