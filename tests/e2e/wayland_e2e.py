@@ -255,8 +255,14 @@ def test(run, args):
                       dict(wayland, WAYLAND_DEBUG="1"))
     Session(compositor, program, browser, args).run()
     try:
-        status = program.process.wait(timeout=WAIT)
+        # Leaving takes longer on a loaded machine; the wait is long enough to
+        # tell a slow exit from one that hangs.
+        status = program.process.wait(timeout=3 * WAIT)
     except subprocess.TimeoutExpired:
+        if shutil.which("gdb"):  # where it hangs, for whoever looks into it
+            print(subprocess.run(["gdb", "-p", str(program.process.pid), "-batch", "-ex",
+                                  "thread apply all bt"], capture_output=True, text=True,
+                                 timeout=60, check=False).stdout)
         raise Failure("the program did not end with its farewell window") from None
     if status != 0:
         raise Failure(f"the program ended with status {status}")
