@@ -23,15 +23,11 @@ import sys
 import time
 from pathlib import Path
 
-# pyatspi comes with Debian's own Python; another python3 first on PATH lacks it.
-SYSTEM_PYTHON = "/usr/bin/python3"
-if importlib.util.find_spec("pyatspi") is None and os.path.exists(SYSTEM_PYTHON) \
-        and os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
-    os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON] + sys.argv)
-
 sys.dont_write_bytecode = True  # leaves the source tree as it was
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-import harness  # noqa: E402  (after the interpreter is settled)
+import harness  # noqa: E402
+
+harness.settle_interpreter("pyatspi")
 from harness import ABOUT, FAREWELL, FIND, INSTRUCTIONS, MAIN, WINDOWS, Failure  # noqa: E402
 
 LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")

@@ -39,6 +39,9 @@ A test script imports this module, describes its run with `main()` and gets a
   run_program(run, name, scenario, args, desktop, browser, session_class)
                       one program run driven by scenario(session), checked
                       to end cleanly and leave no process behind.
+  settle_interpreter(module)
+                      runs the script again under Debian's own Python when
+                      only that one has `module` (pyatspi, dbus).
   wait_for(what, predicate), holds(what, predicate), Failure
   WINDOWS             the nine category windows (window, button, title,
                       caption), in the main window's button order, read from
@@ -50,6 +53,7 @@ A test script imports this module, describes its run with `main()` and gets a
 
 import argparse
 import ctypes
+import importlib.util
 import os
 import secrets
 import shutil
@@ -61,6 +65,19 @@ import time
 from collections import Counter
 from dataclasses import dataclass
 from pathlib import Path
+
+# Debian's python3- packages come with Debian's own Python; another python3
+# first on PATH lacks them.
+SYSTEM_PYTHON = "/usr/bin/python3"
+
+
+def settle_interpreter(module):
+    """Runs the script again under Debian's own Python when `module` is missing
+    from the one running it and that one has it."""
+    if importlib.util.find_spec(module) is None and os.path.exists(SYSTEM_PYTHON) \
+            and os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
+        os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON] + sys.argv)
+
 
 SKIP = 77
 WAIT = 10.0  # seconds for anything the program or the window manager should do
