@@ -26,7 +26,8 @@ inline constexpr std::size_t kMaxSearchQueryBytes = 1024;
 // so the text after the second one is the text as it stands.
 std::string SearchResultId(const FindRecord &record);
 
-// "PC Components › Cables and, Adapter Cards"
+// Where a result lives, as the desktop's search and the find window show it:
+// "PC Components › Cables and, Adapter Cards".
 std::string SearchResultDescription(const FindRecord &record);
 
 class SearchResults {

@@ -97,11 +97,6 @@ constexpr qsizetype kQuotedLength = 120;
 // The clipboard helper gives up the address after this long in any case.
 constexpr int kClipboardHoldMs = 10 * 60 * 1000;
 
-std::string ToStd(const QString &text)
-{
-    return text.toUtf8().toStdString();
-}
-
 // The id or term as one short line of plain text on standard error.
 QByteArray Quoted(const QString &text)
 {
@@ -112,12 +107,6 @@ QByteArray Quoted(const QString &text)
     if (text.size() > kQuotedLength)
         quoted += QStringLiteral("...");
     return quoted.toLocal8Bit();
-}
-
-bool EnvSet(const char *name)
-{
-    const char *value = std::getenv(name);
-    return value && *value;
 }
 
 int IdleMs()
@@ -150,7 +139,7 @@ public:
         std::vector<std::string> words;
         words.reserve(static_cast<std::size_t>(terms.size()));
         for (const QString &term : terms)
-            words.push_back(ToStd(term));
+            words.push_back(term.toStdString());
         return SearchResults::Catalogue().Search(words);
     }
 
@@ -164,7 +153,7 @@ public:
 
     const FindRecord *Known(const QString &id) const
     {
-        const FindRecord *record = SearchResults::Catalogue().Record(ToStd(id));
+        const FindRecord *record = SearchResults::Catalogue().Record(id.toStdString());
         if (!record)
             std::fprintf(stderr, "benchlist: no search result has the id '%s'\n",
                          Quoted(id).constData());
@@ -184,7 +173,8 @@ public:
         const FindRecord *record = Known(id);
         if (!record)
             return;
-        if (!EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY")) {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")
+            && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
             std::fputs("benchlist: cannot copy the address: no display, so no clipboard\n", stderr);
             return;
         }

@@ -2,6 +2,7 @@
 
 #include "core/aboutnet.h"
 #include "core/catalogueindex.h"
+#include "core/searchresults.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 
@@ -35,11 +36,9 @@ constexpr int kLocationRole = Qt::UserRole;
 constexpr int kTextMarksRole = Qt::UserRole + 1;
 constexpr int kLocationMarksRole = Qt::UserRole + 2;
 
-const QString kBetween = QStringLiteral(" \u203a ");
-
 QString Location(const FindRecord &record)
 {
-    QString location = ToQString(record.windowTitle) + kBetween + ToQString(record.caption);
+    QString location = QString::fromStdString(SearchResultDescription(record));
     if (record.typed)
         location += QStringLiteral("  (typed only: not in the list)");
     return location;
@@ -188,7 +187,8 @@ private:
         const FindRecord &record = *hit.record;
         AddMarks(marks, record.windowTitle, hit.marked[std::size_t(FindField::Title)], 0);
         AddMarks(marks, record.caption, hit.marked[std::size_t(FindField::Caption)],
-                 ToQString(record.windowTitle).size() + kBetween.size());
+                 QString::fromStdString(SearchResultDescription(record)).size()
+                     - ToQString(record.caption).size());
         return marks;
     }
 
