@@ -1,5 +1,5 @@
 #include "app/commandline.h"
-#include "app/displayprobe.h"
+#include "app/display.h"
 #include "core/windowmodel.h"
 #include "widgets/forms/firstframe.h"
 #include "widgets/forms/fonts.h"
@@ -8,17 +8,39 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <vector>
+
 int main(int argc, char **argv)
 {
-    // The answers on standard output come before Qt starts: they need no display.
-    benchlist::WindowStart start;
-    if (const int status = benchlist::AnswerCommandLine(argc, argv, start); status >= 0)
-        return status;
-    if (!benchlist::PrepareDisplay())
-        return 1;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const benchlist::CommandLine line = benchlist::ReadCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "benchlist: %s\n", line.error.toLocal8Bit().constData());
+        return 2;
+    }
+    // The answers on standard output need no display.
+    if (line.option && line.option->answer)
+        return line.option->answer(line.words);
 
-    QApplication app(argc, argv);
-    benchlist::ReleaseStartupMessages();
+    // Qt is given its own words alone, and takes out those it knows.
+    QList<QByteArray> qtWords;
+    std::vector<char *> qtArgv;
+    for (const QString &word : line.qtArguments)
+        qtWords.append(word.toLocal8Bit());
+    for (QByteArray &word : qtWords)
+        qtArgv.push_back(word.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = int(qtWords.size());
+    benchlist::PrepareDisplay(line.qtArguments);
+    QApplication app(qtArgc, qtArgv.data());
+    benchlist::DisplayOpened();
+    if (qtArgc > 1) {
+        std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", qtArgv[1]);
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("benchlist"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     benchlist::NameDesktopEntry();
@@ -30,8 +52,8 @@ int main(int argc, char **argv)
     benchlist::RegisterForms(forms);
     forms.SetLastWindowGone([] { QCoreApplication::quit(); });
     forms.Show("frmMain");
-    if (start.findWords)
-        benchlist::ShowFindWindow(*start.findWords);
+    if (!line.words.isEmpty())
+        benchlist::ShowFindWindow(line.words.first());
 
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
