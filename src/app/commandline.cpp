@@ -1,6 +1,11 @@
+// The command line: its reader, the program's options and their answers.
 #include "app/commandline.h"
 
-#include <algorithm>
+#include "base/project.h"
+#include "catalogue/catalogue.h"
+#include "core/catalogueexport.h"
+#include "service/searchservice.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,22 +14,89 @@ namespace benchlist {
 
 namespace {
 
+int Print(const std::string &text)
+{
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
+        return 0;
+    std::fprintf(stderr, "benchlist: cannot write to standard output: %s\n", std::strerror(errno));
+    return 1;
+}
+
+int List(const QStringList &)
+{
+    return Print(CatalogueListing(catalogue::kWindows));
+}
+
+// Writes the bookmark file, or with "-" prints it.
+int ExportBookmarks(const QStringList &words)
+{
+    if (words.first() == QLatin1String("-"))
+        return Print(BookmarksHtml(catalogue::kButtonOrder));
+    const std::string name = words.first().toLocal8Bit().toStdString();
+    const std::string reason = WriteBookmarkFile(name, catalogue::kButtonOrder);
+    if (!reason.empty())
+        std::fprintf(stderr, "benchlist: cannot write '%s': %s\n", name.c_str(), reason.c_str());
+    return reason.empty() ? 0 : 1;
+}
+
+int Find(const QStringList &words)
+{
+    const auto hits = CatalogueIndex::Catalogue().Find(words.join(QLatin1Char(' ')).toStdString());
+    if (!hits.empty())
+        return Print(FindListing(hits));
+    std::fputs("benchlist: no category matches those words\n", stderr);
+    return 1;
+}
+
+int Help(const QStringList &);
+
+int Version(const QStringList &)
+{
+    return Print("benchlist " BENCHLIST_FILE_VERSION "\n");
+}
+
+constexpr Option kOptions[] = {
+    {"list", Takes::Nothing, "", "print every page of the catalogue, one per line", nullptr, List},
+    {"export-bookmarks", Takes::Word, "FILE", "write the bookmark file, or with - print it",
+     "--export-bookmarks needs a file name, or - for standard output", ExportBookmarks},
+    {"find", Takes::Rest, "WORDS...", "print the categories the words find, best first",
+     "--find needs words to look for, as in: benchlist --find usb hub", Find},
+    {"find-window", Takes::Word, "WORDS", "open the window with the find window on the words",
+     "--find-window needs words to look for, as in: benchlist --find-window 'usb hub'", nullptr},
+    // Its further words are those of the service's own helpers.
+    {"search-service", Takes::Rest, "", "serve the search of the desktop on the session bus",
+     nullptr, RunSearchService},
+    {"help", Takes::Nothing, "", "print this help and exit", nullptr, Help},
+    {"version", Takes::Nothing, "", "print the version and exit", nullptr, Version},
+};
+
+int Help(const QStringList &)
+{
+    std::string text = "Usage: benchlist [OPTION]... [QT-OPTION]...\n"
+                       "Opens the Benchlist window. --list, --export-bookmarks and --find answer\n"
+                       "on standard output instead, without a display.\n\n";
+    for (const Option &option : kOptions) {
+        std::string shown = std::string("--") + option.name + " " + option.argument;
+        shown.resize(25, ' ');
+        text += "  " + shown + option.help + "\n";
+    }
+    return Print(text
+                 + "\nEach line of --find is the text, window, drop-down and address, "
+                   "tab-separated.\nQt's own options, such as -platform NAME, -style STYLE "
+                   "and -reverse, are passed\non to Qt.\n\nExit status: 0 when done, 1 when "
+                   "nothing is found or written, 2 for a command\nline that is not "
+                   "understood.\n");
+}
+
 // The option a word names: "--name", "-name" and "--name=words" name "name".
 const Option *OptionNamed(const QString &word)
 {
-    if (!word.startsWith(QLatin1Char('-')))
-        return nullptr;
     const QString name =
         word.mid(word.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
-    for (const Option &option : ProgramOptions())
-        if (name == QLatin1String(option.name))
+    for (const Option &option : kOptions)
+        if (word.startsWith(QLatin1Char('-')) && name == QLatin1String(option.name))
             return &option;
     return nullptr;
-}
-
-QString Unexpected(const QString &word)
-{
-    return QStringLiteral("unexpected argument '%1' (try --help)").arg(word);
 }
 
 } // namespace
@@ -33,25 +105,27 @@ CommandLine ReadCommandLine(const QStringList &arguments)
 {
     CommandLine line;
     line.qtArguments = arguments.mid(0, 1);
-    for (qsizetype at = 1; at < arguments.size() && line.error.isEmpty(); ++at) {
+    const auto unexpected = [&line](const QString &word) {
+        line.error = QStringLiteral("unexpected argument '%1' (try --help)").arg(word);
+        return line;
+    };
+    for (qsizetype at = 1; at < arguments.size(); ++at) {
         const QString &word = arguments.at(at);
         const Option *option = OptionNamed(word);
         if (!option) {
-            // A word of the option's own would have been taken already: any
-            // other is Qt's, and only the windows have a use for those.
+            // The option's own words are taken already: this one is Qt's, and
+            // only the windows have a use for Qt's words.
             if (word.startsWith(QLatin1String("--")) || (line.option && line.option->answer))
-                line.error = Unexpected(word);
+                return unexpected(word);
             line.qtArguments.append(word);
             continue;
         }
-        if (line.option) {
-            line.error = Unexpected(word);
-            break;
-        }
+        if (line.option)
+            return unexpected(word);
         line.option = option;
         const qsizetype equals = word.indexOf(QLatin1Char('='));
         if (equals > 0 && option->takes == Takes::Nothing)
-            line.error = Unexpected(word);
+            return unexpected(word);
         if (equals > 0 && equals + 1 < word.size())
             line.words.append(word.mid(equals + 1));
         if (option->takes == Takes::Rest) {
@@ -61,38 +135,9 @@ CommandLine ReadCommandLine(const QStringList &arguments)
         if (option->takes == Takes::Word && equals < 0 && at + 1 < arguments.size())
             line.words.append(arguments.at(++at));
     }
-    if (line.error.isEmpty() && line.option && line.option->missing && line.words.isEmpty())
+    if (line.option && line.option->missing && line.words.isEmpty())
         line.error = QLatin1String(line.option->missing);
     return line;
-}
-
-QString OptionLines()
-{
-    const auto shown = [](const Option &option) {
-        return QStringLiteral("--%1 %2")
-            .arg(QLatin1String(option.name), QLatin1String(option.argument))
-            .trimmed();
-    };
-    qsizetype width = 0;
-    for (const Option &option : ProgramOptions())
-        width = std::max(width, shown(option).size());
-    QString options;
-    for (const Option &option : ProgramOptions())
-        options += QStringLiteral("  %1  %2\n")
-                       .arg(shown(option), -int(width))
-                       .arg(QLatin1String(option.help));
-    return options;
-}
-
-int WriteToStandardOutput(const std::string &text)
-{
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()
-        || std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "benchlist: cannot write to standard output: %s\n",
-                     std::strerror(errno));
-        return 1;
-    }
-    return 0;
 }
 
 } // namespace benchlist

@@ -1,19 +1,15 @@
-// The command line. The first of the program's options decides what it does
+// The command line. The first of the program's options decides what it does,
 // and the words after it are that option's; every other word is Qt's, given
 // to Qt when the windows open. Qt's own options are written with one dash.
 #pragma once
 
-#include <QString>
 #include <QStringList>
-
-#include <span>
-#include <string>
 
 namespace benchlist {
 
 enum class Takes {
     Nothing,
-    Word, // the next word, or what follows '=': "--find-window 'usb hub'"
+    Word, // the next word, or what follows '=': --find-window 'usb hub'
     Rest, // every word after it, even one that starts with a dash
 };
 
@@ -21,10 +17,10 @@ struct Option {
     const char *name; // given as --name or -name
     Takes takes;
     const char *argument; // as --help shows it
-    const char *help;     // one line
-    const char *missing;  // said when its words are missing; null where none are needed
-    // The answer, given its words, returning the exit status. Null for an
-    // option that opens the windows, with the find window on its word.
+    const char *help;
+    const char *missing; // said when its words are missing; null where none are needed
+    // Answers with an exit status. Null for the option that opens the windows,
+    // with the find window on its word.
     int (*answer)(const QStringList &words);
 };
 
@@ -32,17 +28,10 @@ struct CommandLine {
     const Option *option = nullptr; // null: the windows open
     QStringList words;              // the option's own
     QStringList qtArguments;        // the program's name and Qt's words
-    QString error;                  // not empty: the line is not understood; status 2
+    QString error;                  // not empty: the line is not understood (status 2)
 };
 
-// Reads the arguments, the program's name first. Changes nothing and prints nothing.
+// Reads the arguments, the program's name first. Changes nothing, prints nothing.
 CommandLine ReadCommandLine(const QStringList &arguments);
-
-// The program's options, in the order --help lists them, and their lines there.
-std::span<const Option> ProgramOptions();
-QString OptionLines();
-
-// Writes an answer to standard output; on failure says so in one line and returns 1.
-int WriteToStandardOutput(const std::string &text);
 
 } // namespace benchlist

@@ -1,12 +1,13 @@
 #include "app/commandline.h"
-#include "app/display.h"
+#include "app/start.h"
+#include "base/project.h"
 #include "core/windowmodel.h"
-#include "widgets/forms/firstframe.h"
 #include "widgets/forms/fonts.h"
 #include "widgets/shell/findwindow.h"
 #include "widgets/shell/forms.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 
 #include <cstdio>
 #include <vector>
@@ -42,10 +43,16 @@ int main(int argc, char **argv)
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("benchlist"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    benchlist::NameDesktopEntry();
+    QApplication::setApplicationVersion(QStringLiteral(BENCHLIST_FILE_VERSION));
+    // By the desktop entry's name a Wayland desktop finds the windows' icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BENCHLIST_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(benchlist::DefaultFont());
+    // The style caches its drawings of controls under each control's own
+    // palette, and every new control's palette is a new one: each window opened
+    // and closed would leave drawings of controls long gone behind, and memory
+    // would grow with every window. The controls are few and quick to draw.
+    QPixmapCache::setCacheLimit(0);
     benchlist::ExitAfterFirstFrameIfAsked();
 
     benchlist::WindowModel &forms = benchlist::Forms();
