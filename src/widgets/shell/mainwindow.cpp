@@ -3,13 +3,14 @@
 #include "catalogue/catalogue.h"
 #include "core/aboutnet.h"
 #include "core/addresses.h"
+#include "core/catalogueexport.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/twips.h"
-#include "widgets/shell/bookmarkfile.h"
 #include "widgets/shell/categorybuttons.h"
 #include "widgets/shell/picturebutton.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMenuBar>
@@ -254,11 +255,13 @@ void MainWindow::mnuExport_Click()
 // Success needs no word: the dialog closing is enough.
 void MainWindow::ExportBookmarksTo(const QString &fileName)
 {
-    const QString reason = WriteBookmarkFile(fileName);
-    if (!reason.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Export as Bookmarks"),
-                             QStringLiteral("Could not write %1: %2")
-                                 .arg(QDir::toNativeSeparators(fileName), reason));
+    const std::string reason =
+        WriteBookmarkFile(QFile::encodeName(fileName).toStdString(), catalogue::kButtonOrder);
+    if (!reason.empty())
+        QMessageBox::warning(
+            this, QStringLiteral("Export as Bookmarks"),
+            QStringLiteral("Could not write %1: %2")
+                .arg(QDir::toNativeSeparators(fileName), QString::fromLocal8Bit(reason)));
 }
 
 void MainWindow::mnuExit_Click()
