@@ -261,9 +261,11 @@ void MainWindow::ExportBookmarksTo(const QString &fileName)
                                  .arg(QDir::toNativeSeparators(fileName), reason));
 }
 
+// File, Exit closes this window as its close box does, so that the closing
+// sequence runs once, from this window's unload, whichever way it starts.
 void MainWindow::mnuExit_Click()
 {
-    CloseAllWindows();
+    Forms().Unload("frmMain");
 }
 
 void MainWindow::mnuFind_Click()
@@ -271,9 +273,8 @@ void MainWindow::mnuFind_Click()
     Forms().Show("frmFind");
 }
 
-// Closing this window from File, Exit runs the sequence twice, the second time
-// nested inside this window's own unload; a window that is already closing
-// ignores a second request, which keeps the nested run short and harmless.
+// Runs while this window is being unloaded, which destroys it last, after the
+// farewell window has come up.
 void MainWindow::CloseAllWindows()
 {
     Forms().Unload("frmFind");
@@ -281,9 +282,7 @@ void MainWindow::CloseAllWindows()
     Forms().Unload("frmInstructions");
     for (const CategoryData *category : catalogue::kWindows)
         Forms().Unload(category->name);
-    Forms().Unload("frmMain");
     Forms().Show("frmExit");
-    Forms().Unload("frmMain");
 }
 
 void MainWindow::Form_Resize()
