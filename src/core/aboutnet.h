@@ -8,7 +8,6 @@
 
 namespace AboutNet {
 
-// Shows the browser window normally.
 inline constexpr int ShowNormal = 1;
 
 // Hands the address over exactly as given (no escaping, trimming or case change)

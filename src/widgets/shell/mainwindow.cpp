@@ -181,43 +181,6 @@ void MainWindow::BuildMenus()
             &MainWindow::mnuAbout_Click);
 }
 
-void MainWindow::cmdApple_Click()
-{
-    Forms().Show("frmApple");
-}
-void MainWindow::cmdComponents_Click()
-{
-    Forms().Show("frmComponents");
-}
-void MainWindow::cmdDeskTops_Click()
-{
-    Forms().Show("frmDeskTops");
-}
-void MainWindow::cmdDrives_Click()
-{
-    Forms().Show("frmDrives");
-}
-void MainWindow::cmdLaptops_Click()
-{
-    Forms().Show("frmLaptops");
-}
-void MainWindow::cmdMonitors_Click()
-{
-    Forms().Show("frmMonitors");
-}
-void MainWindow::cmdNetworking_Click()
-{
-    Forms().Show("frmNetworking");
-}
-void MainWindow::cmdPDA_Click()
-{
-    Forms().Show("frmPDA");
-}
-void MainWindow::cmdPrinters_Click()
-{
-    Forms().Show("frmPrinters");
-}
-
 void MainWindow::Form_Load()
 {
     PlaceWindow(this, 1000, 1000);
