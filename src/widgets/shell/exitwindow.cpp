@@ -42,10 +42,4 @@ void ExitWindow::cmdGO_Click()
     OpenPage(HomePageUrl);
 }
 
-void ExitWindow::Form_Unload()
-{
-    // Asking for our own close while closing changes nothing.
-    Forms().Unload("frmExit");
-}
-
 } // namespace benchlist
