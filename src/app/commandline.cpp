@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "core/catalogueexport.h"
 #include "core/catalogueindex.h"
+#include "core/searchresults.h"
 #include "service/searchservice.h"
 #include "widgets/shell/bookmarkfile.h"
 
@@ -54,23 +55,15 @@ int ExportBookmarks(const QStringList &values, WindowStart &)
     return 0;
 }
 
-// The categories the words find, best first, one per line as text, window
-// title, drop-down caption and address separated by tabs.
+// The categories the words find, best first (see ListFound).
 int FindOnCommandLine(const QStringList &words, WindowStart &)
 {
-    const std::vector<FindHit> hits =
-        CatalogueIndex::Catalogue().Find(words.join(QLatin1Char(' ')).toStdString());
-    for (const FindHit &hit : hits) {
-        const FindRecord &record = *hit.record;
-        std::printf("%.*s\t%.*s\t%.*s\t%s\n", int(record.text.size()), record.text.data(),
-                    int(record.windowTitle.size()), record.windowTitle.data(),
-                    int(record.caption.size()), record.caption.data(), record.address.c_str());
-    }
-    if (hits.empty()) {
-        std::fputs("benchlist: no category matches those words\n", stderr);
+    const FindListing listing =
+        ListFound(CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString());
+    if (WriteToStandardOutput(listing.lines) != 0)
         return kFailed;
-    }
-    return 0;
+    std::fputs(listing.note.c_str(), stderr);
+    return listing.status;
 }
 
 // The windows, with the find window open on the words once the main window shows.
@@ -165,7 +158,8 @@ int PrintHelp(const QStringList &, WindowStart &)
             "Qt's own options, such as -platform NAME, -style STYLE and -reverse, are passed\n"
             "on to Qt.\n\n"
             "Exit status: 0 when done, 1 when nothing is found or written, 2 for a command\n"
-            "line that is not understood.\n";
+            "line that is not understood, 3 when --find prints categories that lack some of\n"
+            "the words (no category has them all; standard error names the words left out).\n";
     std::fputs(text.c_str(), stdout);
     return 0;
 }

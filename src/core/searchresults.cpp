@@ -1,5 +1,7 @@
 #include "core/searchresults.h"
 
+#include <algorithm>
+
 namespace benchlist {
 
 std::string SearchResultId(const FindRecord &record)
@@ -18,6 +20,85 @@ std::string SearchResultDescription(const FindRecord &record)
     description += " \u203a ";
     description += record.caption;
     return description;
+}
+
+namespace {
+
+// How good a match is on its own, from 1 for the query's very text down
+// towards 0: each slip, gap, caption or title word, everyday word or prefix
+// costs, and a partial match keeps at most half, less the more words it lacks.
+double Quality(const FindHit &hit)
+{
+    const FindScore &score = hit.score;
+    if (score.wholeText && !hit.Partial())
+        return 1.0;
+    const double loss = score.typos + 0.25 * score.nearness + 0.25 * score.fields
+                        + 0.1 * score.inexact + (score.startsText ? 0.0 : 0.05);
+    const double quality = 0.9 / (1.0 + loss);
+    if (!hit.Partial())
+        return quality;
+    const double missing = static_cast<double>(hit.missing.size());
+    return 0.5 * quality / (1.0 + missing);
+}
+
+} // namespace
+
+std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits)
+{
+    // Each relevance at most a step below the one before it, so that a hit
+    // the order puts first for reasons the quality does not weigh (a choice
+    // made before, a shorter text) still comes first.
+    constexpr double kStep = 0.99;
+    std::vector<KRunnerRank> ranks;
+    ranks.reserve(hits.size());
+    bool exact = true;
+    for (const FindHit &hit : hits) {
+        exact = exact && hit.score.wholeText && !hit.Partial();
+        double relevance = Quality(hit);
+        if (!ranks.empty())
+            relevance = std::min(relevance, ranks.back().relevance * kStep);
+        ranks.push_back({exact ? kKRunnerExactMatch : kKRunnerPossibleMatch, relevance});
+    }
+    return ranks;
+}
+
+FindListing ListFound(const CatalogueIndex &index, std::string_view query)
+{
+    const std::vector<FindHit> hits = index.Find(query);
+    FindListing listing{{}, {}, 0};
+    std::vector<std::string> leftOut;
+    for (const FindHit &hit : hits) {
+        const FindRecord &record = *hit.record;
+        listing.lines.append(record.text)
+            .append(1, '\t')
+            .append(record.windowTitle)
+            .append(1, '\t')
+            .append(record.caption)
+            .append(1, '\t')
+            .append(record.address)
+            .append(1, '\n');
+        for (const std::string &word : hit.missing)
+            if (std::find(leftOut.begin(), leftOut.end(), word) == leftOut.end())
+                leftOut.push_back(word);
+    }
+    if (hits.empty()) {
+        listing.note = "benchlist: no category matches those words\n";
+        listing.status = kFoundNothing;
+    } else if (!leftOut.empty()) {
+        // Named in the order the query gives them.
+        const std::vector<std::string> words = FindInformativeWords(query);
+        std::stable_sort(leftOut.begin(), leftOut.end(),
+                         [&](const std::string &a, const std::string &b) {
+                             return std::find(words.begin(), words.end(), a)
+                                    < std::find(words.begin(), words.end(), b);
+                         });
+        listing.note = "benchlist: no category has every word; left out: ";
+        for (const std::string &word : leftOut)
+            listing.note.append(word == leftOut.front() ? "" : ", ").append(word);
+        listing.note += '\n';
+        listing.status = kFoundPartly;
+    }
+    return listing;
 }
 
 SearchResults::SearchResults(const CatalogueIndex &index) : index_(index)
