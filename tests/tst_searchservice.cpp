@@ -86,10 +86,10 @@ void SearchServiceTest::termsAreCutTogether_data()
     const QString blanks(1020, u' ');
     QTest::newRow("the cut falls in a later term")
         << QStringList{blanks, "usb", "hub"} << QByteArray("usb");
-    QTest::newRow("one long term") << QStringList{"usb" + QString(1100, u' ') + "hub"}
-                                   << QByteArray("usb");
-    QTest::newRow("within the limit") << QStringList{QString(1000, u' '), "usb", "hub"}
-                                      << QByteArray("usb hub");
+    QTest::newRow("one long term")
+        << QStringList{"usb" + QString(1100, u' ') + "hub"} << QByteArray("usb");
+    QTest::newRow("within the limit")
+        << QStringList{QString(1000, u' '), "usb", "hub"} << QByteArray("usb hub");
 }
 
 // The first 1,024 bytes of all terms together are searched, however they are split.
@@ -118,12 +118,12 @@ void SearchServiceTest::krunnerMatches_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<double>("from"); // the first match's relevance lies in [from, to]
     QTest::addColumn<double>("to");
-    QTest::newRow("the very text") << "usb hubs and cables" << kHubs << kKRunnerExactMatch << 1.0
-                                   << 1.0;
+    QTest::newRow("the very text")
+        << "usb hubs and cables" << kHubs << kKRunnerExactMatch << 1.0 << 1.0;
     QTest::newRow("words of it") << "usb hub" << kHubs << kKRunnerPossibleMatch << 0.5 << 0.95;
     QTest::newRow("slips") << "moniter stnads"
-                           << "frmMonitors/cbAccessories/Stands and Risers"
-                           << kKRunnerPossibleMatch << 0.1 << 0.8;
+                           << "frmMonitors/cbAccessories/Stands and Risers" << kKRunnerPossibleMatch
+                           << 0.1 << 0.8;
     QTest::newRow("a word no category has")
         << "usb hubs and cables zebra" << kHubs << kKRunnerPossibleMatch << 0.01 << 0.5;
 }
@@ -150,9 +150,10 @@ void SearchServiceTest::krunnerMatches()
     QCOMPARE(first.properties.value(QStringLiteral("subtext")).toString(),
              QString::fromStdString(SearchResultDescription(*record)));
 
-    std::stable_sort(matches.begin(), matches.end(), [](const RemoteMatch &a, const RemoteMatch &b) {
-        return a.type != b.type ? a.type > b.type : a.relevance > b.relevance;
-    });
+    std::stable_sort(matches.begin(), matches.end(),
+                     [](const RemoteMatch &a, const RemoteMatch &b) {
+                         return a.type != b.type ? a.type > b.type : a.relevance > b.relevance;
+                     });
     QStringList sorted;
     for (const RemoteMatch &match : matches)
         sorted.append(match.id);
@@ -168,18 +169,17 @@ void SearchServiceTest::actions_data()
     QTest::addColumn<QStringList>("started");
     const QStringList none;
     QTest::newRow("GNOME Shell opens a result")
-        << "ActivateResult" << QStringList{kHubs} << QByteArray() << QStringList{Page("/bl/cc/USB-Hubs.html")}
-        << none;
+        << "ActivateResult" << QStringList{kHubs} << QByteArray()
+        << QStringList{Page("/bl/cc/USB-Hubs.html")} << none;
     QTest::newRow("an id with a trailing blank")
         << "ActivateResult" << QStringList{kHubs + ' '} << QByteArray() << none << none;
-    QTest::newRow("KRunner opens a match")
-        << "Run" << QStringList{kLcd, ""} << QByteArray() << QStringList{Page("/bl/cm/17-inch-LCD.html")}
-        << none;
+    QTest::newRow("KRunner opens a match") << "Run" << QStringList{kLcd, ""} << QByteArray()
+                                           << QStringList{Page("/bl/cm/17-inch-LCD.html")} << none;
     QTest::newRow("an id in other letter case")
         << "Run" << QStringList{"frmMonitors/cbFlat/17-inch lcd", ""} << QByteArray() << none
         << none;
-    QTest::newRow("Copy address") << "Run" << QStringList{kLcd, "copy-address"}
-                                  << QByteArray(":99") << none
+    QTest::newRow("Copy address") << "Run" << QStringList{kLcd, "copy-address"} << QByteArray(":99")
+                                  << none
                                   << QStringList{"--search-service", "--copy-address",
                                                  Page("/bl/cm/17-inch-LCD.html")};
     QTest::newRow("Copy address without a display")
@@ -188,9 +188,9 @@ void SearchServiceTest::actions_data()
         << "Run" << QStringList{kLcd + ' ', "copy-address"} << QByteArray(":99") << none << none;
     QTest::newRow("an unknown action")
         << "Run" << QStringList{kLcd, "open"} << QByteArray(":99") << none << none;
-    QTest::newRow("more results")
-        << "LaunchSearch" << QStringList{"usb", "-hub"} << QByteArray(":99") << none
-        << QStringList{"--find-window=usb -hub"};
+    QTest::newRow("more results") << "LaunchSearch" << QStringList{"usb", "-hub"}
+                                  << QByteArray(":99") << none
+                                  << QStringList{"--find-window=usb -hub"};
 }
 
 // What each call opens in the browser and which program it starts.
@@ -241,7 +241,8 @@ void SearchServiceTest::everyCallRestartsTheIdleTime()
             const QMetaType returned = method.returnMetaType();
             std::shared_ptr<void> result;
             if (returned.id() != QMetaType::Void)
-                result.reset(returned.create(), [returned](void *value) { returned.destroy(value); });
+                result.reset(returned.create(),
+                             [returned](void *value) { returned.destroy(value); });
             searcher_->IdleTimer().stop();
             QVERIFY2(method.invoke(face, Qt::DirectConnection,
                                    QGenericReturnArgument(method.typeName(), result.get()),

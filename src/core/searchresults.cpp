@@ -30,7 +30,7 @@ namespace {
 double Quality(const FindHit &hit)
 {
     const FindScore &score = hit.score;
-    if (score.wholeText && !hit.Partial())
+    if (score.wholeText && !hit.rank.typo && !hit.Partial())
         return 1.0;
     const double loss = score.typos + 0.25 * score.nearness + 0.25 * score.fields
                         + 0.1 * score.inexact + (score.startsText ? 0.0 : 0.05);
@@ -53,7 +53,7 @@ std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits)
     ranks.reserve(hits.size());
     bool exact = true;
     for (const FindHit &hit : hits) {
-        exact = exact && hit.score.wholeText && !hit.Partial();
+        exact = exact && hit.score.wholeText && !hit.rank.typo && !hit.Partial();
         double relevance = Quality(hit);
         if (!ranks.empty())
             relevance = std::min(relevance, ranks.back().relevance * kStep);

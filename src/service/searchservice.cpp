@@ -339,4 +339,3 @@ int RunSearchService(const QStringList &arguments)
 }
 
 } // namespace benchlist
-
