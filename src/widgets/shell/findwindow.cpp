@@ -243,6 +243,8 @@ FindWindow::FindWindow() : FormWidget<QWidget>("frmFind")
 
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("lblCount"));
+    // Beside the buttons, the longer notes take two lines.
+    count_->setWordWrap(true);
 
     results_ = new FindResults(this);
     list_ = new QListView(this);
