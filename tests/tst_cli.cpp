@@ -202,10 +202,12 @@ void CliTest::findLeavesOutWords_data()
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<QByteArray>("error");
     QTest::newRow("one") << QStringList{"usb", "hubs", "zebra"}
-                         << QByteArray("benchlist: no category has every word; left out: zebra\n");
+                         << QByteArray("benchlist: no category has every word; left out: zebra; "
+                                       "further down also: usb, hubs\n");
     QTest::newRow("two, in the order given")
         << QStringList{"zebra usb", "hubs", "quux"}
-        << QByteArray("benchlist: no category has every word; left out: zebra, quux\n");
+        << QByteArray("benchlist: no category has every word; left out: zebra, quux; further "
+                      "down also: usb, hubs\n");
 }
 
 // When no category has every word, those with most of them, status 3, and

@@ -62,11 +62,34 @@ std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits)
     return ranks;
 }
 
+namespace {
+
+// "card, paper", in the order of the query.
+std::string WordList(std::vector<std::string> words, const std::vector<std::string> &query)
+{
+    const auto place = [&](const std::string &word) {
+        return std::find(query.begin(), query.end(), word) - query.begin();
+    };
+    std::stable_sort(words.begin(), words.end(), [&](const std::string &a, const std::string &b) {
+        return place(a) < place(b);
+    });
+    std::string list;
+    for (const std::string &word : words)
+        list.append(list.empty() ? "" : ", ").append(word);
+    return list;
+}
+
+} // namespace
+
 FindListing ListFound(const CatalogueIndex &index, std::string_view query)
 {
     const std::vector<FindHit> hits = index.Find(query);
     FindListing listing{{}, {}, 0};
-    std::vector<std::string> leftOut;
+    // The words the best hits lack: those the search gave up first. Hits
+    // further down may lack others as well.
+    const std::vector<std::string> first =
+        hits.empty() ? std::vector<std::string>{} : hits.front().missing;
+    std::vector<std::string> further;
     for (const FindHit &hit : hits) {
         const FindRecord &record = *hit.record;
         listing.lines.append(record.text)
@@ -78,23 +101,18 @@ FindListing ListFound(const CatalogueIndex &index, std::string_view query)
             .append(record.address)
             .append(1, '\n');
         for (const std::string &word : hit.missing)
-            if (std::find(leftOut.begin(), leftOut.end(), word) == leftOut.end())
-                leftOut.push_back(word);
+            if (std::find(first.begin(), first.end(), word) == first.end()
+                && std::find(further.begin(), further.end(), word) == further.end())
+                further.push_back(word);
     }
     if (hits.empty()) {
         listing.note = "benchlist: no category matches those words\n";
         listing.status = kFoundNothing;
-    } else if (!leftOut.empty()) {
-        // Named in the order the query gives them.
+    } else if (!first.empty()) {
         const std::vector<std::string> words = FindInformativeWords(query);
-        std::stable_sort(leftOut.begin(), leftOut.end(),
-                         [&](const std::string &a, const std::string &b) {
-                             return std::find(words.begin(), words.end(), a)
-                                    < std::find(words.begin(), words.end(), b);
-                         });
-        listing.note = "benchlist: no category has every word; left out: ";
-        for (const std::string &word : leftOut)
-            listing.note.append(word == leftOut.front() ? "" : ", ").append(word);
+        listing.note = "benchlist: no category has every word; left out: " + WordList(first, words);
+        if (!further.empty())
+            listing.note += "; further down also: " + WordList(further, words);
         listing.note += '\n';
         listing.status = kFoundPartly;
     }

@@ -60,7 +60,8 @@ inline constexpr int kFoundPartly = 3; // the lines are hits that lack some word
 
 // Each line of the listing is text, window title, caption and address,
 // separated by tabs. Hits that lack words are listed only when no record has
-// every word; then the note names the words they leave out.
+// every word; then the note names the words the first of them leave out, and
+// any others that hits further down lack.
 FindListing ListFound(const CatalogueIndex &index, std::string_view query);
 
 class SearchResults {
