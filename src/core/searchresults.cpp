@@ -1,5 +1,7 @@
 #include "core/searchresults.h"
 
+#include "core/catalogueexport.h"
+
 #include <algorithm>
 
 namespace benchlist {
@@ -81,42 +83,32 @@ std::string WordList(std::vector<std::string> words, const std::vector<std::stri
 
 } // namespace
 
-FindListing ListFound(const CatalogueIndex &index, std::string_view query)
+FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query)
 {
     const std::vector<FindHit> hits = index.Find(query);
-    FindListing listing{{}, {}, 0};
+    FindAnswer answer{FindListing(hits), {}, 0};
     // The words the best hits lack: those the search gave up first. Hits
     // further down may lack others as well.
     const std::vector<std::string> first =
         hits.empty() ? std::vector<std::string>{} : hits.front().missing;
     std::vector<std::string> further;
-    for (const FindHit &hit : hits) {
-        const FindRecord &record = *hit.record;
-        listing.lines.append(record.text)
-            .append(1, '\t')
-            .append(record.windowTitle)
-            .append(1, '\t')
-            .append(record.caption)
-            .append(1, '\t')
-            .append(record.address)
-            .append(1, '\n');
+    for (const FindHit &hit : hits)
         for (const std::string &word : hit.missing)
             if (std::find(first.begin(), first.end(), word) == first.end()
                 && std::find(further.begin(), further.end(), word) == further.end())
                 further.push_back(word);
-    }
     if (hits.empty()) {
-        listing.note = "benchlist: no category matches those words\n";
-        listing.status = kFoundNothing;
+        answer.note = "benchlist: no category matches those words\n";
+        answer.status = kFoundNothing;
     } else if (!first.empty()) {
         const std::vector<std::string> words = FindInformativeWords(query);
-        listing.note = "benchlist: no category has every word; left out: " + WordList(first, words);
+        answer.note = "benchlist: no category has every word; left out: " + WordList(first, words);
         if (!further.empty())
-            listing.note += "; further down also: " + WordList(further, words);
-        listing.note += '\n';
-        listing.status = kFoundPartly;
+            answer.note += "; further down also: " + WordList(further, words);
+        answer.note += '\n';
+        answer.status = kFoundPartly;
     }
-    return listing;
+    return answer;
 }
 
 SearchResults::SearchResults(const CatalogueIndex &index) : index_(index)

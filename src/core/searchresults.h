@@ -48,8 +48,8 @@ struct KRunnerRank {
 std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits);
 
 // What `benchlist --find` answers.
-struct FindListing {
-    std::string lines; // for standard output: one hit a line, best first
+struct FindAnswer {
+    std::string lines; // for standard output: FindListing() of the hits
     std::string note;  // for standard error: one line, or nothing
     int status;        // the exit status
 };
@@ -58,11 +58,10 @@ struct FindListing {
 inline constexpr int kFoundNothing = 1;
 inline constexpr int kFoundPartly = 3; // the lines are hits that lack some words
 
-// Each line of the listing is text, window title, caption and address,
-// separated by tabs. Hits that lack words are listed only when no record has
-// every word; then the note names the words the first of them leave out, and
-// any others that hits further down lack.
-FindListing ListFound(const CatalogueIndex &index, std::string_view query);
+// Hits that lack words are listed only when no record has every word; then
+// the note names the words the first of them leave out, and any others that
+// hits further down lack.
+FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query);
 
 class SearchResults {
 public:

@@ -1,6 +1,7 @@
 #include "service/searchservice.h"
 #include "service/searchprovider.h"
 
+#include "base/project.h"
 #include "core/aboutnet.h"
 #include "core/searchresults.h"
 
