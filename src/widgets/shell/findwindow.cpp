@@ -124,6 +124,35 @@ private:
     static constexpr int kMargin = 3;
 };
 
+// The results list. Qt's list tells a screen reader of every new current row
+// as if the focus had gone there, even while the words field keeps it; a new
+// search setting the first row current would then have the list and its first
+// result spoken after every keystroke, and the list named again at the next
+// move. A search sets the row quietly; the user's own moves are still told.
+class ResultList : public QListView {
+public:
+    using QListView::QListView;
+
+    void SetCurrentQuietly(const QModelIndex &index)
+    {
+        quiet_ = true;
+        setCurrentIndex(index);
+        quiet_ = false;
+    }
+
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override
+    {
+        if (quiet_)
+            QAbstractItemView::currentChanged(current, previous);
+        else
+            QListView::currentChanged(current, previous);
+    }
+
+private:
+    bool quiet_ = false;
+};
+
 } // namespace
 
 // The hits of the last search as list rows.
@@ -212,7 +241,7 @@ FindWindow::FindWindow() : FormWidget<QWidget>("frmFind")
     count_->setObjectName(QStringLiteral("lblCount"));
 
     results_ = new FindResults(this);
-    list_ = new QListView(this);
+    list_ = new ResultList(this);
     list_->setObjectName(QStringLiteral("lstResults"));
     list_->setAccessibleName(QStringLiteral("Categories found"));
     list_->setModel(results_);
@@ -310,7 +339,7 @@ void FindWindow::txtFind_Change()
         std::string_view(query.constData(), static_cast<std::size_t>(query.size()))));
     const int found = results_->rowCount();
     if (found > 0)
-        list_->setCurrentIndex(results_->index(0));
+        static_cast<ResultList *>(list_)->SetCurrentQuietly(results_->index(0));
     if (found == 1)
         count_->setText(QStringLiteral("1 category"));
     else if (found > 1)
