@@ -277,14 +277,10 @@ def test(run, args):
     return 0
 
 
-def options(parser):
-    parser.add_argument("--affiliate-base", required=True)
-    parser.add_argument("--publisher", required=True)
-
-
 TOOLS = TOOLS + harness.accessibility_bus_tools() \
     + (() if importlib.util.find_spec("pyatspi") else ("pyatspi",))
 
 if __name__ == "__main__":
-    sys.exit(harness.main(__doc__, test, tools=TOOLS, prefix="benchlist-a11y-", options=options,
+    sys.exit(harness.main(__doc__, test, tools=TOOLS, prefix="benchlist-a11y-",
+                          options=harness.add_address_options,
                           log_lines=15))
