@@ -471,8 +471,8 @@ class Desktop:
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "30", *keys)
 
-    def type(self, text):
-        self.run("xdotool", "type", "--delay", "20", "--", text)
+    def type(self, text, delay=20):
+        self.run("xdotool", "type", "--delay", str(delay), "--", text)
 
     def click(self, x, y):
         self.run("xdotool", "mousemove", "--sync", str(x), str(y))

@@ -38,11 +38,13 @@ SELECTION_WORDS = ("selected", "unselected", "Text unselected.", "Text selected.
 BUTTON_ROLE = "push button"
 COMBO_ROLE = "combo box"
 LIST_SIZE = "List with "
+STATUS_ROLE = "notification"
 # The find window: its field, the words typed, the status they bring and the
 # first two results, by their text.
 FIND_FIELD = "Words of a category"
 FIND_LIST = "Categories found"
-FIND_WORDS = "usb printer cables"
+FIND_WORDS = ("usb printer", " c")
+FIND_STATUS = ("3 categories", "2 categories")
 FIND_FIRST = "USB 1.0 Printer Cables"
 FIND_SECOND = "USB 2.0 Printer Cables"
 
@@ -230,8 +232,17 @@ def find_window(run, desktop, speech, faults):
     """Words typed, Down and Up from the field, then Tab into the list and Down
     in it: each result landed on is said, the list's name and size once."""
     said = speech.after("Ctrl+F", lambda: desktop.key("ctrl+f"), says(FIND_FIELD))
-    said += speech.after("typing words", lambda: desktop.type(FIND_WORDS),
-                         lambda said: len(said) >= len(FIND_WORDS))
+    # Typed at a person's pace. A status may be cut short by the next key's
+    # echo, but none is said twice; the last key changes the status, which is
+    # then the last thing said.
+    said += speech.after("typing words", lambda: desktop.type(FIND_WORDS[0], delay=150),
+                         lambda said: len(said) - count(said, STATUS_ROLE) >= len(FIND_WORDS[0]))
+    said += speech.after("the last key", lambda: desktop.type(FIND_WORDS[1], delay=150),
+                         says(FIND_STATUS[1]), faults=faults)
+    for status, least in zip(FIND_STATUS, (0, 1)):
+        times = said.count(f"{STATUS_ROLE} {status}.")
+        if not least <= times <= 1:
+            faults.append(f"the status {status!r} said {times} times")
     first = speech.after("the first Down from the words field", lambda: desktop.key("Down"),
                          says(FIND_SECOND), faults=faults)
     said += first

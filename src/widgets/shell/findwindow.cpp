@@ -8,6 +8,7 @@
 
 #include <QAbstractListModel>
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -153,7 +154,31 @@ private:
     bool quiet_ = false;
 };
 
+// The status line, to screen readers a notification: shown anew, it is spoken
+// wherever the focus is.
+class StatusAccessible : public QAccessibleWidget {
+public:
+    explicit StatusAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::Notification)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 } // namespace
+
+QAccessibleInterface *FindWindow::Accessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String("lblCount"))
+        if (auto *label = qobject_cast<QLabel *>(object))
+            return new StatusAccessible(label);
+    return nullptr;
+}
 
 // The hits of the last search as list rows.
 class FindResults : public QAbstractListModel {
@@ -340,16 +365,25 @@ void FindWindow::txtFind_Change()
     const int found = results_->rowCount();
     if (found > 0)
         static_cast<ResultList *>(list_)->SetCurrentQuietly(results_->index(0));
+    QString status;
     if (found == 1)
-        count_->setText(QStringLiteral("1 category"));
+        status = QStringLiteral("1 category");
     else if (found > 1)
-        count_->setText(QStringLiteral("%1 categories").arg(found));
+        status = QStringLiteral("%1 categories").arg(found);
     else if (query.trimmed().isEmpty())
-        count_->setText(QStringLiteral("Type words of the category you look for."));
+        status = QStringLiteral("Type words of the category you look for.");
     else
-        count_->setText(QStringLiteral("No category matches these words."));
+        status = QStringLiteral("No category matches these words.");
     // A screen reader on the list hears how many there are, or that there are none.
-    list_->setAccessibleDescription(count_->text());
+    list_->setAccessibleDescription(status);
+    if (status == count_->text())
+        return;
+    count_->setText(status);
+    // Shown anew, the status line is spoken once, while the focus stays in the field.
+    if (count_->isVisible()) {
+        count_->hide();
+        count_->show();
+    }
 }
 
 const FindRecord *FindWindow::Selected() const

@@ -1,8 +1,8 @@
 #include "widgets/shell/forms.h"
 
+#include "catalogue/catalogue.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"
-#include "catalogue/catalogue.h"
 #include "widgets/forms/formwidget.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/shell/aboutwindow.h"
@@ -23,6 +23,7 @@ void RegisterForms(WindowModel &model)
     QAccessible::installFactory(&WindowAccessible);
     QAccessible::installFactory(&ClickablePicture::Accessible);
     QAccessible::installFactory(&DropDown::Accessible);
+    QAccessible::installFactory(&FindWindow::Accessible);
     model.Register("frmMain", [] { return std::make_unique<MainWindow>(); });
     model.Register("frmExit", [] { return std::make_unique<ExitWindow>(); });
     model.Register("frmAbout", [] { return std::make_unique<AboutWindow>(); });
