@@ -165,7 +165,8 @@ def start_orca(run, desktop, bus, speech_address, speech):
         raise SkipTest("Orca did not start speaking within 30 s") from None
     if orca.poll() is not None:
         reason = log.read_text(errors="replace").strip().replace("\n", " ")
-        raise SkipTest(f"Orca cannot start here: {reason or 'it ended at once'}")
+        raise SkipTest(f"Orca cannot start here ({reason or 'it ended at once'}); this test "
+                       "never ends or replaces another Orca")
     return orca
 
 
