@@ -235,7 +235,8 @@ def find_window(run, desktop, speech, faults):
     # echo, but none is said twice; the last key changes the status, which is
     # then the last thing said.
     said += speech.after("typing words", lambda: desktop.type(FIND_WORDS[0], delay=150),
-                         lambda said: len(said) - count(said, STATUS_ROLE) >= len(FIND_WORDS[0]))
+                         lambda said: len(said) - count(said, STATUS_ROLE) >= len(FIND_WORDS[0]),
+                         faults=faults)
     said += speech.after("the last key", lambda: desktop.type(FIND_WORDS[1], delay=150),
                          says(FIND_STATUS[1]), faults=faults)
     for status, least in zip(FIND_STATUS, (0, 1)):
