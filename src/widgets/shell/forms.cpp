@@ -12,7 +12,6 @@
 #include "widgets/shell/mainwindow.h"
 
 #include <QAccessible>
-#include <QGuiApplication>
 
 namespace benchlist {
 
@@ -31,11 +30,6 @@ void RegisterForms(WindowModel &model)
     model.Register("frmFind", [] { return std::make_unique<FindWindow>(); });
     for (const CategoryData *data : catalogue::kWindows)
         model.Register(data->name, [data] { return std::make_unique<CategoryWindow>(*data); });
-}
-
-void NameDesktopEntry()
-{
-    QGuiApplication::setDesktopFileName(QLatin1String(BENCHLIST_APP_ID));
 }
 
 } // namespace benchlist
