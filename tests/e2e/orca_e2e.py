@@ -10,7 +10,9 @@ listens to what Orca said. At every stop of the main window and at every
 drop-down, Orca must say a name and a role; a drop-down's caption at most
 twice; nothing about selected or unselected text on a Tab tour. In the find
 window the list's size is said once, the status line once when it changes,
-and the first Down from the words field says the result it lands on.
+the first Down from the words field says the result it lands on, and a
+partial result the words it lacks after where it lives. With --keep, Orca's
+own record of every event is kept in the work directory too.
 
 Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing, or Orca
 cannot start, for example because another Orca runs for this user).
@@ -148,8 +150,9 @@ def start_speech(run, desktop):
     return f"unix_socket:{socket}", spoken
 
 
-def start_orca(run, desktop, bus, speech_address, speech):
-    """Orca with a home of its own, speaking through the run's speech-dispatcher."""
+def start_orca(run, desktop, bus, speech_address, speech, debug):
+    """Orca with a home of its own, speaking through the run's speech-dispatcher;
+    with `debug`, it writes down every event it handles (and is slower for it)."""
     home = run.home("orca")
     env = dict(desktop.env, HOME=str(home), XDG_CONFIG_HOME=str(home / "config"),
                XDG_DATA_HOME=str(home / "data"), XDG_CACHE_HOME=str(home / "cache"),
@@ -157,9 +160,10 @@ def start_orca(run, desktop, bus, speech_address, speech):
                SPEECHD_ADDRESS=speech_address, GSETTINGS_BACKEND="memory",
                NO_AT_BRIDGE="1", LANG="C.UTF-8")
     log = run.workdir / "orca.log"
-    orca = run.processes.start(["orca", "--disable", "braille", "--disable", "braille-monitor",
-                                "--debug-file", str(run.workdir / "orca-debug.txt")],
-                               env=env, stdout=open(log, "wb"), stderr=subprocess.STDOUT)
+    argv = ["orca", "--disable", "braille", "--disable", "braille-monitor"]
+    if debug:
+        argv += ["--debug-file", str(run.workdir / "orca-debug.txt")]
+    orca = run.processes.start(argv, env=env, stdout=open(log, "wb"), stderr=subprocess.STDOUT)
     try:
         run.wait_for("Orca to say it is on", lambda: orca.poll() is not None
                      or says("Screen reader on")(speech.lines()), timeout=30)
@@ -289,7 +293,7 @@ def test(run, args):
     try:
         speech_address, spoken = start_speech(run, desktop)
         speech = Speech(run, spoken)
-        start_orca(run, desktop, bus, speech_address, speech)
+        start_orca(run, desktop, bus, speech_address, speech, debug=args.keep)
     except SkipTest as skip:
         print(f"SKIPPED: {skip}")
         return SKIP
