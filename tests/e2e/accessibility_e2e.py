@@ -18,7 +18,6 @@ Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
 
 import importlib.util
 import os
-import subprocess
 import sys
 import time
 from pathlib import Path
@@ -30,9 +29,7 @@ import harness  # noqa: E402
 harness.settle_interpreter("pyatspi")
 from harness import ABOUT, FAREWELL, FIND, INSTRUCTIONS, MAIN, WINDOWS, Failure  # noqa: E402
 
-LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
-TOOLS = ("dbus-daemon", "dbus-send", "Xvfb", "openbox", "xdotool", "xprop", "xwininfo",
-         "xdg-open")
+TOOLS = ("Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xdg-open")
 # The category buttons' captions, in the main window's Tab order.
 BUTTONS = tuple(w.caption for w in WINDOWS)
 AUCTION_OFFER = 10296229
@@ -268,33 +265,11 @@ def tour(reader):
     return boxes, controls, len(windows) + 1
 
 
-def start_buses(run):
-    """A session bus of our own, for the accessibility bus and the program."""
-    bus = run.processes.start(["dbus-daemon", "--session", "--nofork", "--print-address"],
-                              stdout=subprocess.PIPE,
-                              stderr=open(run.workdir / "dbus.log", "wb"))
-    address = bus.stdout.readline().decode().strip()
-    if not address:
-        raise Failure("the session bus did not start")
-    os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
-
-
-def start_accessibility_bus(run, launcher, desktop):
-    env = dict(desktop.env, DBUS_SESSION_BUS_ADDRESS=os.environ["DBUS_SESSION_BUS_ADDRESS"])
-    run.processes.start([launcher, "--launch-immediately"], env=env, stdout=subprocess.DEVNULL,
-                        stderr=open(run.workdir / "at-spi.log", "wb"))
-    run.wait_for("the accessibility bus", lambda: subprocess.run(
-        ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-         "org.a11y.Bus.GetAddress"], env=env, capture_output=True, timeout=5).returncode == 0)
-
-
 def test(run, args):
     global atspi, GLib
-    launcher = next(p for p in LAUNCHERS if os.access(p, os.X_OK))
     started = time.monotonic()
     desktop = harness.start_desktop(run)
-    start_buses(run)
-    start_accessibility_bus(run, launcher, desktop)
+    harness.start_accessibility_buses(run, desktop)
     import pyatspi  # pylint: disable=import-outside-toplevel; needs the bus first
     atspi = pyatspi
     from gi.repository import GLib as glib  # pylint: disable=import-outside-toplevel
@@ -315,11 +290,8 @@ def test(run, args):
     return 0
 
 
-# The accessibility bus and its registry are started by the launcher; the
-# harness, their subreaper, ends them by pid at clean-up.
-TOOLS = TOOLS + (tuple(() if any(os.access(p, os.X_OK) for p in LAUNCHERS)
-                       else ("at-spi-bus-launcher",))
-                 + (() if importlib.util.find_spec("pyatspi") else ("pyatspi",)))
+TOOLS = TOOLS + harness.accessibility_bus_tools() \
+    + (() if importlib.util.find_spec("pyatspi") else ("pyatspi",))
 
 if __name__ == "__main__":
     sys.exit(harness.main(__doc__, test, tools=TOOLS, prefix="benchlist-a11y-",

@@ -27,6 +27,9 @@ A test script imports this module, describes its run with `main()` and gets a
   start_desktop(run) -> Desktop
                       an Xvfb of its own with openbox; Desktop drives it with
                       xdotool and reads it with xprop and xwininfo.
+  start_accessibility_buses(run, desktop) -> session bus address
+                      a session bus of the run's own with the accessibility
+                      bus on it; accessibility_bus_tools() for main()'s tools.
   Browser(run)        the recording stand-in for the web browser:
                       expect(what, addresses, action), expect_nothing_more(what).
   Program(run, binary, desktop, browser, name, extra_env)
@@ -468,8 +471,8 @@ class Desktop:
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "30", *keys)
 
-    def type(self, text):
-        self.run("xdotool", "type", "--delay", "20", "--", text)
+    def type(self, text, delay=20):
+        self.run("xdotool", "type", "--delay", str(delay), "--", text)
 
     def click(self, x, y):
         self.run("xdotool", "mousemove", "--sync", str(x), str(y))
@@ -531,6 +534,39 @@ def start_desktop(run):
     run.wait_for("openbox to manage the screen", lambda: "window id" in desktop.run(
         "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False))
     return desktop
+
+
+# The accessibility bus's launcher, where Debian has put it in one release or another.
+ACCESSIBILITY_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher",
+                           "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+
+
+def accessibility_bus_tools():
+    """What start_accessibility_buses needs, as missing tools for main()."""
+    launcher = any(os.access(p, os.X_OK) for p in ACCESSIBILITY_LAUNCHERS)
+    return ("dbus-daemon", "dbus-send") + (() if launcher else ("at-spi-bus-launcher",))
+
+
+def start_accessibility_buses(run, desktop):
+    """A session bus of the run's own, in DBUS_SESSION_BUS_ADDRESS of this
+    process, and on it the accessibility bus that screen readers and programs
+    meet on. The launcher starts the bus and its registry; the run, their
+    subreaper, ends them by pid at clean-up. Returns the session bus address."""
+    bus = run.processes.start(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                              stdout=subprocess.PIPE,
+                              stderr=open(run.workdir / "dbus.log", "wb"))
+    address = bus.stdout.readline().decode().strip()
+    if not address:
+        raise Failure("the session bus did not start")
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
+    launcher = next(p for p in ACCESSIBILITY_LAUNCHERS if os.access(p, os.X_OK))
+    env = dict(desktop.env, DBUS_SESSION_BUS_ADDRESS=address)
+    run.processes.start([launcher, "--launch-immediately"], env=env, stdout=subprocess.DEVNULL,
+                        stderr=open(run.workdir / "at-spi.log", "wb"))
+    run.wait_for("the accessibility bus", lambda: subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+         "org.a11y.Bus.GetAddress"], env=env, capture_output=True, timeout=5).returncode == 0)
+    return address
 
 
 # --------------------------------------------------------------------------- browser log

@@ -21,6 +21,8 @@ class DropDownTest : public WindowsFixture {
 private slots:
     void dropDownReportsUserActions_data();
     void dropDownReportsUserActions();
+    void arrivalSelectsNothing_data();
+    void arrivalSelectsNothing();
 };
 
 // Steps, separated by ";": type:TEXT, clear (select all, delete), paste:TEXT,
@@ -201,6 +203,31 @@ void DropDownTest::dropDownReportsUserActions()
     QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(box);
     QCOMPARE(heard->text(QAccessible::Name), caption);
     QCOMPARE(heard->text(QAccessible::Value), finalText);
+}
+
+// However the focus comes, the text is left unselected, so that a screen reader
+// hears no selection on the way in and none cleared on the way out.
+void DropDownTest::arrivalSelectsNothing_data()
+{
+    QTest::addColumn<Qt::FocusReason>("reason");
+    QTest::newRow("Tab") << Qt::TabFocusReason;
+    QTest::newRow("Shift+Tab") << Qt::BacktabFocusReason;
+    QTest::newRow("shortcut") << Qt::ShortcutFocusReason;
+    QTest::newRow("mouse") << Qt::MouseFocusReason;
+}
+
+void DropDownTest::arrivalSelectsNothing()
+{
+    QFETCH(Qt::FocusReason, reason);
+    ClickButton("frmMain", "cmdMonitors");
+    QVERIFY(BecomesActive(Window("frmMonitors")));
+    auto *box = Control<DropDown>("frmMonitors", "cbStandard");
+    QVERIFY(box);
+    box->setFocus(reason);
+    QTRY_VERIFY(box->hasFocus());
+    QVERIFY(!box->lineEdit()->hasSelectedText());
+    // Typed keys go on from the end of the text.
+    QCOMPARE(box->lineEdit()->cursorPosition(), box->currentText().size());
 }
 
 QTEST_MAIN(DropDownTest)

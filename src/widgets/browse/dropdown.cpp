@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QCompleter>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -180,6 +181,26 @@ void DropDown::ChooseItem(int index)
     if (currentText() != itemText(index))
         setEditText(itemText(index));
     emit Click();
+}
+
+void DropDown::focusInEvent(QFocusEvent *event)
+{
+    // The field would select its whole text when Tab or a shortcut brings the
+    // focus, and clear that selection again when the focus leaves; a screen
+    // reader speaks both, on top of the drop-down itself. It takes the focus
+    // as the mouse would give it instead: the caret stays where it was.
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason: {
+        QFocusEvent plain(event->type(), Qt::OtherFocusReason);
+        QComboBox::focusInEvent(&plain);
+        return;
+    }
+    default:
+        QComboBox::focusInEvent(event);
+        return;
+    }
 }
 
 void DropDown::keyPressEvent(QKeyEvent *event)

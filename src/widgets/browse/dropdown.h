@@ -3,7 +3,10 @@
 // item chosen in the open list or stepped to with Up and Down. Filling it in
 // reports nothing, and nothing else (Enter, leaving the field, the mouse wheel)
 // chooses an item or rewrites the text. Its initial text is its caption: screen
-// readers announce the drop-down by it whatever the field shows.
+// readers announce the drop-down by it whatever the field shows. Arriving in it
+// leaves its text as it is, unselected, so that a screen reader hears the
+// drop-down once rather than the text selected on the way in and unselected on
+// the way out.
 #pragma once
 
 #include <QComboBox>
@@ -40,6 +43,7 @@ signals:
     void Click();
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 

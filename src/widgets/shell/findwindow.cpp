@@ -8,6 +8,7 @@
 
 #include <QAbstractListModel>
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -140,7 +141,60 @@ private:
     static constexpr int kMargin = 3;
 };
 
+// The results list. Qt's list tells a screen reader of every new current row
+// as if the focus had gone there, even while the words field keeps it; a new
+// search setting the first row current would then have the list and its first
+// result spoken after every keystroke, and the list named again at the next
+// move. A search sets the row quietly; the user's own moves are still told.
+class ResultList : public QListView {
+public:
+    using QListView::QListView;
+
+    void SetCurrentQuietly(const QModelIndex &index)
+    {
+        quiet_ = true;
+        setCurrentIndex(index);
+        quiet_ = false;
+    }
+
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override
+    {
+        if (quiet_)
+            QAbstractItemView::currentChanged(current, previous);
+        else
+            QListView::currentChanged(current, previous);
+    }
+
+private:
+    bool quiet_ = false;
+};
+
+// The status line, to screen readers a notification: shown anew, it is spoken
+// wherever the focus is.
+class StatusAccessible : public QAccessibleWidget {
+public:
+    explicit StatusAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::Notification)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 } // namespace
+
+QAccessibleInterface *FindWindow::Accessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String("lblCount"))
+        if (auto *label = qobject_cast<QLabel *>(object))
+            return new StatusAccessible(label);
+    return nullptr;
+}
 
 // The hits of the last search as list rows.
 class FindResults : public QAbstractListModel {
@@ -247,7 +301,7 @@ FindWindow::FindWindow() : FormWidget<QWidget>("frmFind")
     count_->setWordWrap(true);
 
     results_ = new FindResults(this);
-    list_ = new QListView(this);
+    list_ = new ResultList(this);
     list_->setObjectName(QStringLiteral("lstResults"));
     list_->setAccessibleName(QStringLiteral("Categories found"));
     list_->setModel(results_);
@@ -345,20 +399,28 @@ void FindWindow::txtFind_Change()
         std::string_view(query.constData(), static_cast<std::size_t>(query.size()))));
     const int found = results_->rowCount();
     if (found > 0)
-        list_->setCurrentIndex(results_->index(0));
+        static_cast<ResultList *>(list_)->SetCurrentQuietly(results_->index(0));
+    QString status;
     if (results_->Partial())
-        count_->setText(
-            QStringLiteral("No category has every word; showing those with most of them"));
+        status = QStringLiteral("No category has every word; showing those with most of them");
     else if (found == 1)
-        count_->setText(QStringLiteral("1 category"));
+        status = QStringLiteral("1 category");
     else if (found > 1)
-        count_->setText(QStringLiteral("%1 categories").arg(found));
+        status = QStringLiteral("%1 categories").arg(found);
     else if (query.trimmed().isEmpty())
-        count_->setText(QStringLiteral("Type words of the category you look for."));
+        status = QStringLiteral("Type words of the category you look for.");
     else
-        count_->setText(QStringLiteral("No category matches these words."));
+        status = QStringLiteral("No category matches these words.");
     // A screen reader on the list hears how many there are, or that there are none.
-    list_->setAccessibleDescription(count_->text());
+    list_->setAccessibleDescription(status);
+    if (status == count_->text())
+        return;
+    count_->setText(status);
+    // Shown anew, the status line is spoken once, while the focus stays in the field.
+    if (count_->isVisible()) {
+        count_->hide();
+        count_->show();
+    }
 }
 
 const FindRecord *FindWindow::Selected() const

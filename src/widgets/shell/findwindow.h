@@ -10,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QListView;
+class QAccessibleInterface;
 class QMenu;
 
 namespace benchlist {
@@ -40,6 +41,9 @@ public:
     void txtFind_Change();
     void cmdOpen_Click();
     void cmdShow_Click();
+
+    // Describes the status line to screen readers. For QAccessible::installFactory.
+    static QAccessibleInterface *Accessible(const QString &className, QObject *object);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -22,6 +22,7 @@ void RegisterForms(WindowModel &model)
     QAccessible::installFactory(&WindowAccessible);
     QAccessible::installFactory(&ClickablePicture::Accessible);
     QAccessible::installFactory(&DropDown::Accessible);
+    QAccessible::installFactory(&FindWindow::Accessible);
     model.Register("frmMain", [] { return std::make_unique<MainWindow>(); });
     model.Register("frmExit", [] { return std::make_unique<ExitWindow>(); });
     model.Register("frmAbout", [] { return std::make_unique<AboutWindow>(); });
