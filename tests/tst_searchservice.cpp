@@ -60,9 +60,9 @@ private slots:
 
 void SearchServiceTest::init()
 {
-    AboutNet::SetHandOff([this](const std::string &address, int) {
-        opened_.append(QString::fromStdString(address));
-        return 42;
+    AboutNet::SetHandOff([this](std::string_view address) {
+        opened_.append(QString::fromUtf8(address.data(), qsizetype(address.size())));
+        return true;
     });
     searcher_ = std::make_unique<Searcher>([this](const QStringList &arguments) {
         started_.append(arguments);

@@ -306,97 +306,98 @@ void FindWindowTest::oneOrderEverywhere()
     }
     QVERIFY(partial > 100);
     qInfo("%lld queries, %d with partial results", qlonglong(queries.size()), partial);
-    // The bold parts of the best result, in its text and in the line below it that
-    // names its window and drop-down around a non-ASCII "›".
-    void FindWindowTest::marksFallOnTheMatchedWords_data()
-    {
-        QTest::addColumn<QString>("words");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("inText");
-        QTest::addColumn<QStringList>("inLocation");
-        QTest::newRow("text only")
-            << "printer usb cables"
-            << "USB 1.0 Printer Cables" << QStringList{"USB", "Printer", "Cables"} << QStringList{};
-        QTest::newRow("drop-down caption")
-            << "hubs adapter"
-            << "USB Hubs and Cables" << QStringList{"Hubs"} << QStringList{"Adapter"};
-        QTest::newRow("window title")
-            << "networking routers"
-            << "HP Routers" << QStringList{"Routers"} << QStringList{"Networking"};
+}
+
+// The bold parts of the best result, in its text and in the line below it that
+// names its window and drop-down around a non-ASCII "›".
+void FindWindowTest::marksFallOnTheMatchedWords_data()
+{
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("inText");
+    QTest::addColumn<QStringList>("inLocation");
+    QTest::newRow("text only") << "printer usb cables"
+                               << "USB 1.0 Printer Cables"
+                               << QStringList{"USB", "Printer", "Cables"} << QStringList{};
+    QTest::newRow("drop-down caption")
+        << "hubs adapter"
+        << "USB Hubs and Cables" << QStringList{"Hubs"} << QStringList{"Adapter"};
+    QTest::newRow("window title") << "networking routers"
+                                  << "HP Routers" << QStringList{"Routers"}
+                                  << QStringList{"Networking"};
+}
+
+void FindWindowTest::marksFallOnTheMatchedWords()
+{
+    QFETCH(QString, words);
+    QFETCH(QString, text);
+    QFETCH(QStringList, inText);
+    QFETCH(QStringList, inLocation);
+    QListView *list = ShownResults(words);
+    QVERIFY(list);
+    const QModelIndex best = list->model()->index(0, 0);
+    QCOMPARE(best.data().toString(), text);
+    QCOMPARE(Marked(text, best.data(FindTextMarksRole).toList()), inText);
+    QCOMPARE(
+        Marked(best.data(FindLocationRole).toString(), best.data(FindLocationMarksRole).toList()),
+        inLocation);
+}
+
+// A right-click where no result stands opens no menu and leaves the current
+// result as it was; on a result it makes that one current and opens the menu.
+void FindWindowTest::rightClickBesideTheResults()
+{
+    QListView *list = ShownResults(QStringLiteral("usb"));
+    QVERIFY(list && list->model()->rowCount() >= 2);
+    list->setCurrentIndex(list->model()->index(1, 0));
+    auto *menu = Window("frmFind")->findChild<QMenu *>(QStringLiteral("mnuResult"));
+    QVERIFY(menu);
+    const auto rightClick = [list](const QPoint &at) {
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list->viewport(), &event);
+    };
+
+    list->scrollToBottom();
+    const QRect last = list->visualRect(list->model()->index(list->model()->rowCount() - 1, 0));
+    const QPoint empty(last.center().x(), last.bottom() + 4);
+    QVERIFY(list->viewport()->rect().contains(empty) && !list->indexAt(empty).isValid());
+    rightClick(empty);
+    QVERIFY(!menu->isVisible());
+    QCOMPARE(list->currentIndex().row(), 1);
+
+    const QModelIndex first = list->model()->index(0, 0);
+    list->scrollTo(first);
+    rightClick(list->visualRect(first).center());
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(list->currentIndex().row(), 0);
+    menu->close();
+    QVERIFY(Opened().isEmpty());
+}
+
+// Sixty-odd records from all nine windows, each pasted into its drop-down.
+void FindWindowTest::foundAddressesAreWhatDropDownsOpen()
+{
+    const std::span<const FindRecord> records = CatalogueIndex::Catalogue().Records();
+    QSet<QString> windows;
+    int checked = 0;
+    for (std::size_t i = 0; i < records.size(); i += 15) {
+        const FindRecord &record = records[i];
+        Forms().Show(record.windowName);
+        auto *box = Control<DropDown>(std::string(record.windowName).c_str(),
+                                      std::string(record.dropDownName).c_str());
+        QVERIFY(box);
+        box->setFocus();
+        QApplication::clipboard()->setText(ToQString(record.text));
+        box->lineEdit()->selectAll();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Opened(), QStringList{QString::fromStdString(record.address)});
+        windows.insert(ToQString(record.windowName));
+        ++checked;
     }
+    QCOMPARE(windows.size(), 9);
+    QVERIFY(checked >= 50);
+}
 
-    void FindWindowTest::marksFallOnTheMatchedWords()
-    {
-        QFETCH(QString, words);
-        QFETCH(QString, text);
-        QFETCH(QStringList, inText);
-        QFETCH(QStringList, inLocation);
-        QListView *list = ShownResults(words);
-        QVERIFY(list);
-        const QModelIndex best = list->model()->index(0, 0);
-        QCOMPARE(best.data().toString(), text);
-        QCOMPARE(Marked(text, best.data(FindTextMarksRole).toList()), inText);
-        QCOMPARE(Marked(best.data(FindLocationRole).toString(),
-                        best.data(FindLocationMarksRole).toList()),
-                 inLocation);
-    }
-
-    // A right-click where no result stands opens no menu and leaves the current
-    // result as it was; on a result it makes that one current and opens the menu.
-    void FindWindowTest::rightClickBesideTheResults()
-    {
-        QListView *list = ShownResults(QStringLiteral("usb"));
-        QVERIFY(list && list->model()->rowCount() >= 2);
-        list->setCurrentIndex(list->model()->index(1, 0));
-        auto *menu = Window("frmFind")->findChild<QMenu *>(QStringLiteral("mnuResult"));
-        QVERIFY(menu);
-        const auto rightClick = [list](const QPoint &at) {
-            QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
-            QContextMenuEvent event(QContextMenuEvent::Mouse, at,
-                                    list->viewport()->mapToGlobal(at));
-            QApplication::sendEvent(list->viewport(), &event);
-        };
-
-        list->scrollToBottom();
-        const QRect last = list->visualRect(list->model()->index(list->model()->rowCount() - 1, 0));
-        const QPoint empty(last.center().x(), last.bottom() + 4);
-        QVERIFY(list->viewport()->rect().contains(empty) && !list->indexAt(empty).isValid());
-        rightClick(empty);
-        QVERIFY(!menu->isVisible());
-        QCOMPARE(list->currentIndex().row(), 1);
-
-        const QModelIndex first = list->model()->index(0, 0);
-        list->scrollTo(first);
-        rightClick(list->visualRect(first).center());
-        QTRY_VERIFY(menu->isVisible());
-        QCOMPARE(list->currentIndex().row(), 0);
-        menu->close();
-        QVERIFY(Opened().isEmpty());
-    }
-
-    // Sixty-odd records from all nine windows, each pasted into its drop-down.
-    void FindWindowTest::foundAddressesAreWhatDropDownsOpen()
-    {
-        const std::span<const FindRecord> records = CatalogueIndex::Catalogue().Records();
-        QSet<QString> windows;
-        int checked = 0;
-        for (std::size_t i = 0; i < records.size(); i += 15) {
-            const FindRecord &record = records[i];
-            Forms().Show(record.windowName);
-            auto *box = Control<DropDown>(std::string(record.windowName).c_str(),
-                                          std::string(record.dropDownName).c_str());
-            QVERIFY(box);
-            box->setFocus();
-            QApplication::clipboard()->setText(ToQString(record.text));
-            box->lineEdit()->selectAll();
-            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(Opened(), QStringList{QString::fromStdString(record.address)});
-            windows.insert(ToQString(record.windowName));
-            ++checked;
-        }
-        QCOMPARE(windows.size(), 9);
-        QVERIFY(checked >= 50);
-    }
-
-    QTEST_MAIN(FindWindowTest)
+QTEST_MAIN(FindWindowTest)
 #include "tst_findwindow.moc"
