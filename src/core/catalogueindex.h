@@ -62,7 +62,7 @@ struct FindRank {
     std::uint16_t missing = 0;  // words of the query the record lacks
     std::uint32_t lacked = 0;   // which: lacking a word many records hold costs least
     bool typo = false;          // an exact match comes before any match with a slip
-    double unchosen = 0;        // minus FindUse::chosen: chosen before comes first
+    float unchosen = 0;         // minus FindUse::chosen: chosen before comes first
     bool notWholeText = false;  // see FindScore
     std::uint16_t typos = 0;    // how many slips
     std::uint16_t outside = 0;  // words found only in the caption or the title: few first
@@ -70,7 +70,7 @@ struct FindRank {
     std::uint16_t fields = 0;   //
     std::uint16_t inexact = 0;  //
     bool notStartsText = false; //
-    double unused = 0;          // minus FindUse::weight
+    float unused = 0;           // minus FindUse::weight
     std::size_t length = 0;     // of the text: shorter first
     std::uint32_t order = 0;    // in the catalogue
     auto operator<=>(const FindRank &) const = default;
@@ -164,7 +164,7 @@ private:
     std::span<const Token> TokensOf(std::uint32_t record) const;
     template <typename Visit> void EachHolder(const QueryWord &word, Visit visit) const;
     Choice Best(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
-    bool Score(std::uint32_t record, const Query &query, bool partial, FindHit &hit,
+    bool Score(std::uint32_t record, const Query &query, const std::uint32_t *held, FindHit &hit,
                std::vector<char> &found) const;
     std::vector<FindHit> FindMost(Query &query, const FindUsage &usage) const;
     FindRank RankOf(const FindHit &hit, std::uint32_t record, const FindUsage &usage) const;
