@@ -12,7 +12,6 @@
 #include <functional>
 #include <limits>
 #include <map>
-#include <numeric>
 #include <optional>
 #include <set>
 #include <tuple>
@@ -988,7 +987,7 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
             continue;
         const auto same = std::find(distinct.begin(), distinct.end(), terms[i].text);
         if (same == distinct.end() && distinct.size() == kMostWords)
-            return {};
+            return {}; // so many words say nothing of which matter most
         ordinal[i] = static_cast<std::size_t>(same - distinct.begin());
         if (same == distinct.end())
             distinct.push_back(terms[i].text);
@@ -1041,12 +1040,12 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
         if (!held)
             continue;
         hit.missing.reserve(distinct.size() - static_cast<std::size_t>(std::popcount(held)));
+        std::uint32_t lacked = 0;
         for (std::size_t d = 0; d < distinct.size(); ++d)
             if (!(held >> d & 1U)) {
                 hit.missing.emplace_back(distinct[d]);
-                hit.rank.lacked += cost[d];
+                lacked += cost[d];
             }
-        const std::uint32_t lacked = hit.rank.lacked;
         hit.rank = RankOf(hit, record, usage);
         hit.rank.lacked = lacked;
         hits.push_back(std::move(hit));
