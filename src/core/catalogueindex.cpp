@@ -329,23 +329,24 @@ std::array<std::uint64_t, 4> SortKey(const FindRank &rank)
             ordered(rank.unused), std::min<U>(rank.length, 0xffffffff) << 32 | rank.order};
 }
 
-// Best first. Sorts the keys, then moves each hit once to its place, within
-// the list: a second list of hits would cost more than the sort.
+// Best first. Sorts the hits' places by their keys, then moves each hit once
+// to its place, within the list: a second list of hits would cost more than
+// the sort.
 void SortByRank(std::vector<FindHit> &hits)
 {
-    std::vector<std::pair<std::array<std::uint64_t, 4>, std::uint32_t>> order;
-    order.reserve(hits.size());
-    for (std::uint32_t i = 0; i < hits.size(); ++i)
-        order.emplace_back(SortKey(hits[i].rank), i);
-    std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) {
-        std::size_t k = 0;
-        while (k + 1 < a.first.size() && a.first[k] == b.first[k])
-            ++k;
-        return a.first[k] < b.first[k];
-    });
+    std::vector<std::array<std::uint64_t, 4>> keys(hits.size());
     std::vector<std::uint32_t> from(hits.size()); // the hit that belongs at each place
-    for (std::size_t i = 0; i < order.size(); ++i)
-        from[i] = order[i].second;
+    for (std::uint32_t i = 0; i < hits.size(); ++i) {
+        keys[i] = SortKey(hits[i].rank);
+        from[i] = i;
+    }
+    std::sort(from.begin(), from.end(), [&keys](std::uint32_t a, std::uint32_t b) {
+        const std::array<std::uint64_t, 4> &x = keys[a], &y = keys[b];
+        std::size_t k = 0;
+        while (k + 1 < x.size() && x[k] == y[k])
+            ++k;
+        return x[k] < y[k];
+    });
     for (std::uint32_t i = 0; i < from.size(); ++i) {
         if (from[i] == i)
             continue;
@@ -710,12 +711,14 @@ CatalogueIndex::Choice CatalogueIndex::Best(const QueryWord &form, std::uint32_t
             best = choice;
     };
     const std::span<const Token> tokens = TokensOf(record);
+    const std::uint8_t *const qualities = form.quality.data();
+    const bool joins = !form.joins.empty();
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const Token &token = tokens[i];
-        if (const std::uint8_t quality = form.quality[token.word])
+        if (const std::uint8_t quality = qualities[token.word])
             consider({true, TyposOf(quality) + form.pairTypos, ExactnessOf(quality), token.field,
                       token.place, token.place});
-        if (form.joins.empty() || i + 1 == tokens.size() || tokens[i + 1].field != token.field)
+        if (!joins || i + 1 == tokens.size() || tokens[i + 1].field != token.field)
             continue;
         for (const QueryWord::Join &join : form.joins)
             if (join.first == token.word && join.second == tokens[i + 1].word)
@@ -787,11 +790,12 @@ public:
                 kept.push_back(i);
         for (std::size_t j = 0; j < kept.size(); ++j) {
             scored.push_back(Word(kept[j]));
+            optional_ |= std::uint32_t(terms_[kept[j]].small) << j;
             if (j > 0)
                 pairs.push_back(Pair(kept[j - 1], kept[j]));
         }
     }
-    bool Optional(std::size_t j) const { return terms_[kept[j]].small; }
+    bool Optional(std::size_t j) const { return optional_ >> j & 1U; }
 
     std::vector<std::size_t> kept;         // terms scored
     std::vector<const QueryWord *> scored; // per kept term
@@ -812,6 +816,7 @@ private:
     const std::vector<QueryTerm> terms_;
     std::vector<const QueryWord *> words_; // per term, once matched
     std::vector<char> repeated_;           // per term: said before, and not the last
+    std::uint32_t optional_ = 0;           // a bit per kept term that is a small word
     std::unordered_map<std::string_view, QueryWord> singles_;
     QueryWord lastWord_;
     std::map<std::tuple<const QueryWord *, const QueryWord *, bool>, QueryWord> joined_;
@@ -832,15 +837,21 @@ template <typename Visit> void CatalogueIndex::EachHolder(const QueryWord &word,
 }
 
 // Finds the best word of the record for each word of the query, or for two
-// neighbouring ones together, and scores the lot. Notes in `found` which
-// words of query.scored it found. Without `held`, false when a word is
+// neighbouring ones together, and scores the lot. Sets a bit in `found` for
+// each word of query.scored it found. Without `held`, false when a word is
 // missing; with it, a word may be missing, and one whose bit (Query::bits) is
 // not in `held` is known to be.
 bool CatalogueIndex::Score(std::uint32_t record, const Query &query, const std::uint32_t *held,
-                           FindHit &hit, std::vector<char> &found) const
+                           FindHit &hit, std::uint32_t &found) const
 {
     const std::vector<const QueryWord *> &words = query.scored;
-    found.assign(words.size(), 0);
+    std::uint32_t lacking = 0; // a bit per word known to be missing
+    if (held)
+        for (std::size_t i = 0; i < query.bits.size(); ++i)
+            if (query.bits[i] & ~*held)
+                lacking |= 1U << i;
+    const auto lacks = [lacking](std::size_t i) { return (lacking >> i & 1U) != 0; };
+    found = 0;
     unsigned typos = 0, nearness = 0, fields = 0, inexact = 0, outside = 0;
     hit.marked = {};
     Choice previous;
@@ -861,21 +872,21 @@ bool CatalogueIndex::Score(std::uint32_t record, const Query &query, const std::
             hit.marked[static_cast<std::size_t>(choice.field)] |= 1U << place;
         previous = choice;
     };
-    const auto lacks = [&](std::size_t i) {
-        return held && i < query.bits.size() && query.bits[i] && !(query.bits[i] & *held);
-    };
     for (std::size_t i = 0; i < words.size();) {
+        if (lacks(i)) {
+            ++i;
+            continue;
+        }
         const Choice *before = previous.found ? &previous : nullptr;
         const bool optional = query.Optional(i);
-        const Choice single =
-            lacks(i) || (optional && !before) ? Choice{} : Best(*words[i], record, before);
-        if (i + 1 < words.size() && !lacks(i) && !lacks(i + 1)) {
+        const Choice single = optional && !before ? Choice{} : Best(*words[i], record, before);
+        if (i + 1 < words.size() && !lacks(i + 1)) {
             const Choice joined = Best(*query.pairs[i], record, before);
             if (joined.found) {
                 const Choice next = single.found ? Best(*words[i + 1], record, &single) : Choice{};
                 if (!next.found || joined.typos < single.typos + next.typos) {
                     take(joined);
-                    found[i] = found[i + 1] = 1;
+                    found |= 3U << i;
                     i += 2;
                     continue;
                 }
@@ -886,11 +897,11 @@ bool CatalogueIndex::Score(std::uint32_t record, const Query &query, const std::
             if (single.found && before && single.field == before->field
                 && single.begin == before->end + 1) {
                 take(single);
-                found[i] = 1;
+                found |= 1U << i;
             }
         } else if (single.found) {
             take(single);
-            found[i] = 1;
+            found |= 1U << i;
         } else if (!held) {
             return false;
         }
@@ -959,7 +970,7 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view text, const FindUsage
         compactQuery += term.text;
     std::vector<FindHit> hits;
     hits.reserve(candidates.size());
-    std::vector<char> found;
+    std::uint32_t found = 0;
     for (std::uint32_t record : candidates) {
         FindHit hit{&records_[record], {}, {}, {}, {}};
         if (!Score(record, query, nullptr, hit, found))
@@ -994,6 +1005,7 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
     }
 
     std::vector<std::uint32_t> holds(records_.size(), 0); // per record, a bit per word
+    std::vector<std::size_t> holders(distinct.size(), 0); // per word, the records holding it
     std::set<std::tuple<const QueryWord *, const QueryWord *, const QueryWord *>> checked;
     for (std::size_t i = 0; i < terms.size(); ++i) {
         const QueryWord *word = query.Word(i);
@@ -1006,12 +1018,11 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
         const std::uint32_t bit = 1U << ordinal[i];
         for (const QueryWord *form : {word, before, after})
             if (form)
-                EachHolder(*form, [&](std::uint32_t record) { holds[record] |= bit; });
+                EachHolder(*form, [&](std::uint32_t record) {
+                    holders[ordinal[i]] += !(holds[record] & bit);
+                    holds[record] |= bit;
+                });
     }
-    std::vector<std::size_t> holders(distinct.size(), 0);
-    for (std::uint32_t held : holds)
-        for (std::size_t d = 0; d < distinct.size(); ++d)
-            holders[d] += held >> d & 1U;
     std::vector<std::size_t> dropOrder(distinct.size());
     for (std::size_t d = 0; d < dropOrder.size(); ++d)
         dropOrder[d] = d;
@@ -1026,26 +1037,27 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
     query.Keep();
     for (std::size_t j = 0; j < query.kept.size(); ++j)
         query.bits.push_back(query.Optional(j) ? 0 : 1U << ordinal[query.kept[j]]);
+    const auto words =
+        std::make_shared<const std::vector<std::string>>(distinct.begin(), distinct.end());
     std::vector<FindHit> hits;
-    std::vector<char> found;
+    hits.reserve(records_.size()
+                 - static_cast<std::size_t>(std::count(holds.begin(), holds.end(), 0U)));
+    std::uint32_t found = 0;
     for (std::uint32_t record = 0; record < holds.size(); ++record) {
         if (!holds[record])
             continue;
         FindHit hit{&records_[record], {}, {}, {}, {}};
         Score(record, query, &holds[record], hit, found);
         std::uint32_t held = 0;
-        for (std::size_t j = 0; j < found.size(); ++j)
-            if (found[j])
-                held |= query.bits[j];
+        for (; found; found &= found - 1)
+            held |= query.bits[static_cast<std::size_t>(std::countr_zero(found))];
         if (!held)
             continue;
-        hit.missing.reserve(distinct.size() - static_cast<std::size_t>(std::popcount(held)));
+        const std::uint32_t lacks = ~held & ((1U << distinct.size()) - 1);
+        hit.missing = FindMissing(words, lacks);
         std::uint32_t lacked = 0;
-        for (std::size_t d = 0; d < distinct.size(); ++d)
-            if (!(held >> d & 1U)) {
-                hit.missing.emplace_back(distinct[d]);
-                lacked += cost[d];
-            }
+        for (std::uint32_t bits = lacks; bits; bits &= bits - 1)
+            lacked += cost[static_cast<std::size_t>(std::countr_zero(bits))];
         hit.rank = RankOf(hit, record, usage);
         hit.rank.lacked = lacked;
         hits.push_back(std::move(hit));
@@ -1101,11 +1113,11 @@ bool CatalogueIndex::Holds(const FindRecord &record, std::string_view text, std:
         query.Word(i);
     query.Keep();
     FindHit hit{&record, {}, {}, {}, {}};
-    std::vector<char> found;
+    std::uint32_t found = 0;
     const std::uint32_t anything = ~0U;
     Score(static_cast<std::uint32_t>(&record - records_.data()), query, &anything, hit, found);
-    for (std::size_t j = 0; j < found.size(); ++j)
-        if (found[j] && terms[query.kept[j]].text == terms[term].text)
+    for (std::size_t j = 0; j < query.kept.size(); ++j)
+        if ((found >> j & 1U) && terms[query.kept[j]].text == terms[term].text)
             return true;
     return false;
 }

@@ -6,8 +6,11 @@
 #include "base/categorydata.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <functional>
+#include <iterator>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -77,13 +80,70 @@ struct FindRank {
     auto operator<=>(const FindRank &) const = default;
 };
 
+// The words of a query that a hit lacks, in the query's order. The hits of
+// one search share the query's words and each keeps only which of them it
+// lacks: a long list of partial hits copies no word.
+class FindMissing {
+public:
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = std::string;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const std::string *;
+        using reference = const std::string &;
+
+        Iterator() = default;
+        Iterator(const std::vector<std::string> *words, std::uint32_t which)
+            : words_(words), which_(which)
+        {
+        }
+        reference operator*() const
+        {
+            return (*words_)[static_cast<std::size_t>(std::countr_zero(which_))];
+        }
+        pointer operator->() const { return &**this; }
+        Iterator &operator++()
+        {
+            which_ &= which_ - 1;
+            return *this;
+        }
+        Iterator operator++(int)
+        {
+            const Iterator before = *this;
+            ++*this;
+            return before;
+        }
+        bool operator==(const Iterator &other) const { return which_ == other.which_; }
+
+    private:
+        const std::vector<std::string> *words_ = nullptr;
+        std::uint32_t which_ = 0; // a bit per word still to come
+    };
+
+    FindMissing() = default;
+    // Bit i of `which` for words[i]; `words` holds at most 32.
+    FindMissing(std::shared_ptr<const std::vector<std::string>> words, std::uint32_t which)
+        : words_(std::move(words)), which_(which)
+    {
+    }
+    Iterator begin() const { return {words_.get(), which_}; }
+    Iterator end() const { return {words_.get(), 0}; }
+    std::size_t size() const { return static_cast<std::size_t>(std::popcount(which_)); }
+    bool empty() const { return which_ == 0; }
+
+private:
+    std::shared_ptr<const std::vector<std::string>> words_;
+    std::uint32_t which_ = 0;
+};
+
 struct FindHit {
     const FindRecord *record;
     FindScore score;
     // Which words matched, by their place among the words of FindWordSpans():
     // bit i of marked[FindField] for the i-th word of that field.
     std::array<std::uint32_t, 3> marked;
-    std::vector<std::string> missing; // words of the query this record lacks; empty: full match
+    FindMissing missing; // words of the query this record lacks; empty: full match
     FindRank rank;
 
     bool Partial() const { return !missing.empty(); }
@@ -168,7 +228,7 @@ private:
     template <typename Visit> void EachHolder(const QueryWord &word, Visit visit) const;
     Choice Best(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
     bool Score(std::uint32_t record, const Query &query, const std::uint32_t *held, FindHit &hit,
-               std::vector<char> &found) const;
+               std::uint32_t &found) const;
     std::vector<FindHit> FindMost(Query &query, const FindUsage &usage) const;
     FindRank RankOf(const FindHit &hit, std::uint32_t record, const FindUsage &usage) const;
 

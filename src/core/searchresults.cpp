@@ -90,7 +90,9 @@ FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query)
     // The words the best hits lack: those the search gave up first. Hits
     // further down may lack others as well.
     const std::vector<std::string> first =
-        hits.empty() ? std::vector<std::string>{} : hits.front().missing;
+        hits.empty()
+            ? std::vector<std::string>{}
+            : std::vector<std::string>(hits.front().missing.begin(), hits.front().missing.end());
     std::vector<std::string> further;
     for (const FindHit &hit : hits)
         for (const std::string &word : hit.missing)
