@@ -703,28 +703,33 @@ CatalogueIndex::Choice CatalogueIndex::Best(const QueryWord &form, std::uint32_t
         const int gap = int(choice.begin) - int(previous->end) - 1;
         return static_cast<unsigned>(std::min(std::abs(gap), int(kFar)));
     };
-    auto consider = [&](const Choice &choice) {
-        const auto key = [&](const Choice &c) {
-            return std::tuple(c.typos, c.field, c.exactness, distance(c));
-        };
-        if (!best.found || key(choice) < key(best))
+    auto consider = [&](const Choice &choice) { // the distance only when all else is equal
+        const auto key = [](const Choice &c) { return std::tuple(c.typos, c.field, c.exactness); };
+        if (!best.found || key(choice) < key(best)
+            || (key(choice) == key(best) && distance(choice) < distance(best)))
             best = choice;
     };
     const std::span<const Token> tokens = TokensOf(record);
     const std::uint8_t *const qualities = form.quality.data();
-    const bool joins = !form.joins.empty();
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const Token &token = tokens[i];
+    const auto single = [&](const Token &token) {
         if (const std::uint8_t quality = qualities[token.word])
             consider({true, TyposOf(quality) + form.pairTypos, ExactnessOf(quality), token.field,
                       token.place, token.place});
-        if (!joins || i + 1 == tokens.size() || tokens[i + 1].field != token.field)
-            continue;
-        for (const QueryWord::Join &join : form.joins)
-            if (join.first == token.word && join.second == tokens[i + 1].word)
-                consider({true, join.free || token.gluedToNext ? 0U : 1U, join.exactness,
-                          token.field, token.place, tokens[i + 1].place});
-    }
+    };
+    if (form.joins.empty()) // most words: a loop of lookups only
+        for (const Token &token : tokens)
+            single(token);
+    else
+        for (std::size_t i = 0; i < tokens.size(); ++i) {
+            const Token &token = tokens[i];
+            single(token);
+            if (i + 1 == tokens.size() || tokens[i + 1].field != token.field)
+                continue;
+            for (const QueryWord::Join &join : form.joins)
+                if (join.first == token.word && join.second == tokens[i + 1].word)
+                    consider({true, join.free || token.gluedToNext ? 0U : 1U, join.exactness,
+                              token.field, token.place, tokens[i + 1].place});
+        }
     if (!form.quantityQuality.empty())
         for (std::uint32_t i = firstQuantity_[record]; i < firstQuantity_[record + 1]; ++i)
             if (const std::uint8_t quality = form.quantityQuality[i])
