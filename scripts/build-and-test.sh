@@ -22,6 +22,6 @@ cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBENCHLIST_WERROR=ON -DBUILD_
     -DBENCHLIST_SITE_BASE=http://shop.test.invalid:8080 \
     -DBENCHLIST_AFFILIATE_BASE=http://aff.test.invalid \
     -DBENCHLIST_PUBLISHER_NUMBER=987654
-cmake --build build/asan --parallel "$(nproc)" --target tst_core tst_windows tst_cli benchlist
+cmake --build build/asan --parallel "$(nproc)" --target tst_core tst_windows tst_cli tst_usage benchlist
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build/asan --output-on-failure --timeout 600 -R '^tst_(core|windows|cli)$'
+    ctest --test-dir build/asan --output-on-failure --timeout 600 -R '^tst_(core|windows|cli|usage)$'
