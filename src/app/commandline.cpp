@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "core/catalogueexport.h"
 #include "core/catalogueindex.h"
+#include "service/pagememory.h"
 #include "service/searchservice.h"
 #include "widgets/shell/bookmarkfile.h"
 
@@ -54,22 +55,42 @@ int ExportBookmarks(const QStringList &values, WindowStart &)
     return 0;
 }
 
+void PrintRecordLine(const FindRecord &record)
+{
+    std::printf("%.*s\t%.*s\t%.*s\t%s\n", int(record.text.size()), record.text.data(),
+                int(record.windowTitle.size()), record.windowTitle.data(),
+                int(record.caption.size()), record.caption.data(), record.address.c_str());
+}
+
 // The categories the words find, best first, one per line as text, window
 // title, drop-down caption and address separated by tabs.
 int FindOnCommandLine(const QStringList &words, WindowStart &)
 {
     const std::vector<FindHit> hits =
         CatalogueIndex::Catalogue().Find(words.join(QLatin1Char(' ')).toStdString());
-    for (const FindHit &hit : hits) {
-        const FindRecord &record = *hit.record;
-        std::printf("%.*s\t%.*s\t%.*s\t%s\n", int(record.text.size()), record.text.data(),
-                    int(record.windowTitle.size()), record.windowTitle.data(),
-                    int(record.caption.size()), record.caption.data(), record.address.c_str());
-    }
+    for (const FindHit &hit : hits)
+        PrintRecordLine(*hit.record);
     if (hits.empty()) {
         std::fputs("benchlist: no category matches those words\n", stderr);
         return kFailed;
     }
+    return 0;
+}
+
+// The pages opened last, newest first, as --find prints categories.
+int PrintRecentPages(const QStringList &, WindowStart &)
+{
+    for (const FindRecord *record : RecentRecords())
+        PrintRecordLine(*record);
+    ClosePageMemory();
+    return std::fflush(stdout) == 0 ? 0 : kFailed;
+}
+
+// Deletes every page kept, whether remembering is on or off.
+int ForgetPagesOpened(const QStringList &, WindowStart &)
+{
+    ForgetPages();
+    ClosePageMemory();
     return 0;
 }
 
@@ -121,6 +142,10 @@ constexpr ProgramOption kOptions[] = {
     {"find-window", Takes::Value, "WORDS", "open the window with the find window on the words",
      "--find-window needs words to look for, as in: benchlist --find-window 'usb hub'",
      OpenFindWindow},
+    {"recent", Takes::Nothing, "", "print the last ten pages opened, newest first", nullptr,
+     PrintRecentPages},
+    {"forget", Takes::Nothing, "", "delete every page kept as opened, and their words", nullptr,
+     ForgetPagesOpened},
     // Its further arguments are those of the service's own helpers.
     {"search-service", Takes::Rest, "", "serve the search of the desktop on the session bus",
      nullptr, ServeSearch},
@@ -149,8 +174,8 @@ constexpr QtOption kQtOptions[] = {
 int PrintHelp(const QStringList &, WindowStart &)
 {
     std::string text = "Usage: benchlist [OPTION]... [QT-OPTION]...\n"
-                       "Opens the Benchlist window. --list, --export-bookmarks and --find answer\n"
-                       "on standard output instead, without a display.\n\n";
+                       "Opens the Benchlist window. --list, --export-bookmarks, --find, --recent\n"
+                       "and --forget answer on standard output instead, without a display.\n\n";
     std::size_t width = 0;
     for (const ProgramOption &option : kOptions)
         width = std::max(width, std::strlen(option.name) + std::strlen(option.argument) + 1);
@@ -161,7 +186,9 @@ int PrintHelp(const QStringList &, WindowStart &)
         names.resize(width + 6, ' ');
         text.append(names).append(option.help).append("\n");
     }
-    text += "\nEach line of --find is the text, window, drop-down and address, tab-separated.\n"
+    text += "\nEach line of --find and --recent is the text, window, drop-down and address,\n"
+            "tab-separated. --find answers the same every time: the pages opened before,\n"
+            "which come first in the find window and the desktop's search, do not count.\n"
             "Qt's own options, such as -platform NAME, -style STYLE and -reverse, are passed\n"
             "on to Qt.\n\n"
             "Exit status: 0 when done, 1 when nothing is found or written, 2 for a command\n"

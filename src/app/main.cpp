@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/displayprobe.h"
 #include "core/windowmodel.h"
+#include "service/pagememory.h"
 #include "widgets/forms/firstframe.h"
 #include "widgets/forms/fonts.h"
 #include "widgets/shell/findwindow.h"
@@ -36,5 +37,6 @@ int main(int argc, char **argv)
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     forms.DestroyAll();
+    benchlist::ClosePageMemory(); // the pages opened last are written before the end
     return status;
 }

@@ -2,6 +2,7 @@
 
 #include "core/aboutnet.h"
 #include "core/searchresults.h"
+#include "service/pagememory.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -160,10 +161,13 @@ public:
         return record;
     }
 
-    void Open(const QString &id) const
+    // `query`: what the shopper typed to find it, remembered with the page.
+    void Open(const QString &id, const QString &query) const
     {
-        if (const FindRecord *record = Known(id))
+        if (const FindRecord *record = Known(id)) {
             OpenPage(record->address);
+            RememberPage(*record, query.toStdString());
+        }
     }
 
     // The clipboard belongs to a display, and to whoever put the text there for
@@ -240,10 +244,10 @@ public slots:
         return metas;
     }
 
-    void ActivateResult(const QString &id, const QStringList & /*terms*/, uint /*timestamp*/)
+    void ActivateResult(const QString &id, const QStringList &terms, uint /*timestamp*/)
     {
         searcher_.Called();
-        searcher_.Open(id);
+        searcher_.Open(id, terms.join(QLatin1Char(' ')));
     }
 
     void LaunchSearch(const QStringList &terms, uint /*timestamp*/)
@@ -290,6 +294,7 @@ public slots:
     QList<RemoteMatch> Match(const QString &query)
     {
         searcher_.Called();
+        lastQuery_ = query; // Run names only the match: this is what found it
         QList<RemoteMatch> matches;
         for (const FindHit &hit : searcher_.Search({query}))
             matches.append(RemoteMatchOf(hit));
@@ -300,7 +305,7 @@ public slots:
     {
         searcher_.Called();
         if (actionId.isEmpty())
-            searcher_.Open(matchId);
+            searcher_.Open(matchId, lastQuery_);
         else if (actionId == QLatin1String(kCopyAction))
             searcher_.Copy(matchId);
         else
@@ -310,6 +315,7 @@ public slots:
 
 private:
     Searcher &searcher_;
+    QString lastQuery_;
 };
 
 // What Qt says when its platform cannot start becomes one line, not an abort.
@@ -376,7 +382,9 @@ int Serve()
     if (registered.value() != QDBusConnectionInterface::ServiceRegistered)
         return 0;               // another instance serves already
     SearchResults::Catalogue(); // built before the first call, not during it
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    ClosePageMemory(); // what was opened is written before the service goes
+    return status;
 }
 
 } // namespace

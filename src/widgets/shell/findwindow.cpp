@@ -3,6 +3,7 @@
 #include "core/aboutnet.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
+#include "service/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 
@@ -306,12 +307,26 @@ void ShowFindWindow(const QString &words)
 void FindWindow::txtFind_Change()
 {
     const QByteArray query = field_->text().toUtf8();
-    results_->SetHits(CatalogueIndex::Catalogue().Find(
-        std::string_view(query.constData(), static_cast<std::size_t>(query.size()))));
+    const bool noWords = query.trimmed().isEmpty();
+    if (noWords) {
+        // Nothing to find yet: the pages opened last, to open again.
+        std::vector<FindHit> recent;
+        for (const FindRecord *record : RecentRecords()) {
+            FindHit hit{};
+            hit.record = record;
+            recent.push_back(hit);
+        }
+        results_->SetHits(std::move(recent));
+    } else {
+        results_->SetHits(CatalogueIndex::Catalogue().Find(
+            std::string_view(query.constData(), static_cast<std::size_t>(query.size()))));
+    }
     const int found = results_->rowCount();
     if (found > 0)
         list_->setCurrentIndex(results_->index(0));
-    if (found == 1)
+    if (noWords && found > 0)
+        count_->setText(QStringLiteral("Recent pages; type words to find others."));
+    else if (found == 1)
         count_->setText(QStringLiteral("1 category"));
     else if (found > 1)
         count_->setText(QStringLiteral("%1 categories").arg(found));
@@ -330,8 +345,11 @@ const FindRecord *FindWindow::Selected() const
 
 void FindWindow::cmdOpen_Click()
 {
-    if (const FindRecord *record = Selected())
-        OpenPage(record->address);
+    const FindRecord *record = Selected();
+    if (!record)
+        return;
+    OpenPage(record->address);
+    RememberPage(*record, field_->text().toStdString());
 }
 
 // Shows the category where the drop-downs offer it: its window in front, its

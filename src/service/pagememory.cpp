@@ -1,0 +1,102 @@
+#include "service/pagememory.h"
+
+#include "core/catalogueindex.h"
+#include "core/searchresults.h"
+
+#include <QSettings>
+
+#include <memory>
+#include <string>
+
+namespace benchlist {
+
+namespace {
+
+const QString kRememberKey = QStringLiteral("RememberOpenedPages");
+
+// $XDG_CONFIG_HOME/benchlist/benchlist.conf, whichever process asks.
+std::unique_ptr<QSettings> Settings()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("benchlist"), QStringLiteral("benchlist"));
+}
+
+std::unique_ptr<UsageStore> &Store()
+{
+    static std::unique_ptr<UsageStore> store;
+    return store;
+}
+
+} // namespace
+
+UsageStore &PageMemory()
+{
+    std::unique_ptr<UsageStore> &store = Store();
+    if (!store) {
+        store = std::make_unique<UsageStore>(UsageStore::DefaultPath());
+        store->SetRemembering(RememberingPages());
+    }
+    return *store;
+}
+
+void ClosePageMemory()
+{
+    Store().reset();
+}
+
+bool RememberingPages()
+{
+    return Settings()->value(kRememberKey, true).toBool();
+}
+
+void SetRememberingPages(bool on)
+{
+    Settings()->setValue(kRememberKey, on);
+    PageMemory().SetRemembering(on);
+}
+
+namespace {
+
+void Remember(std::string page, std::string_view address, std::string_view query)
+{
+    // Read afresh: the shopper may have switched it in another process.
+    UsageStore &store = PageMemory();
+    store.SetRemembering(RememberingPages());
+    store.Record({std::move(page), std::string(address), std::string(query), 0});
+}
+
+} // namespace
+
+void RememberPage(const FindRecord &record, std::string_view query)
+{
+    Remember(SearchResultId(record), record.address, query);
+}
+
+// The id as SearchResultId writes it, without building the index for it.
+void RememberPage(std::string_view windowName, std::string_view dropDownName, std::string_view text,
+                  std::string_view address)
+{
+    std::string id(windowName);
+    id.append("/").append(dropDownName).append("/").append(text);
+    Remember(std::move(id), address, {});
+}
+
+std::vector<const FindRecord *> RecentRecords(std::size_t count)
+{
+    std::vector<const FindRecord *> records;
+    // A few more than asked for, in case a page left the catalogue since.
+    for (const RecentPage &page : PageMemory().Recent(count + 5)) {
+        if (const FindRecord *record = SearchResults::Catalogue().Record(page.page))
+            records.push_back(record);
+        if (records.size() == count)
+            break;
+    }
+    return records;
+}
+
+void ForgetPages()
+{
+    PageMemory().Clear();
+}
+
+} // namespace benchlist
