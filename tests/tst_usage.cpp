@@ -1,6 +1,8 @@
 // The store of opened pages on a temporary file: what ranks, what is listed,
 // what is kept and what is let go, and how it weathers other writers, kills
 // and damaged or unwritable files. Starts only its own writer helpers.
+#include "core/catalogueindex.h"
+#include "core/searchresults.h"
 #include "usage/usagestore.h"
 
 #include <QDir>
@@ -145,6 +147,33 @@ private slots:
         QCOMPARE(usage.Score("page").chosen > 0, chosen);
         QVERIFY(usage.Score("page").weight > 0);
         QCOMPARE(usage.Score("other").chosen, 0.0);
+    }
+
+    // What Find makes of it: a lower result chosen before comes first, for
+    // the query and while the query is still being typed, and not for others.
+    void findPutsThePageChosenBeforeFirst()
+    {
+        const CatalogueIndex &index = CatalogueIndex::Catalogue();
+        const std::vector<FindHit> plain = index.Find("usb cable");
+        QVERIFY(plain.size() > 2);
+        const FindRecord &lower = *plain.back().record;
+        UsageStore store(Path().toStdString());
+        for (int i = 0; i < 2; ++i)
+            store.Record({SearchResultId(lower), lower.address, "USB  cable", 0});
+        // Used often but never from this query: no more than a tie-break.
+        for (int i = 0; i < 5; ++i)
+            store.Record({SearchResultId(*plain[1].record), plain[1].record->address, "", 0});
+        store.Flush();
+        for (const char *typed : {"usb cable", "usb ca"}) {
+            const std::vector<FindHit> hits = index.Find(typed, FindUsageOf(store.Usage(typed)));
+            QVERIFY(!hits.empty());
+            QCOMPARE(hits.front().record, &lower);
+        }
+        // Typed further than what was chosen from: only the tie-break remains.
+        const FindUse further = FindUsageOf(store.Usage("usb cables"))(lower);
+        QCOMPARE(further.chosen, 0.0);
+        QVERIFY(further.weight > 1.9);
+        QVERIFY(!FindUsageOf(UsageStore(Path().toStdString() + "-none").Usage("usb")));
     }
 
     void prunesOldestUsesAndQueries()

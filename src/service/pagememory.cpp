@@ -81,6 +81,11 @@ void RememberPage(std::string_view windowName, std::string_view dropDownName, st
     Remember(std::move(id), address, {});
 }
 
+FindUsage PageUsage(std::string_view query)
+{
+    return FindUsageOf(PageMemory().Usage(query));
+}
+
 std::vector<const FindRecord *> RecentRecords(std::size_t count)
 {
     std::vector<const FindRecord *> records;

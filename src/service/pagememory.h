@@ -28,6 +28,9 @@ void RememberPage(const FindRecord &record, std::string_view query = {});
 void RememberPage(std::string_view windowName, std::string_view dropDownName, std::string_view text,
                   std::string_view address);
 
+// What the pages opened say for ranking the results of `query`.
+FindUsage PageUsage(std::string_view query);
+
 // The last pages opened that the catalogue still has, newest first.
 std::vector<const FindRecord *> RecentRecords(std::size_t count = 10);
 

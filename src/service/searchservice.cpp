@@ -142,7 +142,9 @@ public:
         words.reserve(static_cast<std::size_t>(terms.size()));
         for (const QString &term : terms)
             words.push_back(term.toStdString());
-        return SearchResults::Catalogue().Search(words);
+        // Pages the shopper opened before, here or in the program, rank higher.
+        return SearchResults::Catalogue().Search(words,
+                                                 PageUsage(SearchResults::SearchQuery(words)));
     }
 
     QStringList Ids(const QStringList &terms) const

@@ -1,5 +1,7 @@
 #include "usage/usagestore.h"
 
+#include "core/searchresults.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -137,20 +139,56 @@ std::string UsageQueryKey(std::string_view query)
     return key;
 }
 
+const std::vector<std::int32_t> &UsageSummary::PageOfRecord() const
+{
+    std::call_once(recordsMapped_, [this] {
+        const SearchResults &results = SearchResults::Catalogue();
+        const auto records = CatalogueIndex::Catalogue().Records();
+        pageOfRecord_.assign(records.size(), -1);
+        for (const auto &[id, page] : pageIndex)
+            if (const FindRecord *record = results.Record(id))
+                pageOfRecord_[std::size_t(record - records.data())] = std::int32_t(page);
+    });
+    return pageOfRecord_;
+}
+
 PageScore QueryUsage::Score(std::string_view page) const
 {
     if (!summary_)
         return {};
     const auto found = summary_->pageIndex.find(page);
-    if (found == summary_->pageIndex.end())
-        return {};
+    return found == summary_->pageIndex.end() ? PageScore{} : Score(found->second);
+}
+
+PageScore QueryUsage::Score(std::uint32_t page) const
+{
     PageScore score;
-    score.weight = summary_->weight[found->second];
+    score.weight = summary_->weight[page];
     const auto chosen = std::lower_bound(chosen_.begin(), chosen_.end(),
-                                         std::pair<std::uint32_t, double>(found->second, 0.0));
-    if (chosen != chosen_.end() && chosen->first == found->second)
+                                         std::pair<std::uint32_t, double>(page, 0.0));
+    if (chosen != chosen_.end() && chosen->first == page)
         score.chosen = chosen->second;
     return score;
+}
+
+FindUsage FindUsageOf(QueryUsage usage)
+{
+    if (usage.Empty())
+        return {};
+    // The records of the catalogue's index are scored by their place in it.
+    const std::span<const FindRecord> records = CatalogueIndex::Catalogue().Records();
+    const std::vector<std::int32_t> &pages = usage.summary_->PageOfRecord();
+    return [usage = std::make_shared<const QueryUsage>(std::move(usage)), records,
+            &pages](const FindRecord &record) {
+        PageScore score;
+        if (&record >= records.data() && &record < records.data() + records.size()) {
+            if (const std::int32_t page = pages[std::size_t(&record - records.data())]; page >= 0)
+                score = usage->Score(std::uint32_t(page));
+        } else {
+            score = usage->Score(SearchResultId(record)); // a record of another index
+        }
+        return FindUse{score.chosen, score.weight};
+    };
 }
 
 UsageStore::UsageStore(std::string path, std::function<void(const std::string &)> report)
@@ -511,6 +549,8 @@ bool UsageStore::MoveAsideIfDamaged(int code)
 
 void UsageStore::CloseReader()
 {
+    sqlite3_finalize(versionStatement_);
+    versionStatement_ = nullptr;
     if (readDb_)
         sqlite3_close_v2(readDb_);
     readDb_ = nullptr;
@@ -571,24 +611,31 @@ bool UsageStore::Refresh()
         cachedMax_ = 0; // a new file: read all of it
         uses_.clear();
     }
-    Statement version(readDb_, "PRAGMA data_version");
-    if (!version.Ok() || version.Step() != SQLITE_ROW) {
-        const int code = version.Code();
+    // Asked on every search: prepared once, reset at once so that it holds
+    // no read lock between searches.
+    int code = versionStatement_ ? SQLITE_OK
+                                 : sqlite3_prepare_v2(readDb_, "PRAGMA data_version", -1,
+                                                      &versionStatement_, nullptr);
+    if (code == SQLITE_OK)
+        code = sqlite3_step(versionStatement_);
+    const std::int64_t version = sqlite3_column_int64(versionStatement_, 0);
+    sqlite3_reset(versionStatement_);
+    if (code != SQLITE_ROW) {
         CloseReader();
         if (MoveAsideIfDamaged(code))
             return Refresh();
         return false;
     }
-    if (version.Int(0) == dataVersion_ && summary_)
+    if (version == dataVersion_ && summary_)
         return true;
     if (!Reload()) {
-        const int code = sqlite3_extended_errcode(readDb_);
+        code = sqlite3_extended_errcode(readDb_);
         CloseReader();
         if (Damaged(code) && MoveAsideIfDamaged(code))
             return Refresh();
         return false;
     }
-    dataVersion_ = version.Int(0);
+    dataVersion_ = version;
     Summarise();
     return true;
 }
@@ -689,16 +736,21 @@ QueryUsage UsageStore::Usage(std::string_view query)
     const std::string key = UsageQueryKey(query);
     if (!summary_ || key.empty())
         return usage;
-    std::map<std::uint32_t, double> chosen;
     // The shopper may still be typing: "ink c" is the start of "ink cartridge",
     // and what was chosen from that counts for this.
-    for (const auto &[kept, pages] : summary_->queries) {
-        if (kept.compare(0, key.size(), key) != 0)
-            continue;
-        for (const auto &[page, weight] : pages)
-            chosen[page] += weight;
+    for (const auto &[kept, pages] : summary_->queries)
+        if (kept.compare(0, key.size(), key) == 0)
+            usage.chosen_.insert(usage.chosen_.end(), pages.begin(), pages.end());
+    std::sort(usage.chosen_.begin(), usage.chosen_.end());
+    // One entry per page, its weights summed.
+    auto out = usage.chosen_.begin();
+    for (auto in = usage.chosen_.begin(); in != usage.chosen_.end(); ++in) {
+        if (out != usage.chosen_.begin() && (out - 1)->first == in->first)
+            (out - 1)->second += in->second;
+        else
+            *out++ = *in;
     }
-    usage.chosen_.assign(chosen.begin(), chosen.end());
+    usage.chosen_.erase(out, usage.chosen_.end());
     return usage;
 }
 

@@ -23,7 +23,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/catalogueindex.h"
+
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace benchlist {
 
@@ -66,6 +69,14 @@ struct UsageSummary {
     std::vector<double> weight; // per page, decayed
     // Per query kept (its key), the pages opened from it with their decayed weight.
     std::vector<std::pair<std::string, std::vector<std::pair<std::uint32_t, double>>>> queries;
+
+    // Per record of the catalogue's index, its page here or -1: a result is
+    // scored without building its id. Made on the first search that needs it.
+    const std::vector<std::int32_t> &PageOfRecord() const;
+
+private:
+    mutable std::once_flag recordsMapped_;
+    mutable std::vector<std::int32_t> pageOfRecord_;
 };
 
 // The summary for one query: cheap to ask once per result.
@@ -73,12 +84,19 @@ class QueryUsage {
 public:
     bool Empty() const { return !summary_ || summary_->weight.empty(); }
     PageScore Score(std::string_view page) const;
+    // The same for a page by its place in the summary.
+    PageScore Score(std::uint32_t page) const;
 
 private:
     friend class UsageStore;
+    friend FindUsage FindUsageOf(QueryUsage usage);
     std::shared_ptr<const UsageSummary> summary_;
     std::vector<std::pair<std::uint32_t, double>> chosen_; // sorted by page
 };
+
+// What Find takes of it: each record's score under its result id. Empty when
+// nothing is kept, so that Find does without.
+FindUsage FindUsageOf(QueryUsage usage);
 
 // The form in which queries are kept and compared: the query's words in lower
 // case, one blank between them, so that "Ink  Cart" and "ink cart" are one.
@@ -175,6 +193,7 @@ private:
     std::mutex damageMutex_;
     sqlite3 *readDb_ = nullptr;
     std::uint64_t readId_ = 0;
+    sqlite3_stmt *versionStatement_ = nullptr;
     std::int64_t dataVersion_ = -1;
     std::int64_t cachedMax_ = 0;
     std::vector<Cached> uses_;                               // by id, oldest first

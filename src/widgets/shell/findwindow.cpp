@@ -318,8 +318,9 @@ void FindWindow::txtFind_Change()
         }
         results_->SetHits(std::move(recent));
     } else {
-        results_->SetHits(CatalogueIndex::Catalogue().Find(
-            std::string_view(query.constData(), static_cast<std::size_t>(query.size()))));
+        const std::string_view words(query.constData(), static_cast<std::size_t>(query.size()));
+        // Pages the shopper opened before, here or in the desktop's search, rank higher.
+        results_->SetHits(CatalogueIndex::Catalogue().Find(words, PageUsage(words)));
     }
     const int found = results_->rowCount();
     if (found > 0)
