@@ -325,14 +325,12 @@ void FindWindow::txtFind_Change()
     const int found = results_->rowCount();
     if (found > 0)
         list_->setCurrentIndex(results_->index(0));
-    if (noWords && found > 0)
-        count_->setText(QStringLiteral("Recent pages; type words to find others."));
+    if (noWords)
+        count_->setText(QStringLiteral("Type words of the category you look for."));
     else if (found == 1)
         count_->setText(QStringLiteral("1 category"));
     else if (found > 1)
         count_->setText(QStringLiteral("%1 categories").arg(found));
-    else if (query.trimmed().isEmpty())
-        count_->setText(QStringLiteral("Type words of the category you look for."));
     else
         count_->setText(QStringLiteral("No category matches these words."));
     // A screen reader on the list hears how many there are, or that there are none.
