@@ -76,11 +76,9 @@ void WindowsFixture::initTestCase()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(Home().filePath(QStringLiteral("config"))));
     QApplication::setQuitOnLastWindowClosed(false);
     RegisterForms(Forms());
-    AboutNet::SetHandOff([this](const std::string &address, int show) {
-        if (show != AboutNet::ShowNormal)
-            qWarning("unexpected show command %d", show);
-        opened_.append(QString::fromStdString(address));
-        return openResult_;
+    AboutNet::SetHandOff([this](std::string_view address) {
+        opened_.append(ToQString(address));
+        return handedOver_;
     });
     Forms().SetUnloadObserver([this](std::string_view name) { unloaded_.append(ToQString(name)); });
     Forms().SetLastWindowGone([this] { ++ends_; });
@@ -91,7 +89,7 @@ void WindowsFixture::init()
     opened_.clear();
     unloaded_.clear();
     ends_ = 0;
-    openResult_ = 42;
+    handedOver_ = true;
     ClosePageMemory();
     QVERIFY(QDir(Home().path()).removeRecursively());
     Forms().Show("frmMain");
