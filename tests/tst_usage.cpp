@@ -212,6 +212,12 @@ private slots:
             QVERIFY(!QFile::exists(QFileInfo(Path()).path()));
             store.Clear(); // nothing to clear: creates nothing either
             QVERIFY(!QFile::exists(Path()));
+            // Turned off elsewhere: the writer asks before it writes.
+            UsageStore other(Path().toStdString());
+            other.SetWriteCheck([] { return false; });
+            other.Record(Use("frmPrinters/cbInk/Secret Cartridge", "secret"));
+            other.Flush();
+            QVERIFY(!QFile::exists(QFileInfo(Path()).path()));
         }
         UsageStore store(Path().toStdString());
         for (int i = 0; i < 200; ++i)

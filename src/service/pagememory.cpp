@@ -35,6 +35,9 @@ UsageStore &PageMemory()
     if (!store) {
         store = std::make_unique<UsageStore>(UsageStore::DefaultPath());
         store->SetRemembering(RememberingPages());
+        // Read again before each write, on the store's thread: the shopper
+        // may have turned it off in another copy of the program.
+        store->SetWriteCheck([] { return RememberingPages(); });
     }
     return *store;
 }
@@ -59,9 +62,7 @@ namespace {
 
 void Remember(std::string page, std::string_view address, std::string_view query)
 {
-    // Read afresh: the shopper may have switched it in another process.
     UsageStore &store = PageMemory();
-    store.SetRemembering(RememberingPages());
     store.Record({std::move(page), std::string(address), std::string(query), 0});
 }
 

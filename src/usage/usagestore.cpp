@@ -235,6 +235,12 @@ bool UsageStore::Remembering() const
     return remembering_;
 }
 
+void UsageStore::SetWriteCheck(std::function<bool()> check)
+{
+    std::lock_guard lock(queueMutex_);
+    writeCheck_ = std::move(check);
+}
+
 void UsageStore::Say(const std::string &line)
 {
     report_(line);
@@ -294,8 +300,10 @@ void UsageStore::WriterLoop()
         std::vector<PageUse> batch(std::make_move_iterator(queue_.begin()),
                                    std::make_move_iterator(queue_.end()));
         queue_.clear();
+        const std::function<bool()> check = writeCheck_;
         lock.unlock();
-        WriteBatch(batch);
+        if (!check || check())
+            WriteBatch(batch);
         lock.lock();
         written_ += batch.size();
         queueDone_.notify_all();

@@ -122,6 +122,10 @@ public:
     // what was kept still ranks and is still listed.
     void SetRemembering(bool on);
     bool Remembering() const;
+    // Asked on the writer thread before each write, so that a switch kept
+    // elsewhere (another process may turn it off) is read off the GUI thread;
+    // false: the uses are dropped and the file is not opened.
+    void SetWriteCheck(std::function<bool()> check);
 
     // Queues the use and returns at once.
     void Record(PageUse use);
@@ -182,6 +186,7 @@ private:
     bool remembering_ = true;
     bool stopping_ = false;
     std::thread writer_;
+    std::function<bool()> writeCheck_; // set before the first Record
 
     // The writer's connection and state (writer thread only).
     sqlite3 *writeDb_ = nullptr;
