@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "core/addresses.h"
+#include "widgets/forms/formwidget.h"
 #include "widgets/forms/qtstrings.h"
 
 #include <QAccessible>
@@ -22,6 +23,8 @@ private slots:
     void helpWindowsAreSingle();
     void fixedOuterSize_data();
     void fixedOuterSize();
+    void fixedSizeLeavesTheCompositorsSizes_data();
+    void fixedSizeLeavesTheCompositorsSizes();
     void instructionsTakeNoInput();
     void everyControlHasAnAccessibleName();
 };
@@ -104,6 +107,40 @@ void HelpWindowsTest::fixedOuterSize()
     }
     for (qsizetype i = 0; i < controls.size(); ++i)
         QCOMPARE(controls[i]->geometry(), places[i]);
+}
+
+void HelpWindowsTest::fixedSizeLeavesTheCompositorsSizes_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("category window maximised") << "frmApple" << false;
+    QTest::newRow("category window in full screen") << "frmApple" << true;
+    QTest::newRow("instructions maximised") << "frmInstructions" << false;
+}
+
+// What a Wayland compositor may do to any window: a window of fixed size that it
+// maximised or put in full screen asks to be normal again and takes back its size.
+void HelpWindowsTest::fixedSizeLeavesTheCompositorsSizes()
+{
+    QFETCH(QString, window);
+    QFETCH(bool, fullScreen);
+    Forms().Show(window.toStdString());
+    QWidget *form = Window(window.toLatin1().constData());
+    QVERIFY(form && QTest::qWaitForWindowExposed(form));
+    const QSize size = form->size();
+    QCOMPARE(form->minimumSize(), size);
+    QCOMPARE(form->maximumSize(), size);
+
+    form->setWindowState(fullScreen ? Qt::WindowFullScreen : Qt::WindowMaximized);
+    FollowCompositor(form, QEvent::WindowStateChange);
+    QTRY_COMPARE(form->windowState(), Qt::WindowNoState);
+    // Back from full screen, the platform window may come back taller by the
+    // title bar it lost there.
+    form->windowHandle()->resize(size + QSize(0, 30));
+    FollowCompositor(form, QEvent::Resize);
+    QTRY_COMPARE(form->windowHandle()->size(), size);
+    QCOMPARE(form->size(), size);
+    QVERIFY(Forms().IsLoaded(window.toStdString()));
 }
 
 void HelpWindowsTest::instructionsTakeNoInput()

@@ -98,7 +98,7 @@ bool FillsScreen(const QWidget *window)
 void FollowCompositor(QWidget *window, QEvent::Type type)
 {
     QWindow *handle = window->windowHandle();
-    if (!handle || !OnWayland() || window->minimumSize() != window->maximumSize())
+    if (!handle || window->minimumSize() != window->maximumSize())
         return;
     handle->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     if (FillsScreen(window)) {

@@ -50,7 +50,7 @@ void OpenNearMainWindow(QWidget *window);
 
 // Keeps a window of fixed size usable on Wayland, where the compositor may
 // maximise any window or fill the screen with it and drops the connection when
-// a maximised window does not then take the size it gives.
+// a maximised window does not then take the size it gives. For Wayland only.
 void FollowCompositor(QWidget *window, QEvent::Type type);
 
 template <class Base> class FormWidget : public Base, public Form {
@@ -84,7 +84,8 @@ protected:
         // A window manager that frames the window late reports it as a move.
         case QEvent::Move:
             Form_Resize();
-            FollowCompositor(this, event->type());
+            if (OnWayland())
+                FollowCompositor(this, event->type());
             break;
         default:
             break;
@@ -99,7 +100,8 @@ protected:
     {
         if (watched == this->windowHandle() && event->type() == QEvent::Expose) {
             Form_Resize();
-            FollowCompositor(this, event->type());
+            if (OnWayland())
+                FollowCompositor(this, event->type());
         }
         return Base::eventFilter(watched, event);
     }
