@@ -3,7 +3,10 @@
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
 
+#include <QCoreApplication>
 #include <QSettings>
+
+#include <atomic>
 
 #include <memory>
 #include <string>
@@ -27,6 +30,9 @@ std::unique_ptr<UsageStore> &Store()
     return store;
 }
 
+// The switch as last read, for a write after Qt has gone (QSettings with it).
+std::atomic<bool> lastSwitch{true};
+
 } // namespace
 
 UsageStore &PageMemory()
@@ -36,8 +42,13 @@ UsageStore &PageMemory()
         store = std::make_unique<UsageStore>(UsageStore::DefaultPath());
         store->SetRemembering(RememberingPages());
         // Read again before each write, on the store's thread: the shopper
-        // may have turned it off in another copy of the program.
-        store->SetWriteCheck([] { return RememberingPages(); });
+        // may have turned it off in another copy of the program. Once the
+        // application object is gone, so is what QSettings stands on.
+        store->SetWriteCheck(
+            [] { return QCoreApplication::instance() ? RememberingPages() : lastSwitch.load(); });
+        // What is still queued is written while Qt is still there.
+        if (QCoreApplication::instance())
+            qAddPostRoutine(ClosePageMemory);
     }
     return *store;
 }
@@ -49,7 +60,9 @@ void ClosePageMemory()
 
 bool RememberingPages()
 {
-    return Settings()->value(kRememberKey, true).toBool();
+    const bool on = Settings()->value(kRememberKey, true).toBool();
+    lastSwitch = on;
+    return on;
 }
 
 void SetRememberingPages(bool on)
