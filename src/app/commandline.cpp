@@ -5,6 +5,7 @@
 #include "catalogue/catalogue.h"
 #include "core/catalogueexport.h"
 #include "core/searchresults.h"
+#include "service/pagememory.h"
 #include "service/searchservice.h"
 
 #include <cerrno>
@@ -51,6 +52,27 @@ int Find(const QStringList &words)
     return answer.status;
 }
 
+// The pages opened last, newest first, in --find's columns.
+int Recent(const QStringList &)
+{
+    std::vector<FindHit> recent;
+    for (const FindRecord *record : RecentRecords()) {
+        FindHit hit{};
+        hit.record = record;
+        recent.push_back(hit);
+    }
+    ClosePageMemory();
+    return Print(FindListing(recent));
+}
+
+// Deletes every page kept, whether remembering is on or off.
+int Forget(const QStringList &)
+{
+    ForgetPages();
+    ClosePageMemory();
+    return 0;
+}
+
 int Help(const QStringList &);
 
 int Version(const QStringList &)
@@ -66,6 +88,10 @@ constexpr Option kOptions[] = {
      "--find needs words to look for, as in: benchlist --find usb hub", Find},
     {"find-window", Takes::Word, "WORDS", "open the window with the find window on the words",
      "--find-window needs words to look for, as in: benchlist --find-window 'usb hub'", nullptr},
+    {"recent", Takes::Nothing, "", "print the last ten pages opened, newest first", nullptr,
+     Recent},
+    {"forget", Takes::Nothing, "", "delete every page kept as opened, and their words", nullptr,
+     Forget},
     // Its further words are those of the service's own helpers.
     {"search-service", Takes::Rest, "", "serve the search of the desktop on the session bus",
      nullptr, RunSearchService},
@@ -76,16 +102,18 @@ constexpr Option kOptions[] = {
 int Help(const QStringList &)
 {
     std::string text = "Usage: benchlist [OPTION]... [QT-OPTION]...\n"
-                       "Opens the Benchlist window. --list, --export-bookmarks and --find answer\n"
-                       "on standard output instead, without a display.\n\n";
+                       "Opens the Benchlist window. --list, --export-bookmarks, --find, --recent\n"
+                       "and --forget answer on standard output instead, without a display.\n\n";
     for (const Option &option : kOptions) {
         std::string shown = std::string("--") + option.name + " " + option.argument;
         shown.resize(25, ' ');
         text += "  " + shown + option.help + "\n";
     }
     return Print(text
-                 + "\nEach line of --find is the text, window, drop-down and address, "
-                   "tab-separated.\nQt's own options, such as -platform NAME, -style STYLE "
+                 + "\nEach line of --find and --recent is the text, window, drop-down and "
+                   "address,\ntab-separated. --find answers the same every time: the pages "
+                   "opened before,\nwhich come first in the find window and the desktop's "
+                   "search, do not count.\nQt's own options, such as -platform NAME, -style STYLE "
                    "and -reverse, are passed\non to Qt.\n\nExit status: 0 when done, 1 when "
                    "nothing is found or written, 2 for a command\nline that is not "
                    "understood, 3 when --find prints categories that lack some of\nthe words "
