@@ -113,6 +113,17 @@ std::vector<const FindRecord *> RecentRecords(std::size_t count)
     return records;
 }
 
+std::vector<FindHit> RecentHits()
+{
+    std::vector<FindHit> hits;
+    for (const FindRecord *record : RecentRecords()) {
+        FindHit hit{};
+        hit.record = record;
+        hits.push_back(std::move(hit));
+    }
+    return hits;
+}
+
 void ForgetPages()
 {
     PageMemory().Clear();

@@ -33,6 +33,8 @@ FindUsage PageUsage(std::string_view query);
 
 // The last pages opened that the catalogue still has, newest first.
 std::vector<const FindRecord *> RecentRecords(std::size_t count = 10);
+// The same as results to list, as the find window and --recent show them.
+std::vector<FindHit> RecentHits();
 
 // Deletes every page kept.
 void ForgetPages();

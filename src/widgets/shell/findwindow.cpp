@@ -399,13 +399,7 @@ void FindWindow::txtFind_Change()
     const bool noWords = query.trimmed().isEmpty();
     if (noWords) {
         // Nothing to find yet: the pages opened last, to open again.
-        std::vector<FindHit> recent;
-        for (const FindRecord *record : RecentRecords()) {
-            FindHit hit{};
-            hit.record = record;
-            recent.push_back(hit);
-        }
-        results_->SetHits(std::move(recent));
+        results_->SetHits(RecentHits());
     } else {
         const std::string_view words(query.constData(), static_cast<std::size_t>(query.size()));
         // Pages the shopper opened before, here or in the desktop's search, rank higher.
