@@ -388,14 +388,24 @@ bool UsageStore::OpenWriter()
             writeId_ = FileId(path_);
             return true;
         }
-        if (attempt == 0 && Damaged(code)) {
-            CloseWriter();
-            if (MoveAsideIfDamaged(code))
-                continue;
-        }
-        WriterFailed(path_, code);
+        if (MovedAsideAfter(attempt, code))
+            continue;
         return false;
     }
+    return false;
+}
+
+// After a failure on the first attempt at a damaged store: true once the
+// store is moved aside, so that the attempt is made again on a fresh one.
+// Any other failure is said, once.
+bool UsageStore::MovedAsideAfter(int attempt, int code)
+{
+    if (attempt == 0 && Damaged(code)) {
+        CloseWriter();
+        if (MoveAsideIfDamaged(code))
+            return true;
+    }
+    WriterFailed(path_, code);
     return false;
 }
 
@@ -448,12 +458,8 @@ bool UsageStore::WriteBatch(const std::vector<PageUse> &batch)
             return true;
         }
         Exec(writeDb_, "ROLLBACK");
-        if (attempt == 0 && Damaged(code)) {
-            CloseWriter();
-            if (MoveAsideIfDamaged(code))
-                continue;
-        }
-        WriterFailed(path_, code);
+        if (MovedAsideAfter(attempt, code))
+            continue;
         return false;
     }
     return false;

@@ -172,6 +172,7 @@ private:
 
     // Both.
     bool MoveAsideIfDamaged(int code);
+    bool MovedAsideAfter(int attempt, int code);
     void Say(const std::string &line);
 
     const std::string path_;
