@@ -829,8 +829,8 @@ void CoreTest::searchResults()
     QCOMPARE(int(hits.size()), count);
     if (!best.isEmpty())
         QCOMPARE(QByteArray::fromStdString(SearchResultId(*hits.front().record)), best);
-    for (const FindHit &hit : hits)
-        QVERIFY(hit.Relevance() > 0.0 && hit.Relevance() <= 1.0);
+    QVERIFY(std::is_sorted(hits.begin(), hits.end(),
+                           [](const FindHit &a, const FindHit &b) { return a.rank < b.rank; }));
 }
 
 // Every record has an id of its own that leads back to it; anything else is unknown.

@@ -5,6 +5,7 @@
 #include "core/lookup.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <numeric>
@@ -165,18 +166,24 @@ std::string FindSingular(std::string_view word)
     return std::string(word);
 }
 
-double FindHit::Relevance() const
+bool IsSmallWord(std::string_view word)
 {
-    if (score.wholeText)
-        return 1.0;
-    const double loss = score.typos + 0.25 * score.nearness + 0.25 * score.fields
-                        + 0.1 * score.inexact + (score.startsText ? 0.0 : 0.05);
-    return 0.9 / (1.0 + loss);
+    static constexpr std::string_view kSmall[] = {"a",   "an",   "and", "the", "of",
+                                                  "for", "with", "&",   "or"};
+    return std::find(std::begin(kSmall), std::end(kSmall), word) != std::end(kSmall);
+}
+
+std::vector<std::string> FindInformativeWords(std::string_view query)
+{
+    std::vector<std::string> words = FindWords(query);
+    if (!std::all_of(words.begin(), words.end(), IsSmallWord))
+        std::erase_if(words, [](const std::string &word) { return IsSmallWord(word); });
+    return words;
 }
 
 // One word of the query, or two neighbouring ones joined, and the catalogue
 // words it matches.
-struct CatalogueIndex::Form {
+struct CatalogueIndex::QueryWord {
     std::string text;
     bool last = false;                 // the query's last word: may be a start of a word
     bool pair = false;                 // two words of the query joined
@@ -298,7 +305,7 @@ std::span<const CatalogueIndex::Token> CatalogueIndex::TokensOf(std::uint32_t re
 
 // Records in `form` every catalogue word that `word` matches, and every pair of
 // words it is the two joined. Every such word shares the first letter of `word`.
-void CatalogueIndex::MatchWord(Form &form, std::string_view word, std::uint8_t exactness,
+void CatalogueIndex::MatchWord(QueryWord &form, std::string_view word, std::uint8_t exactness,
                                bool typos, bool prefix, bool freeJoin) const
 {
     if (word.empty())
@@ -349,7 +356,7 @@ std::pair<std::uint32_t, std::uint32_t> CatalogueIndex::LetterRange(char letter)
     return {letterStart_[c], letterStart_[c + 1U]};
 }
 
-void CatalogueIndex::MatchForm(Form &form) const
+void CatalogueIndex::MatchQueryWord(QueryWord &form) const
 {
     form.quality.assign(words_.size(), 0);
     // Too long to be a word of the catalogue, or two of them joined, with a slip.
@@ -364,7 +371,7 @@ void CatalogueIndex::MatchForm(Form &form) const
             MatchWord(form, everyday.catalogue, kEveryday, false, false, true);
 }
 
-CatalogueIndex::Choice CatalogueIndex::Best(const Form &form, std::uint32_t record,
+CatalogueIndex::Choice CatalogueIndex::Best(const QueryWord &form, std::uint32_t record,
                                             const Choice *previous) const
 {
     Choice best;
@@ -389,7 +396,7 @@ CatalogueIndex::Choice CatalogueIndex::Best(const Form &form, std::uint32_t reco
                       token.place, token.place});
         if (form.joins.empty() || i + 1 == tokens.size() || tokens[i + 1].field != token.field)
             continue;
-        for (const Form::Join &join : form.joins)
+        for (const QueryWord::Join &join : form.joins)
             if (join.first == token.word && join.second == tokens[i + 1].word)
                 consider({true, join.free || token.gluedToNext ? 0U : 1U, join.exactness,
                           token.field, token.place, tokens[i + 1].place});
@@ -399,8 +406,8 @@ CatalogueIndex::Choice CatalogueIndex::Best(const Form &form, std::uint32_t reco
 
 // Finds the best word of the record for each word of the query, or for two
 // neighbouring ones together, and scores the lot; false when a word is missing.
-bool CatalogueIndex::Score(std::uint32_t record, const std::vector<const Form *> &words,
-                           const std::vector<const Form *> &pairs, FindHit &hit) const
+bool CatalogueIndex::Score(std::uint32_t record, const std::vector<const QueryWord *> &words,
+                           const std::vector<const QueryWord *> &pairs, FindHit &hit) const
 {
     unsigned typos = 0, nearness = 0, fields = 0, inexact = 0;
     hit.marked = {};
@@ -408,6 +415,7 @@ bool CatalogueIndex::Score(std::uint32_t record, const std::vector<const Form *>
     auto take = [&](const Choice &choice) {
         typos += choice.typos;
         fields += static_cast<unsigned>(choice.field);
+        hit.score.outsideText |= choice.field != FindField::Text;
         inexact += choice.exactness;
         if (previous.found) {
             const int gap = int(choice.begin) - int(previous.end);
@@ -447,7 +455,7 @@ bool CatalogueIndex::Score(std::uint32_t record, const std::vector<const Form *>
     return true;
 }
 
-std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
+std::vector<FindHit> CatalogueIndex::Find(std::string_view query, const FindUsage &usage) const
 {
     const std::vector<FindWordSpan> spans = FindWordSpans(query);
     if (spans.empty())
@@ -457,17 +465,17 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
     // once, however often the query repeats them; and a word is matched only
     // when the words before it have left some record to look in, so that a
     // long query nothing answers costs no more than its first few words.
-    std::unordered_map<std::string_view, Form> singles;
-    Form lastWord;
-    std::map<std::tuple<const Form *, const Form *, bool>, Form> joinedPairs;
-    std::vector<const Form *> words(spans.size());
+    std::unordered_map<std::string_view, QueryWord> singles;
+    QueryWord lastWord;
+    std::map<std::tuple<const QueryWord *, const QueryWord *, bool>, QueryWord> joinedPairs;
+    std::vector<const QueryWord *> words(spans.size());
     std::vector<char> repeated(spans.size(), 0);
     const auto isLast = [&spans](std::size_t i) { return i + 1 == spans.size(); };
-    auto matched = [this](Form &form, std::string text, bool last, bool pair) {
+    auto matched = [this](QueryWord &form, std::string text, bool last, bool pair) {
         form.text = std::move(text);
         form.last = last;
         form.pair = pair;
-        MatchForm(form);
+        MatchQueryWord(form);
         return &form;
     };
     auto wordAt = [&](std::size_t i) {
@@ -481,7 +489,7 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
                    added ? matched(single->second, spans[i].word, false, false) : &single->second;
     };
     // The words i and k, next to each other once repeats are left out, as one.
-    auto pairOf = [&](std::size_t i, std::size_t k) -> const Form * {
+    auto pairOf = [&](std::size_t i, std::size_t k) -> const QueryWord * {
         const bool glued = k == i + 1 && spans[i].gluedToNext;
         auto [pair, added] = joinedPairs.try_emplace({wordAt(i), wordAt(k), glued});
         if (added) {
@@ -497,18 +505,18 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
         candidates[r] = r;
     std::vector<std::uint32_t> stamp(records_.size());
     std::uint32_t epoch = 0;
-    auto mark = [&](const Form *form) {
+    auto mark = [&](const QueryWord *form) {
         if (!form)
             return;
         for (std::uint32_t id : form->matched)
             for (std::uint32_t record : holders_[id])
                 stamp[record] = epoch;
-        for (const Form::Join &join : form->joins)
+        for (const QueryWord::Join &join : form->joins)
             for (std::uint32_t record : holders_[join.first])
                 stamp[record] = epoch;
     };
-    std::set<std::tuple<const Form *, const Form *, const Form *>> checked;
-    const Form *before = nullptr;
+    std::set<std::tuple<const QueryWord *, const QueryWord *, const QueryWord *>> checked;
+    const QueryWord *before = nullptr;
     const auto sameAsBefore = [&spans](std::size_t i) { // the word and its neighbours
         return i > 0 && i + 1 < spans.size() && spans[i].word == spans[i - 1].word
                && spans[i + 1].word == spans[i].word
@@ -520,8 +528,8 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
             repeated[i] = 1;
             continue;
         }
-        const Form *word = wordAt(i);
-        const Form *after = isLast(i) ? nullptr : pairOf(i, i + 1);
+        const QueryWord *word = wordAt(i);
+        const QueryWord *after = isLast(i) ? nullptr : pairOf(i, i + 1);
         if (checked.insert({word, before, after}).second) {
             ++epoch;
             mark(word);
@@ -541,7 +549,7 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
     for (std::size_t i = 0; i < spans.size(); ++i)
         if (!repeated[i])
             kept.push_back(i);
-    std::vector<const Form *> scored, pairs;
+    std::vector<const QueryWord *> scored, pairs;
     for (std::size_t j = 0; j < kept.size(); ++j) {
         scored.push_back(words[kept[j]]);
         if (j > 0)
@@ -553,20 +561,70 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query) const
 
     std::vector<FindHit> hits;
     for (std::uint32_t record : candidates) {
-        FindHit hit{&records_[record], {}, {}};
+        FindHit hit{&records_[record], {}, {}, {}, {}};
         if (!Score(record, scored, pairs, hit))
             continue;
         hit.score.wholeText = compact_[record] == compactQuery;
-        hits.push_back(hit);
+        hit.rank = RankOf(hit, record, usage);
+        hits.push_back(std::move(hit));
     }
-    auto order = [](const FindHit &h) {
-        const FindScore &s = h.score;
-        return std::tuple(!s.wholeText, s.typos, s.nearness, s.fields, s.inexact, !s.startsText,
-                          h.record->text.size());
-    };
-    std::stable_sort(hits.begin(), hits.end(),
-                     [&](const FindHit &a, const FindHit &b) { return order(a) < order(b); });
+    std::sort(hits.begin(), hits.end(),
+              [](const FindHit &a, const FindHit &b) { return a.rank < b.rank; });
     return hits;
+}
+
+FindRank CatalogueIndex::RankOf(const FindHit &hit, std::uint32_t record,
+                                const FindUsage &usage) const
+{
+    const FindScore &s = hit.score;
+    FindRank rank{
+        .missing = static_cast<std::uint16_t>(std::min<std::size_t>(hit.missing.size(), 0xffff)),
+        .typo = s.typos > 0,
+        .notWholeText = !s.wholeText,
+        .typos = s.typos,
+        .outsideText = s.outsideText,
+        .nearness = s.nearness,
+        .fields = s.fields,
+        .inexact = s.inexact,
+        .notStartsText = !s.startsText,
+        .length = hit.record->text.size(),
+        .order = record,
+    };
+    if (usage) {
+        // Usage comes from a file the shopper may have edited: take only sound values.
+        const FindUse use = usage(*hit.record);
+        const auto minus = [](double x) { return std::isfinite(x) && x > 0 ? -x : 0.0; };
+        if (!hit.Partial() && !rank.typo)
+            rank.unchosen = minus(use.chosen);
+        rank.unused = minus(use.weight);
+    }
+    return rank;
+}
+
+bool CatalogueIndex::Holds(const FindRecord &record, std::string_view query, std::size_t word) const
+{
+    const std::vector<std::string> words = FindInformativeWords(query);
+    if (word >= words.size() || &record < records_.data()
+        || &record >= records_.data() + records_.size())
+        return false;
+    const auto id = static_cast<std::uint32_t>(&record - records_.data());
+    QueryWord alone;
+    alone.text = words[word];
+    alone.last = word + 1 == words.size();
+    MatchQueryWord(alone);
+    if (Best(alone, id, nullptr).found)
+        return true;
+    for (std::size_t first = word == 0 ? 0 : word - 1; first <= word && first + 1 < words.size();
+         ++first) {
+        QueryWord pair;
+        pair.text = words[first] + words[first + 1];
+        pair.last = first + 2 == words.size();
+        pair.pair = true;
+        MatchQueryWord(pair);
+        if (Best(pair, id, nullptr).found)
+            return true;
+    }
+    return false;
 }
 
 } // namespace benchlist

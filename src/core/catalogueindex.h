@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,6 +38,34 @@ struct FindScore {
     std::uint16_t fields = 0;   // caption and title words count more than text words
     std::uint16_t inexact = 0;  // everyday words, and more so prefixes, count
     bool startsText = false;    // the text starts with the first word of the query
+    bool outsideText = false;   // some word was found only in the caption or the title
+};
+
+// What this shopper's earlier choices say of a record for the current query.
+struct FindUse {
+    double chosen = 0; // > 0: opened before from this query or from one this query begins
+                       // (bigger: more often and more recently)
+    double weight = 0; // all uses of the page, each halved in weight every 30 days
+};
+using FindUsage = std::function<FindUse(const FindRecord &)>; // empty: no usage known
+
+// The one order of results, wherever they are shown; lower ranks first.
+struct FindRank {
+    std::uint16_t missing = 0;  // words of the query the record lacks
+    std::uint32_t lacked = 0;   // which: lacking a word many records hold costs least
+    bool typo = false;          // an exact match comes before any match with a slip
+    double unchosen = 0;        // minus FindUse::chosen: chosen before comes first
+    bool notWholeText = false;  // see FindScore
+    std::uint16_t typos = 0;    // how many slips
+    bool outsideText = false;   // some word found only in the caption or the title
+    std::uint16_t nearness = 0; // see FindScore
+    std::uint16_t fields = 0;   //
+    std::uint16_t inexact = 0;  //
+    bool notStartsText = false; //
+    double unused = 0;          // minus FindUse::weight
+    std::size_t length = 0;     // of the text: shorter first
+    std::uint32_t order = 0;    // in the catalogue
+    auto operator<=>(const FindRank &) const = default;
 };
 
 struct FindHit {
@@ -45,10 +74,19 @@ struct FindHit {
     // Which words matched, by their place among the words of FindWordSpans():
     // bit i of marked[FindField] for the i-th word of that field.
     std::array<std::uint32_t, 3> marked;
+    std::vector<std::string> missing; // words of the query this record lacks; empty: full match
+    FindRank rank;
 
-    // 1 for the query's very text, falling towards 0 the looser the match.
-    double Relevance() const;
+    bool Partial() const { return !missing.empty(); }
 };
+
+// "a", "an", "and", "the", "of", "for", "with", "&", "or": words that need not
+// match between other words.
+bool IsSmallWord(std::string_view word);
+
+// The words of a query a full match must hold: small words left out, unless
+// the query is nothing else.
+std::vector<std::string> FindInformativeWords(std::string_view query);
 
 class CatalogueIndex {
 public:
@@ -67,7 +105,16 @@ public:
     // start of a word. Words of five letters or more may have one letter
     // wrong, missing, extra or swapped, but never the first. One word may be
     // two neighbouring words joined, and two neighbouring words one word.
-    std::vector<FindHit> Find(std::string_view query) const;
+    //
+    // Best first by FindRank. When no record holds every word, the records
+    // holding most of them (see FindHit::missing). `usage` lifts what this
+    // shopper chose before.
+    std::vector<FindHit> Find(std::string_view query, const FindUsage &usage = {}) const;
+
+    // Whether the record holds word `word` (an index into
+    // FindInformativeWords(query)) as Find matches it: alone or joined with a
+    // neighbour, the query's last word also as the start of a word.
+    bool Holds(const FindRecord &record, std::string_view query, std::size_t word) const;
 
 private:
     struct Token {
@@ -76,7 +123,7 @@ private:
         std::uint8_t place; // among the words of its field
         bool gluedToNext;   // "DVD-RW": the next word is joined by a hyphen, slash or dot
     };
-    struct Form;
+    struct QueryWord;
     struct Choice;
 
     using WordIds = std::unordered_map<std::string, std::uint32_t>;
@@ -84,13 +131,14 @@ private:
              WordIds &ids);
     void AddTokens(std::string_view text, FindField field, WordIds &ids);
     std::pair<std::uint32_t, std::uint32_t> LetterRange(char letter) const;
-    void MatchForm(Form &form) const;
-    void MatchWord(Form &form, std::string_view word, std::uint8_t quality, bool typos, bool prefix,
-                   bool freeJoin) const;
+    void MatchQueryWord(QueryWord &form) const;
+    void MatchWord(QueryWord &form, std::string_view word, std::uint8_t quality, bool typos,
+                   bool prefix, bool freeJoin) const;
     std::span<const Token> TokensOf(std::uint32_t record) const;
-    Choice Best(const Form &form, std::uint32_t record, const Choice *previous) const;
-    bool Score(std::uint32_t record, const std::vector<const Form *> &words,
-               const std::vector<const Form *> &pairs, FindHit &hit) const;
+    Choice Best(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
+    bool Score(std::uint32_t record, const std::vector<const QueryWord *> &words,
+               const std::vector<const QueryWord *> &pairs, FindHit &hit) const;
+    FindRank RankOf(const FindHit &hit, std::uint32_t record, const FindUsage &usage) const;
 
     std::vector<FindRecord> records_;
     std::vector<std::string> compact_;                // each record's text, letters and digits only

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace benchlist::searchbus {
@@ -256,20 +257,33 @@ private:
     Searcher &searcher_;
 };
 
-// A hit as KRunner shows it. KRunner ranks by type, then relevance: the query's
-// very text is an exact match, anything else a possible one, each at the
-// index's relevance.
-RemoteMatch RemoteMatchOf(const FindHit &hit)
+// The hits as KRunner shows them. KRunner orders by type, then relevance, so
+// both follow the hits' own order: the query's very text heads the list as an
+// exact match; the rest are possible matches whose relevance falls down the
+// list, in bands for full matches, matches with a slip, and partial ones.
+QList<RemoteMatch> RemoteMatchesOf(const std::vector<FindHit> &hits)
 {
-    const FindRecord &record = *hit.record;
-    return {
-        QString::fromUtf8(SearchResultId(record)),
-        QString::fromUtf8(record.text),
-        QString::fromLatin1(kIconName),
-        hit.score.wholeText ? kExactMatch : kPossibleMatch,
-        hit.Relevance(),
-        {{QStringLiteral("subtext"), QString::fromUtf8(SearchResultDescription(record))}},
-    };
+    QList<RemoteMatch> matches;
+    bool exact = true;
+    const double step = 1.0 / double(hits.size() + 1);
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        const FindHit &hit = hits[i];
+        const FindRecord &record = *hit.record;
+        exact = exact && hit.score.wholeText && !hit.rank.typo && !hit.Partial();
+        const auto [top, width] = exact           ? std::pair(1.0, 0.1)
+                                  : hit.Partial() ? std::pair(0.25, 0.25)
+                                  : hit.rank.typo ? std::pair(0.5, 0.25)
+                                                  : std::pair(0.9, 0.4);
+        matches.append({
+            QString::fromUtf8(SearchResultId(record)),
+            QString::fromUtf8(record.text),
+            QString::fromLatin1(kIconName),
+            exact ? kExactMatch : kPossibleMatch,
+            top - width * double(i) * step,
+            {{QStringLiteral("subtext"), QString::fromUtf8(SearchResultDescription(record))}},
+        });
+    }
+    return matches;
 }
 
 class KRunner : public QObject {
@@ -290,10 +304,7 @@ public slots:
     QList<RemoteMatch> Match(const QString &query)
     {
         searcher_.Called();
-        QList<RemoteMatch> matches;
-        for (const FindHit &hit : searcher_.Search({query}))
-            matches.append(RemoteMatchOf(hit));
-        return matches;
+        return RemoteMatchesOf(searcher_.Search({query}));
     }
 
     void Run(const QString &matchId, const QString &actionId)
