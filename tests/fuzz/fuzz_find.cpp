@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,11 +20,21 @@ namespace {
 
 using namespace benchlist;
 
-[[noreturn]] void Fail(const char *what, std::string_view query)
+// Stops the run, unless FUZZ_KEEP_GOING is set: a long run then shows every
+// kind of fault it meets, each with its first few queries, and goes on.
+void Fail(const char *what, std::string_view query, std::size_t at)
 {
-    std::fprintf(stderr, "fuzz_find: %s, for the query \"%.*s\"\n", what, int(query.size()),
-                 query.data());
-    std::abort();
+    static const bool keepGoing = std::getenv("FUZZ_KEEP_GOING") != nullptr;
+    static std::map<std::string, int> told;
+    if (keepGoing && ++told[what] > 3)
+        return;
+    std::fprintf(stderr, "fuzz_find: %s (result %zu), for the query \"", what, at);
+    for (const char c : query)
+        std::fprintf(stderr, c >= ' ' && c < 127 && c != '\\' ? "%c" : "\\x%02x",
+                     unsigned(static_cast<unsigned char>(c)));
+    std::fprintf(stderr, "\"\n");
+    if (!keepGoing)
+        std::abort();
 }
 
 bool AllBlank(std::string_view query)
@@ -40,18 +53,45 @@ bool MarksWithin(std::uint32_t marked, std::string_view text)
     return words >= 32 || (marked >> words) == 0;
 }
 
-void Check(const CatalogueIndex &index, std::string_view query)
+// A shopper's past choices, made up from the record's text alone, so that the
+// same query always ranks the same: some pages chosen before, most used a little.
+FindUse MadeUpUse(const FindRecord &record)
 {
-    const std::vector<FindHit> hits = index.Find(query);
-    if (AllBlank(query) && !hits.empty())
-        Fail("a query of blanks finds something", query);
+    const std::size_t hash = std::hash<std::string_view>{}(record.text);
+    return {hash % 5 == 0 ? double(hash % 7) / 3 : 0, double(hash % 11) / 4};
+}
+
+void Check(const CatalogueIndex &index, std::string_view query, const FindUsage &usage)
+{
+    const std::vector<FindHit> hits = index.Find(query, usage);
+    if (hits.empty())
+        return;
+    if (AllBlank(query))
+        Fail("a query of blanks finds something", query, 0);
+    const std::size_t informative = FindInformativeWords(query).size();
+    bool partialSeen = false;
     for (std::size_t i = 0; i < hits.size(); ++i) {
         const FindHit &hit = hits[i];
         const FindRecord &record = *hit.record;
+        if (i > 0 && hit.rank < hits[i - 1].rank)
+            Fail("a result stands above one of a lower rank", query, i);
+        if (!(hit.rank == hit.rank))
+            Fail("a result's rank is not ordered", query, i);
+        if (hit.Partial()) {
+            partialSeen = true;
+            if (hit.missing.size() >= informative)
+                Fail("a result lacks every word", query, i);
+        } else {
+            if (partialSeen)
+                Fail("a full result stands below a partial one", query, i);
+            for (std::size_t word = 0; word < informative; ++word)
+                if (!index.Holds(record, query, word))
+                    Fail("a full result lacks a word", query, i);
+        }
         if (!MarksWithin(hit.marked[std::size_t(FindField::Text)], record.text)
             || !MarksWithin(hit.marked[std::size_t(FindField::Caption)], record.caption)
             || !MarksWithin(hit.marked[std::size_t(FindField::Title)], record.windowTitle))
-            Fail("a result marks a word its text does not have", query);
+            Fail("a result marks a word its text does not have", query, i);
     }
 }
 
@@ -61,12 +101,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const CatalogueIndex &index = CatalogueIndex::Catalogue();
     const std::string_view query(reinterpret_cast<const char *>(data), size);
-    Check(index, query);
+    // Half the queries as a shopper with a past asks them: the order must hold
+    // whatever lifts a record.
+    const FindUsage usage = size % 2 ? FindUsage(MadeUpUse) : FindUsage();
+    Check(index, query, usage);
     // The find window and --find pass on text Qt has read: what is no UTF-8
     // has become U+FFFD by then.
     const QByteArray read = QString::fromUtf8(query.data(), qsizetype(size)).toUtf8();
     const std::string_view asRead(read.constData(), std::size_t(read.size()));
     if (asRead != query)
-        Check(index, asRead);
+        Check(index, asRead, usage);
     return 0;
 }
