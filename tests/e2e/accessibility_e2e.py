@@ -302,11 +302,6 @@ def test(run, args):
     return 0
 
 
-def options(parser):
-    parser.add_argument("--affiliate-base", required=True)
-    parser.add_argument("--publisher", required=True)
-
-
 # The accessibility bus and its registry are started by the launcher; the
 # harness, their subreaper, ends them by pid at clean-up.
 TOOLS = TOOLS + (tuple(() if any(os.access(p, os.X_OK) for p in LAUNCHERS)
@@ -314,5 +309,6 @@ TOOLS = TOOLS + (tuple(() if any(os.access(p, os.X_OK) for p in LAUNCHERS)
                  + (() if importlib.util.find_spec("pyatspi") else ("pyatspi",)))
 
 if __name__ == "__main__":
-    sys.exit(harness.main(__doc__, test, tools=TOOLS, prefix="benchlist-a11y-", options=options,
+    sys.exit(harness.main(__doc__, test, tools=TOOLS, prefix="benchlist-a11y-",
+                          options=harness.add_address_options,
                           log_lines=15))

@@ -1,0 +1,243 @@
+// The opener as the program uses it, with an xdg-open stand-in on PATH that
+// notes every address it is handed.
+#include "core/aboutnet.h"
+#include "core/addresses.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include <unistd.h>
+
+using namespace benchlist;
+
+namespace {
+
+QByteArray Bytes(std::string_view text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Puts the recording xdg-open first on PATH for the lifetime of the object.
+class RecordingOpener {
+public:
+    // With a delay, the stand-in takes that many seconds after noting the address.
+    explicit RecordingOpener(const char *delay = "") : oldPath_(qgetenv("PATH"))
+    {
+        log_ = dir_.filePath(QStringLiteral("opened.log"));
+        qputenv("BENCHLIST_OPEN_LOG", QFile::encodeName(log_));
+        qputenv("BENCHLIST_OPEN_DELAY", delay);
+        qputenv("PATH", QByteArray(BENCHLIST_TEST_SCRIPTS) + ':' + oldPath_);
+    }
+    ~RecordingOpener()
+    {
+        qputenv("PATH", oldPath_);
+        qunsetenv("BENCHLIST_OPEN_LOG");
+        qunsetenv("BENCHLIST_OPEN_DELAY");
+    }
+    QList<QByteArray> Lines(int count, int waitMs = 10000) const
+    {
+        QFile file(log_);
+        QElapsedTimer timer;
+        timer.start();
+        QList<QByteArray> lines;
+        while (timer.elapsed() < waitMs) {
+            if (file.open(QIODevice::ReadOnly)) {
+                lines = file.readAll().split('\n');
+                file.close();
+                lines.removeAll(QByteArray());
+                if (lines.size() >= count)
+                    break;
+            }
+            QTest::qSleep(20);
+        }
+        return lines;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString log_;
+    QByteArray oldPath_;
+};
+
+} // namespace
+
+class OpenerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openerHandsAddressOverUnchanged_data();
+    void openerHandsAddressOverUnchanged();
+    void openerReportsMissingProgram();
+    void openerDoesNotWaitForBrowser();
+    void openerStartsAllWaitingAtExit();
+    void openerHoldsNoPipes();
+    void openerLeavesNoChildren();
+};
+
+void OpenerTest::openerHandsAddressOverUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::newRow("blanks and ampersand") << Bytes(CataloguePageUrl("/bl/lt/2.0 GHz & More.html"));
+    QTest::newRow("letter case") << Bytes(CataloguePageUrl("/bl/dp/DVD-ROM-DRIVES.html"));
+    QTest::newRow("shell characters") << QByteArray("http://h/$(touch x);`id`|*'\"");
+    QTest::newRow("home page") << Bytes(HomePageUrl);
+}
+
+void OpenerTest::openerHandsAddressOverUnchanged()
+{
+    QFETCH(QByteArray, address);
+    RecordingOpener opener;
+    std::string url = address.toStdString();
+    int show = AboutNet::ShowNormal;
+    QVERIFY(AboutNet::OpenUrl(url, show) > 32);
+    const QList<QByteArray> lines = opener.Lines(1);
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines.first(), "1|" + address);
+}
+
+// A missing xdg-open is the shell's "file not found", and one line on standard
+// error however often it is asked for.
+void OpenerTest::openerReportsMissingProgram()
+{
+    const QByteArray oldPath = qgetenv("PATH");
+    QTemporaryDir empty;
+    QTemporaryFile errors;
+    QVERIFY(errors.open());
+    const int savedErrors = dup(STDERR_FILENO);
+    dup2(errors.handle(), STDERR_FILENO);
+    qputenv("PATH", QFile::encodeName(empty.path()));
+    std::string url(HomePageUrl);
+    int show = AboutNet::ShowNormal;
+    const int first = AboutNet::OpenUrl(url, show);
+    const int second = AboutNet::OpenUrl(url, show);
+    qputenv("PATH", oldPath);
+    dup2(savedErrors, STDERR_FILENO);
+    close(savedErrors);
+    QCOMPARE(first, 2);
+    QCOMPARE(second, 2);
+    QCOMPARE(url, std::string(HomePageUrl));
+    QFile written(errors.fileName());
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    QVERIFY2(text.startsWith("benchlist: cannot start xdg-open") && text.count('\n') == 1,
+             text.constData());
+}
+
+// Openers that take their time: OpenUrl returns at once all the same, at most
+// eight of them run together, the first eight addresses first, and the rest
+// start as those end.
+void OpenerTest::openerDoesNotWaitForBrowser()
+{
+    RecordingOpener opener("1");
+    constexpr int kOpens = 12;
+    constexpr int kLimit = 8;
+    QList<QByteArray> expected;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < kOpens; ++i) {
+        std::string url = CataloguePageUrl("/bl/page" + std::to_string(i) + ".html");
+        int show = AboutNet::ShowNormal;
+        QVERIFY(AboutNet::OpenUrl(url, show) > 32);
+        expected << "1|" + QByteArray::fromStdString(url);
+    }
+    QVERIFY2(timer.elapsed() < 500, QByteArray::number(timer.elapsed()).constData());
+    // Those started together may note their address in any order.
+    const auto sorted = [](QList<QByteArray> lines) {
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    };
+    QCOMPARE(sorted(opener.Lines(kOpens, 700)), sorted(expected.first(kLimit)));
+    QCOMPARE(sorted(opener.Lines(kOpens)), sorted(expected));
+}
+
+// A program that ends while twelve addresses still wait for an opener (eight run, each
+// taking two seconds) does not take them along: the waiting ones start as it ends.
+void OpenerTest::openerStartsAllWaitingAtExit()
+{
+    RecordingOpener opener("2");
+    constexpr int kOpens = 20;
+    QElapsedTimer timer;
+    timer.start();
+    QProcess program;
+    program.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--open-and-exit"), QString::number(kOpens)});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), 0);
+    // It did not wait for the openers running, and left none of the rest behind.
+    QVERIFY2(timer.elapsed() < 2000, QByteArray::number(timer.elapsed()).constData());
+    QCOMPARE(opener.Lines(kOpens).size(), kOpens);
+}
+
+// An opener reads from and writes to /dev/null, so that it holds on to none of
+// the program's pipes, and keeps the program's standard error.
+void OpenerTest::openerHoldsNoPipes()
+{
+    RecordingOpener opener;
+    QTemporaryDir dir;
+    const QString streams = dir.filePath(QStringLiteral("streams"));
+    qputenv("BENCHLIST_OPEN_STREAMS", QFile::encodeName(streams));
+    benchlist::OpenPage(HomePageUrl);
+    QCOMPARE(opener.Lines(1).size(), 1);
+    qunsetenv("BENCHLIST_OPEN_STREAMS");
+    const auto written = [&streams] {
+        QFile file(streams);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray ownErrors =
+        QByteArray::fromStdString(std::filesystem::read_symlink("/proc/self/fd/2").string());
+    QTRY_COMPARE(written(), "/dev/null\n/dev/null\n" + ownErrors + '\n');
+}
+
+// Thousands of opens leave no child behind, not even a zombie.
+void OpenerTest::openerLeavesNoChildren()
+{
+    RecordingOpener opener;
+    constexpr int kOpens = 1000;
+    for (int i = 0; i < kOpens; ++i)
+        benchlist::OpenPage(ErrorPageUrl);
+    QCOMPARE(opener.Lines(kOpens).size(), kOpens);
+    // Any thread of the program may be an opener's parent.
+    const auto children = [] {
+        QByteArray all;
+        for (const QString &task :
+             QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile file(QStringLiteral("/proc/self/task/%1/children").arg(task));
+            if (file.open(QIODevice::ReadOnly))
+                all += file.readAll().trimmed();
+        }
+        return all;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(children(), QByteArray(), 10000);
+}
+
+// A stand-in for the program's end: hands `count` addresses to the opener and
+// returns at once, as the program does when its last window closes.
+int OpenAndExit(int count)
+{
+    for (int i = 0; i < count; ++i)
+        OpenPage(CataloguePageUrl("/bl/waiting" + std::to_string(i) + ".html"));
+    return 0;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--open-and-exit") == 0)
+        return OpenAndExit(std::atoi(argv[2]));
+    QCoreApplication app(argc, argv);
+    OpenerTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_opener.moc"

@@ -1,0 +1,99 @@
+#include "windows/fixtures.h"
+
+#include "core/aboutnet.h"
+#include "widgets/forms/qtstrings.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+namespace benchlist::testing {
+
+QWidget *Window(const char *name)
+{
+    return dynamic_cast<QWidget *>(Forms().Find(name));
+}
+
+void Flush()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QPoint OuterCorner(QWidget *window)
+{
+    return window->frameGeometry().topLeft();
+}
+
+bool BecomesActive(QWidget *window)
+{
+    return window && QTest::qWaitForWindowActive(window);
+}
+
+QStringList TabWalk(qsizetype count)
+{
+    QStringList names;
+    while (names.size() < count) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus)
+            break;
+        names.append(focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return names;
+}
+
+namespace {
+
+// The offscreen platform cannot raise windows or grab the keyboard and says so
+// at every popup; those notes are noise here.
+QtMessageHandler previousHandler = nullptr;
+
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(u"This plugin does not support"))
+        return;
+    previousHandler(type, context, message);
+}
+
+} // namespace
+
+void WindowsFixture::initTestCase()
+{
+    previousHandler = qInstallMessageHandler(QuietOffscreenNotes);
+    QApplication::setQuitOnLastWindowClosed(false);
+    RegisterForms(Forms());
+    AboutNet::SetHandOff([this](const std::string &address, int show) {
+        if (show != AboutNet::ShowNormal)
+            qWarning("unexpected show command %d", show);
+        opened_.append(QString::fromStdString(address));
+        return openResult_;
+    });
+    Forms().SetUnloadObserver([this](std::string_view name) { unloaded_.append(ToQString(name)); });
+    Forms().SetLastWindowGone([this] { ++ends_; });
+}
+
+void WindowsFixture::init()
+{
+    opened_.clear();
+    unloaded_.clear();
+    ends_ = 0;
+    openResult_ = 42;
+    Forms().Show("frmMain");
+    QVERIFY(BecomesActive(Window("frmMain")));
+}
+
+void WindowsFixture::cleanup()
+{
+    Forms().DestroyAll();
+    Flush();
+}
+
+void WindowsFixture::ClickButton(const char *window, const char *name)
+{
+    auto *button = Control<QPushButton>(window, name);
+    QVERIFY2(button, name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace benchlist::testing

@@ -1,0 +1,144 @@
+// The find window, driven from the keyboard, and the addresses it finds.
+#include "windows/fixtures.h"
+
+#include "core/addresses.h"
+#include "core/catalogueindex.h"
+#include "widgets/browse/dropdown.h"
+#include "widgets/forms/qtstrings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QTest>
+
+using namespace benchlist;
+using namespace benchlist::testing;
+
+class FindWindowTest : public WindowsFixture {
+    Q_OBJECT
+
+private slots:
+    void findWindowByKeyboard();
+    void foundAddressesAreWhatDropDownsOpen();
+};
+
+void FindWindowTest::findWindowByKeyboard()
+{
+    const QList<QAction *> file =
+        Window("frmMain")->findChild<QMenu *>(QStringLiteral("mnuFile"))->actions();
+    QCOMPARE(file.first()->objectName(), QStringLiteral("mnuFind"));
+    QCOMPARE(file.first()->text(), QStringLiteral("&Find a Category..."));
+    QCOMPARE(file.first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    QCOMPARE(file.last()->objectName(), QStringLiteral("mnuExit"));
+
+    QTest::keyClick(Window("frmMain"), Qt::Key_F, Qt::ControlModifier);
+    QWidget *find = Window("frmFind");
+    QVERIFY(find && QTest::qWaitForWindowActive(find));
+    auto *field = Control<QLineEdit>("frmFind", "txtFind");
+    auto *count = Control<QLabel>("frmFind", "lblCount");
+    auto *list = Control<QListView>("frmFind", "lstResults");
+    QCOMPARE(QApplication::focusWidget(), field);
+
+    // Typing only searches; Down moves to the second result, Enter opens it.
+    QTest::keyClicks(field, QStringLiteral("printer usb cables"));
+    QCOMPARE(count->text(), QStringLiteral("2 categories"));
+    QVERIFY(list->model()
+                ->index(0, 0)
+                .data(Qt::AccessibleTextRole)
+                .toString()
+                .endsWith(QStringLiteral(
+                    "Prnters And Printer Supplies \u203a Printer Supplies and Accessories")));
+    // The matched words are marked; "Printer Supplies" of the caption too.
+    const QModelIndex first = list->model()->index(0, 0);
+    QCOMPARE(first.data().toString(), QStringLiteral("USB 1.0 Printer Cables"));
+    QCOMPARE(first.data(Qt::UserRole + 1).toList(),
+             (QVariantList{QPoint(0, 3), QPoint(8, 7), QPoint(16, 6)}));
+    QCOMPARE(first.data(Qt::UserRole + 2).toList().size(), 0);
+    QVERIFY(Opened().isEmpty());
+    QTest::keyClick(field, Qt::Key_Down);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html");
+    QApplication::clipboard()->clear();
+    auto *menu = find->findChild<QMenu *>(QStringLiteral("mnuResult"));
+    QVERIFY(menu);
+    QStringList items;
+    for (QAction *item : menu->actions())
+        items.append(item->text());
+    QCOMPARE(items, (QStringList{"&Open", "&Show in its window", "&Copy address"}));
+    menu->actions().last()->trigger();
+    QCOMPARE(QApplication::clipboard()->text(),
+             ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html");
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Down); // stays on the last
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(Opened(), QStringList{ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html"});
+
+    field->setText(QString(1 << 20, u'\x01') + QStringLiteral("usb"));
+    QCOMPARE(count->text(), QStringLiteral("No category matches these words."));
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("zebra"));
+    QTest::keyClick(field, Qt::Key_Return);
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("usb hubs"));
+    QCOMPARE(count->text(), QStringLiteral("1 category"));
+    // Blanks alone are no words yet: the prompt for words, not "no match".
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("   "));
+    QCOMPARE(count->text(), QStringLiteral("Type words of the category you look for."));
+    field->setText(QStringLiteral("usb hubs"));
+
+    // Shown in its window: the text in its drop-down, which has the focus, and no page.
+    QTest::keyClick(field, Qt::Key_Return, Qt::AltModifier);
+    QWidget *components = Window("frmComponents");
+    QVERIFY(components && QTest::qWaitForWindowActive(components));
+    auto *box = qobject_cast<DropDown *>(QApplication::focusWidget());
+    QVERIFY(box && box->window() == components);
+    QCOMPARE(box->currentText(), QStringLiteral("USB Hubs and Cables"));
+    QVERIFY(Opened().isEmpty());
+    QTest::keyClick(box, Qt::Key_Down); // steps on from the item shown
+    QCOMPARE(Opened(), QStringList{ToQString(SiteBase) + "/bl/cc/PCI-Cards.html"});
+
+    // Back to the open find window: what is typed replaces the old words.
+    QTest::keyClick(box, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitForWindowActive(find));
+    QCOMPARE(QApplication::focusWidget(), field);
+    QTest::keyClicks(field, QStringLiteral("glare"));
+    QCOMPARE(field->text(), QStringLiteral("glare"));
+    QCOMPARE(count->text(), QStringLiteral("1 category"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!Forms().IsLoaded("frmFind"));
+    QVERIFY(Opened().isEmpty());
+}
+
+// Sixty-odd records from all nine windows, each pasted into its drop-down.
+void FindWindowTest::foundAddressesAreWhatDropDownsOpen()
+{
+    const std::span<const FindRecord> records = CatalogueIndex::Catalogue().Records();
+    QSet<QString> windows;
+    int checked = 0;
+    for (std::size_t i = 0; i < records.size(); i += 15) {
+        const FindRecord &record = records[i];
+        Forms().Show(record.windowName);
+        auto *box = Control<DropDown>(std::string(record.windowName).c_str(),
+                                      std::string(record.dropDownName).c_str());
+        QVERIFY(box);
+        box->setFocus();
+        QApplication::clipboard()->setText(ToQString(record.text));
+        box->lineEdit()->selectAll();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Opened(), QStringList{QString::fromStdString(record.address)});
+        windows.insert(ToQString(record.windowName));
+        ++checked;
+    }
+    QCOMPARE(windows.size(), 9);
+    QVERIFY(checked >= 50);
+}
+
+QTEST_MAIN(FindWindowTest)
+#include "tst_findwindow.moc"
