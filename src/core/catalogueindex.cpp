@@ -5,10 +5,13 @@
 #include "core/lookup.h"
 
 #include <algorithm>
+#include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <map>
-#include <numeric>
+#include <optional>
 #include <set>
 #include <tuple>
 #include <unordered_map>
@@ -22,8 +25,9 @@ constexpr std::size_t kSlipFrom = 5;
 
 // How exact a match is, the second part of a match's quality.
 constexpr std::uint8_t kWhole = 0;
-constexpr std::uint8_t kEveryday = 1;
-constexpr std::uint8_t kPrefix = 2;
+constexpr std::uint8_t kEveryday = 1; // also a number with a letter: "802.11g", "Cat-5e"
+constexpr std::uint8_t kInRange = 2;  // a number inside a range: "2.4" in "2.1 to 2.6GHz"
+constexpr std::uint8_t kPrefix = 3;
 
 // A match's quality packed in a byte: 0 for none, else 1 + 4 * typos + exactness.
 constexpr std::uint8_t Quality(unsigned typos, std::uint8_t exactness)
@@ -44,6 +48,88 @@ constexpr unsigned kFar = 8;
 
 // Stands for any one character beyond ASCII: never part of a catalogue word.
 constexpr char kForeignLetter = '\x80';
+
+// Beyond this many different words a query finds only records holding them all.
+constexpr std::size_t kMostWords = 16;
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Units that shoppers write after a number, joined or apart. Those of one kind
+// convert: 1000 MHz is 1 GHz.
+struct Unit {
+    std::string_view word;
+    std::uint8_t kind;
+    double scale;
+};
+constexpr Unit kUnits[] = {
+    {"mhz", 1, 1},  {"ghz", 1, 1000}, {"mb", 2, 1},   {"gb", 2, 1024}, {"tb", 2, 1048576},
+    {"ft", 3, 1},   {"feet", 3, 1},   {"foot", 3, 1}, {"inch", 4, 1},  {"inches", 4, 1},
+    {"watt", 5, 1}, {"watts", 5, 1},  {"w", 5, 1},    {"port", 6, 1},  {"ports", 6, 1},
+    {"pack", 7, 1}, {"packs", 7, 1},  {"x", 8, 1},    {"mbps", 9, 1},  {"k", 10, 1},
+};
+
+const Unit *UnitNamed(std::string_view word)
+{
+    for (const Unit &unit : kUnits)
+        if (unit.word == word)
+            return &unit;
+    return nullptr;
+}
+
+// A number as a word writes it: "2.4", "2.4ghz", "802.11g", "200s".
+struct Amount {
+    double value;
+    const Unit *unit;
+    bool lettered;
+};
+
+std::optional<Amount> AmountOf(std::string_view word)
+{
+    std::size_t digits = 0;
+    while (digits < word.size() && IsDigit(word[digits]))
+        ++digits;
+    if (digits == 0)
+        return std::nullopt;
+    if (digits + 1 < word.size() && word[digits] == '.' && IsDigit(word[digits + 1]))
+        for (digits += 2; digits < word.size() && IsDigit(word[digits]);)
+            ++digits;
+    double value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + digits, value);
+    if (error != std::errc() || !std::isfinite(value))
+        return std::nullopt; // "1" followed by ten thousand zeros is no amount
+    const std::string_view rest = word.substr(digits);
+    if (rest.empty())
+        return Amount{value, nullptr, false};
+    if (const Unit *unit = UnitNamed(rest))
+        return Amount{value, unit, false};
+    if (rest.size() == 1 && rest[0] >= 'a' && rest[0] <= 'z')
+        return Amount{value, nullptr, true};
+    return std::nullopt; // "0x10", "1e999", "3com": a word, not a number
+}
+
+bool Within(double value, double low, double high)
+{
+    const auto slack = [](double x) {
+        return std::isfinite(x) ? 1e-9 * std::max(1.0, std::abs(x)) : 0;
+    };
+    return value >= low - slack(low) && value <= high + slack(high);
+}
+
+// Words after a number, or before it, that leave the range open: "& Less", "Above 50 GB".
+constexpr std::string_view kBelow[] = {"less", "lower", "slower", "smaller", "under", "below"};
+constexpr std::string_view kAbove[] = {"more", "higher", "faster", "larger", "over", "above"};
+
+template <std::size_t N> bool OneOf(const std::string_view (&words)[N], std::string_view word)
+{
+    return std::find(std::begin(words), std::end(words), word) != std::end(words);
+}
+
+// Roman numerals the catalogue writes in model names: "Pentium II".
+constexpr std::pair<std::string_view, std::string_view> kRomanNumerals[] = {
+    {"2", "ii"}, {"3", "iii"}, {"4", "iv"}};
 
 bool IsAsciiWordCharacter(unsigned char c)
 {
@@ -128,6 +214,9 @@ std::vector<FindWordSpan> FindWordSpans(std::string_view text)
         const auto c = static_cast<unsigned char>(text[i]);
         if (IsAsciiWordCharacter(c)) {
             word.word += Lower(c);
+        } else if (c == '.' && !word.word.empty() && IsDigit(word.word.back())
+                   && i + 1 < text.size() && IsDigit(text[i + 1])) {
+            word.word += '.'; // "2.4" is one number
         } else if (c == '\'') {
             continue; // "PDA's" is one word
         } else if (text.substr(i, 3) == "\xe2\x80\x99") {
@@ -173,11 +262,44 @@ bool IsSmallWord(std::string_view word)
     return std::find(std::begin(kSmall), std::end(kSmall), word) != std::end(kSmall);
 }
 
+namespace {
+
+// A word of the query as find weighs it.
+struct QueryTerm {
+    std::string text; // a number and its unit are one: "1000 mhz" is "1000mhz"
+    bool small;       // need not match: "and", "the"
+    bool gluedToNext; // "dvd-rw"
+};
+
+std::vector<QueryTerm> QueryTerms(std::string_view query)
+{
+    std::vector<FindWordSpan> spans = FindWordSpans(query);
+    std::vector<QueryTerm> terms;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        QueryTerm term{std::move(spans[i].word), false, spans[i].gluedToNext};
+        const std::optional<Amount> amount = AmountOf(term.text);
+        if (amount && !amount->unit && !amount->lettered && i + 1 < spans.size()
+            && UnitNamed(spans[i + 1].word)) {
+            term.text += spans[i + 1].word;
+            term.gluedToNext = spans[++i].gluedToNext;
+        }
+        term.small = IsSmallWord(term.text);
+        terms.push_back(std::move(term));
+    }
+    // Nothing but small words says nothing to look for.
+    if (std::all_of(terms.begin(), terms.end(), [](const QueryTerm &term) { return term.small; }))
+        terms.clear();
+    return terms;
+}
+
+} // namespace
+
 std::vector<std::string> FindInformativeWords(std::string_view query)
 {
-    std::vector<std::string> words = FindWords(query);
-    if (!std::all_of(words.begin(), words.end(), IsSmallWord))
-        std::erase_if(words, [](const std::string &word) { return IsSmallWord(word); });
+    std::vector<std::string> words;
+    for (QueryTerm &term : QueryTerms(query))
+        if (!term.small)
+            words.push_back(std::move(term.text));
     return words;
 }
 
@@ -197,6 +319,9 @@ struct CatalogueIndex::QueryWord {
         bool free; // an everyday word written joined costs no typo
     };
     std::vector<Join> joins; // the form is two neighbouring words of a text joined
+    // A number: the quantities it matches, and how well (1 + exactness).
+    std::vector<std::uint8_t> quantityQuality; // per quantity of quantities_, when a number
+    std::vector<std::uint32_t> quantities;
 };
 
 // The word of a record that a form matches best.
@@ -219,6 +344,7 @@ CatalogueIndex::CatalogueIndex(std::span<const CategoryData *const> windows)
                 if (WinningEntry(dropDown.pages, entry.text) == &entry)
                     Add(*window, dropDown, entry, ids);
     firstToken_.push_back(static_cast<std::uint32_t>(tokens_.size()));
+    firstQuantity_.push_back(static_cast<std::uint32_t>(quantities_.size()));
 
     // The words were numbered as they came; number them in alphabetical order,
     // so that the words of one first letter lie together.
@@ -267,6 +393,7 @@ void CatalogueIndex::Add(const CategoryData &window, const DropDownData &dropDow
                          const PageEntry &entry, WordIds &ids)
 {
     firstToken_.push_back(static_cast<std::uint32_t>(tokens_.size()));
+    firstQuantity_.push_back(static_cast<std::uint32_t>(quantities_.size()));
     records_.push_back({
         .text = entry.text,
         .windowName = window.name,
@@ -285,15 +412,101 @@ void CatalogueIndex::Add(const CategoryData &window, const DropDownData &dropDow
 // While the index is built, words_ is in order of first appearance.
 void CatalogueIndex::AddTokens(std::string_view text, FindField field, WordIds &ids)
 {
+    const std::vector<FindWordSpan> spans = FindWordSpans(text);
     std::uint8_t place = 0;
-    for (FindWordSpan &span : FindWordSpans(text)) {
+    for (const FindWordSpan &span : spans) {
         const auto [it, added] =
             ids.try_emplace(span.word, static_cast<std::uint32_t>(words_.size()));
         if (added)
-            words_.push_back(std::move(span.word));
+            words_.push_back(span.word);
         tokens_.push_back({it->second, field, place, span.gluedToNext});
         if (place < 255)
             ++place;
+    }
+    AddQuantities(text, spans, field);
+}
+
+// Each number of the text, with its unit if one follows, and each range that
+// numbers form: "2.1Ghz - 2.6GHz", "2600-2699", "51 to 100Ft", "18-19-inch",
+// "32mb & Less", "More than 100 GB", "401+ Watts".
+void CatalogueIndex::AddQuantities(std::string_view text, const std::vector<FindWordSpan> &spans,
+                                   FindField field)
+{
+    const std::size_t count = spans.size();
+    const auto record = static_cast<std::uint32_t>(records_.size() - 1);
+    const auto place = [](std::size_t i) {
+        return static_cast<std::uint8_t>(std::min<std::size_t>(i, 255));
+    };
+    const auto wordAt = [&](std::size_t i) {
+        return i < count ? std::string_view(spans[i].word) : std::string_view();
+    };
+    // What stands between word i and the next, blanks left out.
+    const auto between = [&](std::size_t i) {
+        std::string_view gap = text.substr(spans[i].end, spans[i + 1].begin - spans[i].end);
+        while (!gap.empty() && gap.front() == ' ')
+            gap.remove_prefix(1);
+        while (!gap.empty() && gap.back() == ' ')
+            gap.remove_suffix(1);
+        return gap;
+    };
+    // The amount at word i, taking in a unit word after it; `last` is its last word.
+    const auto amountAt = [&](std::size_t i, std::size_t &last) {
+        std::optional<Amount> amount = AmountOf(spans[i].word);
+        last = i;
+        if (amount && !amount->unit && !amount->lettered)
+            if (const Unit *unit = UnitNamed(wordAt(i + 1))) {
+                amount->unit = unit;
+                last = i + 1;
+            }
+        return amount;
+    };
+    const auto add = [&](double low, const Unit *lowUnit, double high, const Unit *highUnit,
+                         std::size_t begin, std::size_t end, bool lettered) {
+        const double lowScale = lowUnit ? lowUnit->scale : 1;
+        const double highScale = highUnit ? highUnit->scale : 1;
+        low *= lowScale;
+        high *= highScale;
+        quantities_.push_back({std::min(low, high), std::max(low, high), lowScale, highScale,
+                               record, lowUnit ? lowUnit->kind : std::uint8_t(0), field,
+                               place(begin), place(end), lettered});
+    };
+    constexpr double kEndless = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < count; ++i) {
+        std::size_t last = i;
+        const std::optional<Amount> low = amountAt(i, last);
+        if (!low)
+            continue;
+        const Unit *unit = low->unit;
+        std::size_t next = wordAt(last + 1) == "to"                   ? last + 2
+                           : last + 1 < count && between(last) == "-" ? last + 1
+                                                                      : count;
+        std::size_t end = 0;
+        std::optional<Amount> high = next < count ? amountAt(next, end) : std::nullopt;
+        const Unit *highUnit = high && high->unit ? high->unit : unit;
+        if (high && unit && highUnit->kind != unit->kind)
+            high.reset(); // "4 Port 10-Packs" holds no range
+        if (high) {
+            unit = unit ? unit : highUnit;
+            add(low->value, unit, high->value, highUnit, i, end, low->lettered || high->lettered);
+        }
+        add(low->value, unit, low->value, unit, i, unit && !low->unit ? i : last, low->lettered);
+        if (high)
+            continue;
+        // "32mb & Less", "3.0GHz And Higher", "Dell 2.5GHz More", "401+ Watts"
+        std::size_t open = last + 1;
+        if (wordAt(open) == "and" || wordAt(open) == "or")
+            ++open;
+        const bool plus = spans[i].end < text.size() && text[spans[i].end] == '+';
+        if (OneOf(kBelow, wordAt(open)))
+            add(0, unit, low->value, unit, i, open, low->lettered);
+        else if (OneOf(kAbove, wordAt(open)) || plus)
+            add(low->value, unit, kEndless, unit, i, plus ? last : open, low->lettered);
+        // "Higher 60GB", "More than 100 GB", "Above 50 GB"
+        const std::size_t before = i >= 2 && spans[i - 1].word == "than" ? i - 2 : i - 1;
+        if (i > 0 && OneOf(kAbove, spans[before].word))
+            add(low->value, unit, kEndless, unit, before, last, low->lettered);
+        else if (i > 0 && OneOf(kBelow, spans[before].word))
+            add(0, unit, low->value, unit, before, last, low->lettered);
     }
 }
 
@@ -326,7 +539,8 @@ void CatalogueIndex::MatchWord(QueryWord &form, std::string_view word, std::uint
             return Quality(0, kPrefix);
         return 0;
     };
-    const bool slips = typos && word.size() >= kSlipFrom;
+    const bool slips =
+        typos && word.size() >= kSlipFrom && !IsDigit(word.front()); // 2600 is no 2700
     const auto [from, to] = LetterRange(word.front());
     for (std::uint32_t id = from; id < to; ++id) {
         const std::string &target = words_[id];
@@ -369,6 +583,40 @@ void CatalogueIndex::MatchQueryWord(QueryWord &form) const
     for (const EverydayWord &everyday : kEverydayWords)
         if (everyday.shopper == form.text || everyday.shopper == singular)
             MatchWord(form, everyday.catalogue, kEveryday, false, false, true);
+    for (const auto &[number, roman] : kRomanNumerals) {
+        if (form.text == number)
+            MatchWord(form, roman, kEveryday, false, false, false);
+        else if (form.text == roman)
+            MatchWord(form, number, kEveryday, false, false, false);
+    }
+    MatchAmount(form);
+}
+
+// A number of the query matches the quantities of the same value, whatever
+// their spelling or unit, and the ranges that hold it.
+void CatalogueIndex::MatchAmount(QueryWord &form) const
+{
+    const std::optional<Amount> amount = AmountOf(form.text);
+    if (!amount)
+        return;
+    form.quantityQuality.assign(quantities_.size(), 0);
+    for (std::uint32_t i = 0; i < quantities_.size(); ++i) {
+        const Quantity &quantity = quantities_[i];
+        const auto fits = [&quantity](double value) {
+            return Within(value, quantity.low, quantity.high);
+        };
+        const bool match = amount->unit ? amount->unit->kind == quantity.kind
+                                              && fits(amount->value * amount->unit->scale)
+                                        : fits(amount->value * quantity.lowScale)
+                                              || fits(amount->value * quantity.highScale);
+        if (!match)
+            continue;
+        const std::uint8_t exactness = quantity.low != quantity.high           ? kInRange
+                                       : amount->lettered || quantity.lettered ? kEveryday
+                                                                               : kWhole;
+        form.quantityQuality[i] = Quality(0, exactness);
+        form.quantities.push_back(i);
+    }
 }
 
 CatalogueIndex::Choice CatalogueIndex::Best(const QueryWord &form, std::uint32_t record,
@@ -401,14 +649,123 @@ CatalogueIndex::Choice CatalogueIndex::Best(const QueryWord &form, std::uint32_t
                 consider({true, join.free || token.gluedToNext ? 0U : 1U, join.exactness,
                           token.field, token.place, tokens[i + 1].place});
     }
+    if (!form.quantityQuality.empty())
+        for (std::uint32_t i = firstQuantity_[record]; i < firstQuantity_[record + 1]; ++i)
+            if (const std::uint8_t quality = form.quantityQuality[i])
+                consider({true, 0, ExactnessOf(quality), quantities_[i].field, quantities_[i].begin,
+                          quantities_[i].end});
     return best;
 }
 
-// Finds the best word of the record for each word of the query, or for two
-// neighbouring ones together, and scores the lot; false when a word is missing.
-bool CatalogueIndex::Score(std::uint32_t record, const std::vector<const QueryWord *> &words,
-                           const std::vector<const QueryWord *> &pairs, FindHit &hit) const
+// A query made ready for scoring. Each different word, and each pair of
+// neighbours joined, is matched against the catalogue once however often the
+// query says it, and only when it is needed.
+class CatalogueIndex::Query {
+public:
+    Query(const CatalogueIndex &index, std::string_view text)
+        : index_(index), terms_(QueryTerms(text)), words_(terms_.size()),
+          repeated_(terms_.size(), 0)
+    {
+    }
+
+    const std::vector<QueryTerm> &Terms() const { return terms_; }
+    bool Last(std::size_t i) const { return i + 1 == terms_.size(); }
+
+    const QueryWord *Word(std::size_t i)
+    {
+        if (words_[i])
+            return words_[i];
+        if (Last(i))
+            return words_[i] = Matched(lastWord_, terms_[i].text, true, false);
+        auto [single, added] = singles_.try_emplace(terms_[i].text);
+        repeated_[i] = !added;
+        return words_[i] =
+                   added ? Matched(single->second, terms_[i].text, false, false) : &single->second;
+    }
+
+    // The same word as word `before`, with the same neighbours: nothing new.
+    void SameAs(std::size_t i, std::size_t before)
+    {
+        words_[i] = words_[before];
+        repeated_[i] = 1;
+    }
+
+    // The words i and k, next to each other once repeats are left out, as one.
+    const QueryWord *Pair(std::size_t i, std::size_t k)
+    {
+        const bool glued = k == i + 1 && terms_[i].gluedToNext;
+        auto [pair, added] = joined_.try_emplace({Word(i), Word(k), glued});
+        if (added) {
+            pair->second.pairTypos = glued ? 0 : 1;
+            Matched(pair->second, terms_[i].text + terms_[k].text, Last(k), true);
+        }
+        return &pair->second;
+    }
+
+    // A word the query has said before adds nothing to what it finds; scoring
+    // it again for every record would make a word said a thousand times cost a
+    // thousand searches. The last word stays: it may still be typed on.
+    void Keep()
+    {
+        if (!kept.empty())
+            return;
+        for (std::size_t i = 0; i < terms_.size(); ++i)
+            if (!repeated_[i])
+                kept.push_back(i);
+        for (std::size_t j = 0; j < kept.size(); ++j) {
+            scored.push_back(Word(kept[j]));
+            if (j > 0)
+                pairs.push_back(Pair(kept[j - 1], kept[j]));
+        }
+    }
+    bool Optional(std::size_t j) const { return terms_[kept[j]].small; }
+
+    std::vector<std::size_t> kept;         // terms scored
+    std::vector<const QueryWord *> scored; // per kept term
+    std::vector<const QueryWord *> pairs;  // per kept term but the last, with the next
+
+private:
+    QueryWord *Matched(QueryWord &word, std::string text, bool last, bool pair)
+    {
+        word.text = std::move(text);
+        word.last = last;
+        word.pair = pair;
+        index_.MatchQueryWord(word);
+        return &word;
+    }
+
+    const CatalogueIndex &index_;
+    const std::vector<QueryTerm> terms_;
+    std::vector<const QueryWord *> words_; // per term, once matched
+    std::vector<char> repeated_;           // per term: said before, and not the last
+    std::unordered_map<std::string_view, QueryWord> singles_;
+    QueryWord lastWord_;
+    std::map<std::tuple<const QueryWord *, const QueryWord *, bool>, QueryWord> joined_;
+};
+
+// Calls `visit` with every record that may hold the word: a record holding
+// none of the catalogue words it matches holds no match for it.
+template <typename Visit> void CatalogueIndex::EachHolder(const QueryWord &word, Visit visit) const
 {
+    for (std::uint32_t id : word.matched)
+        for (std::uint32_t record : holders_[id])
+            visit(record);
+    for (const QueryWord::Join &join : word.joins)
+        for (std::uint32_t record : holders_[join.first])
+            visit(record);
+    for (std::uint32_t quantity : word.quantities)
+        visit(quantities_[quantity].record);
+}
+
+// Finds the best word of the record for each word of the query, or for two
+// neighbouring ones together, and scores the lot. Notes in `found` which
+// words of query.scored it found; false when a word is missing, unless
+// `partial`.
+bool CatalogueIndex::Score(std::uint32_t record, const Query &query, bool partial, FindHit &hit,
+                           std::vector<char> &found) const
+{
+    const std::vector<const QueryWord *> &words = query.scored;
+    found.assign(words.size(), 0);
     unsigned typos = 0, nearness = 0, fields = 0, inexact = 0;
     hit.marked = {};
     Choice previous;
@@ -430,21 +787,33 @@ bool CatalogueIndex::Score(std::uint32_t record, const std::vector<const QueryWo
         previous = choice;
     };
     for (std::size_t i = 0; i < words.size();) {
-        const Choice single = Best(*words[i], record, previous.found ? &previous : nullptr);
+        const Choice *before = previous.found ? &previous : nullptr;
+        const Choice single = Best(*words[i], record, before);
         if (i + 1 < words.size()) {
-            const Choice joined = Best(*pairs[i], record, previous.found ? &previous : nullptr);
+            const Choice joined = Best(*query.pairs[i], record, before);
             if (joined.found) {
                 const Choice next = single.found ? Best(*words[i + 1], record, &single) : Choice{};
                 if (!next.found || joined.typos < single.typos + next.typos) {
                     take(joined);
+                    found[i] = found[i + 1] = 1;
                     i += 2;
                     continue;
                 }
             }
         }
-        if (!single.found)
+        if (query.Optional(i)) {
+            // A small word counts where it stands right after the word before.
+            if (single.found && before && single.field == before->field
+                && single.begin == before->end + 1) {
+                take(single);
+                found[i] = 1;
+            }
+        } else if (single.found) {
+            take(single);
+            found[i] = 1;
+        } else if (!partial) {
             return false;
-        take(single);
+        }
         ++i;
     }
     auto clamp = [](unsigned n) { return static_cast<std::uint16_t>(std::min(n, 0xffffU)); };
@@ -455,81 +824,42 @@ bool CatalogueIndex::Score(std::uint32_t record, const std::vector<const QueryWo
     return true;
 }
 
-std::vector<FindHit> CatalogueIndex::Find(std::string_view query, const FindUsage &usage) const
+std::vector<FindHit> CatalogueIndex::Find(std::string_view text, const FindUsage &usage) const
 {
-    const std::vector<FindWordSpan> spans = FindWordSpans(query);
-    if (spans.empty())
+    Query query(*this, text);
+    const std::vector<QueryTerm> &terms = query.Terms();
+    if (terms.empty())
         return {};
 
-    // The same word, or the same two joined, are matched against the catalogue
-    // once, however often the query repeats them; and a word is matched only
-    // when the words before it have left some record to look in, so that a
-    // long query nothing answers costs no more than its first few words.
-    std::unordered_map<std::string_view, QueryWord> singles;
-    QueryWord lastWord;
-    std::map<std::tuple<const QueryWord *, const QueryWord *, bool>, QueryWord> joinedPairs;
-    std::vector<const QueryWord *> words(spans.size());
-    std::vector<char> repeated(spans.size(), 0);
-    const auto isLast = [&spans](std::size_t i) { return i + 1 == spans.size(); };
-    auto matched = [this](QueryWord &form, std::string text, bool last, bool pair) {
-        form.text = std::move(text);
-        form.last = last;
-        form.pair = pair;
-        MatchQueryWord(form);
-        return &form;
-    };
-    auto wordAt = [&](std::size_t i) {
-        if (words[i])
-            return words[i];
-        if (isLast(i))
-            return words[i] = matched(lastWord, spans[i].word, true, false);
-        auto [single, added] = singles.try_emplace(spans[i].word);
-        repeated[i] = !added;
-        return words[i] =
-                   added ? matched(single->second, spans[i].word, false, false) : &single->second;
-    };
-    // The words i and k, next to each other once repeats are left out, as one.
-    auto pairOf = [&](std::size_t i, std::size_t k) -> const QueryWord * {
-        const bool glued = k == i + 1 && spans[i].gluedToNext;
-        auto [pair, added] = joinedPairs.try_emplace({wordAt(i), wordAt(k), glued});
-        if (added) {
-            pair->second.pairTypos = glued ? 0 : 1;
-            matched(pair->second, spans[i].word + spans[k].word, isLast(k), true);
-        }
-        return &pair->second;
-    };
-
-    // Keeps the records where every word, alone or with a neighbour, has a match.
+    // Keeps the records where every word, alone or with a neighbour, has a
+    // match. A word is matched only when the words before it have left some
+    // record to look in, so that a long query nothing answers costs no more
+    // than its first few words.
     std::vector<std::uint32_t> candidates(records_.size());
     for (std::uint32_t r = 0; r < candidates.size(); ++r)
         candidates[r] = r;
     std::vector<std::uint32_t> stamp(records_.size());
     std::uint32_t epoch = 0;
-    auto mark = [&](const QueryWord *form) {
-        if (!form)
-            return;
-        for (std::uint32_t id : form->matched)
-            for (std::uint32_t record : holders_[id])
-                stamp[record] = epoch;
-        for (const QueryWord::Join &join : form->joins)
-            for (std::uint32_t record : holders_[join.first])
-                stamp[record] = epoch;
+    const auto mark = [&](const QueryWord *word) {
+        if (word)
+            EachHolder(*word, [&](std::uint32_t record) { stamp[record] = epoch; });
     };
     std::set<std::tuple<const QueryWord *, const QueryWord *, const QueryWord *>> checked;
-    const QueryWord *before = nullptr;
-    const auto sameAsBefore = [&spans](std::size_t i) { // the word and its neighbours
-        return i > 0 && i + 1 < spans.size() && spans[i].word == spans[i - 1].word
-               && spans[i + 1].word == spans[i].word
-               && spans[i].gluedToNext == spans[i - 1].gluedToNext;
+    const auto sameAsBefore = [&terms](std::size_t i) { // the word and its neighbours
+        return i > 0 && i + 1 < terms.size() && terms[i].text == terms[i - 1].text
+               && terms[i + 1].text == terms[i].text
+               && terms[i].gluedToNext == terms[i - 1].gluedToNext;
     };
-    for (std::size_t i = 0; i < spans.size(); ++i) {
+    for (std::size_t i = 0; i < terms.size(); ++i) {
         if (sameAsBefore(i)) { // "usb usb usb": nothing new to look for
-            words[i] = words[i - 1];
-            repeated[i] = 1;
+            query.SameAs(i, i - 1);
             continue;
         }
-        const QueryWord *word = wordAt(i);
-        const QueryWord *after = isLast(i) ? nullptr : pairOf(i, i + 1);
+        const QueryWord *word = query.Word(i);
+        if (terms[i].small)
+            continue;
+        const QueryWord *before = i > 0 ? query.Pair(i - 1, i) : nullptr;
+        const QueryWord *after = query.Last(i) ? nullptr : query.Pair(i, i + 1);
         if (checked.insert({word, before, after}).second) {
             ++epoch;
             mark(word);
@@ -537,35 +867,102 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view query, const FindUsag
             mark(after);
             std::erase_if(candidates, [&](std::uint32_t record) { return stamp[record] != epoch; });
             if (candidates.empty())
-                return {};
+                return FindMost(query, usage);
         }
-        before = after;
     }
 
-    // A word the query has said before adds nothing to what it finds; scoring
-    // it again for every record would make a word said a thousand times cost a
-    // thousand searches. The last word stays: it may still be typed on.
-    std::vector<std::size_t> kept;
-    for (std::size_t i = 0; i < spans.size(); ++i)
-        if (!repeated[i])
-            kept.push_back(i);
-    std::vector<const QueryWord *> scored, pairs;
-    for (std::size_t j = 0; j < kept.size(); ++j) {
-        scored.push_back(words[kept[j]]);
-        if (j > 0)
-            pairs.push_back(pairOf(kept[j - 1], kept[j]));
-    }
+    query.Keep();
     std::string compactQuery;
-    for (const FindWordSpan &span : spans)
+    for (const FindWordSpan &span : FindWordSpans(text))
         compactQuery += span.word;
-
     std::vector<FindHit> hits;
+    std::vector<char> found;
     for (std::uint32_t record : candidates) {
         FindHit hit{&records_[record], {}, {}, {}, {}};
-        if (!Score(record, scored, pairs, hit))
+        if (!Score(record, query, false, hit, found))
             continue;
         hit.score.wholeText = compact_[record] == compactQuery;
         hit.rank = RankOf(hit, record, usage);
+        hits.push_back(std::move(hit));
+    }
+    if (hits.empty())
+        return FindMost(query, usage);
+    std::sort(hits.begin(), hits.end(),
+              [](const FindHit &a, const FindHit &b) { return a.rank < b.rank; });
+    return hits;
+}
+
+// When no record holds every word: the records holding most of them. Of the
+// records that lack as many words, those lacking a word that nothing holds
+// come first, then those lacking a word that many records hold.
+std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usage) const
+{
+    const std::vector<QueryTerm> &terms = query.Terms();
+    std::vector<std::string_view> distinct; // the informative words, each once
+    std::vector<std::size_t> ordinal(terms.size(), kMostWords);
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        if (terms[i].small)
+            continue;
+        const auto same = std::find(distinct.begin(), distinct.end(), terms[i].text);
+        if (same == distinct.end() && distinct.size() == kMostWords)
+            return {};
+        ordinal[i] = static_cast<std::size_t>(same - distinct.begin());
+        if (same == distinct.end())
+            distinct.push_back(terms[i].text);
+    }
+
+    std::vector<std::uint32_t> holds(records_.size(), 0); // per record, a bit per word
+    std::set<std::tuple<const QueryWord *, const QueryWord *, const QueryWord *>> checked;
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        const QueryWord *word = query.Word(i);
+        if (terms[i].small)
+            continue;
+        const QueryWord *before = i > 0 ? query.Pair(i - 1, i) : nullptr;
+        const QueryWord *after = query.Last(i) ? nullptr : query.Pair(i, i + 1);
+        if (!checked.insert({word, before, after}).second)
+            continue;
+        const std::uint32_t bit = 1U << ordinal[i];
+        for (const QueryWord *form : {word, before, after})
+            if (form)
+                EachHolder(*form, [&](std::uint32_t record) { holds[record] |= bit; });
+    }
+    std::vector<std::size_t> holders(distinct.size(), 0);
+    for (std::uint32_t held : holds)
+        for (std::size_t d = 0; d < distinct.size(); ++d)
+            holders[d] += held >> d & 1U;
+    std::vector<std::size_t> dropOrder(distinct.size());
+    for (std::size_t d = 0; d < dropOrder.size(); ++d)
+        dropOrder[d] = d;
+    std::stable_sort(dropOrder.begin(), dropOrder.end(), [&](std::size_t a, std::size_t b) {
+        return std::pair(holders[a] != 0, -std::ptrdiff_t(holders[a]))
+               < std::pair(holders[b] != 0, -std::ptrdiff_t(holders[b]));
+    });
+    std::vector<std::uint32_t> cost(distinct.size());
+    for (std::size_t position = 0; position < dropOrder.size(); ++position)
+        cost[dropOrder[position]] = 1U << position;
+
+    query.Keep();
+    std::vector<FindHit> hits;
+    std::vector<char> found;
+    for (std::uint32_t record = 0; record < holds.size(); ++record) {
+        if (!holds[record])
+            continue;
+        FindHit hit{&records_[record], {}, {}, {}, {}};
+        Score(record, query, true, hit, found);
+        std::uint32_t held = 0;
+        for (std::size_t j = 0; j < found.size(); ++j)
+            if (found[j] && !query.Optional(j))
+                held |= 1U << ordinal[query.kept[j]];
+        if (!held)
+            continue;
+        for (std::size_t d = 0; d < distinct.size(); ++d)
+            if (!(held >> d & 1U)) {
+                hit.missing.emplace_back(distinct[d]);
+                hit.rank.lacked += cost[d];
+            }
+        const std::uint32_t lacked = hit.rank.lacked;
+        hit.rank = RankOf(hit, record, usage);
+        hit.rank.lacked = lacked;
         hits.push_back(std::move(hit));
     }
     std::sort(hits.begin(), hits.end(),
@@ -601,29 +998,27 @@ FindRank CatalogueIndex::RankOf(const FindHit &hit, std::uint32_t record,
     return rank;
 }
 
-bool CatalogueIndex::Holds(const FindRecord &record, std::string_view query, std::size_t word) const
+bool CatalogueIndex::Holds(const FindRecord &record, std::string_view text, std::size_t word) const
 {
-    const std::vector<std::string> words = FindInformativeWords(query);
-    if (word >= words.size() || &record < records_.data()
-        || &record >= records_.data() + records_.size())
+    if (&record < records_.data() || &record >= records_.data() + records_.size())
         return false;
-    const auto id = static_cast<std::uint32_t>(&record - records_.data());
-    QueryWord alone;
-    alone.text = words[word];
-    alone.last = word + 1 == words.size();
-    MatchQueryWord(alone);
-    if (Best(alone, id, nullptr).found)
-        return true;
-    for (std::size_t first = word == 0 ? 0 : word - 1; first <= word && first + 1 < words.size();
-         ++first) {
-        QueryWord pair;
-        pair.text = words[first] + words[first + 1];
-        pair.last = first + 2 == words.size();
-        pair.pair = true;
-        MatchQueryWord(pair);
-        if (Best(pair, id, nullptr).found)
+    Query query(*this, text);
+    const std::vector<QueryTerm> &terms = query.Terms();
+    std::size_t term = 0;
+    for (std::size_t informative = 0; term < terms.size(); ++term)
+        if (!terms[term].small && informative++ == word)
+            break;
+    if (term == terms.size())
+        return false;
+    for (std::size_t i = 0; i < terms.size(); ++i)
+        query.Word(i);
+    query.Keep();
+    FindHit hit{&record, {}, {}, {}, {}};
+    std::vector<char> found;
+    Score(static_cast<std::uint32_t>(&record - records_.data()), query, true, hit, found);
+    for (std::size_t j = 0; j < found.size(); ++j)
+        if (found[j] && terms[query.kept[j]].text == terms[term].text)
             return true;
-    }
     return false;
 }
 

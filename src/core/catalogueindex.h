@@ -27,6 +27,14 @@ struct FindRecord {
     bool typed;                    // reached only by typing: no list item shows it
 };
 
+// A word of a text as the index compares it, and where it stands in the text.
+struct FindWordSpan {
+    std::string word;
+    std::size_t begin; // bytes into the text
+    std::size_t end;
+    bool gluedToNext;
+};
+
 // Where a word of a query was found.
 enum class FindField : std::uint8_t { Text, Caption, Title };
 
@@ -123,27 +131,49 @@ private:
         std::uint8_t place; // among the words of its field
         bool gluedToNext;   // "DVD-RW": the next word is joined by a hyphen, slash or dot
     };
+    // A number of a text, or a range of numbers ("2.1 to 2.6GHz", "32mb & Less"),
+    // in the smallest unit of its kind (MHz, MB).
+    struct Quantity {
+        double low;
+        double high;
+        double lowScale; // what the written numbers were multiplied by
+        double highScale;
+        std::uint32_t record;
+        std::uint8_t kind; // of unit, 0 for none
+        FindField field;
+        std::uint8_t begin; // places of its first and last word
+        std::uint8_t end;
+        bool lettered; // a letter follows the number: "Cat-5e"
+    };
     struct QueryWord;
     struct Choice;
+    class Query;
 
     using WordIds = std::unordered_map<std::string, std::uint32_t>;
     void Add(const CategoryData &window, const DropDownData &dropDown, const PageEntry &entry,
              WordIds &ids);
     void AddTokens(std::string_view text, FindField field, WordIds &ids);
+    void AddQuantities(std::string_view text, const std::vector<FindWordSpan> &spans,
+                       FindField field);
     std::pair<std::uint32_t, std::uint32_t> LetterRange(char letter) const;
     void MatchQueryWord(QueryWord &form) const;
     void MatchWord(QueryWord &form, std::string_view word, std::uint8_t quality, bool typos,
                    bool prefix, bool freeJoin) const;
+    void MatchAmount(QueryWord &form) const;
     std::span<const Token> TokensOf(std::uint32_t record) const;
+    template <typename Visit> void EachHolder(const QueryWord &word, Visit visit) const;
     Choice Best(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
-    bool Score(std::uint32_t record, const std::vector<const QueryWord *> &words,
-               const std::vector<const QueryWord *> &pairs, FindHit &hit) const;
+    bool Score(std::uint32_t record, const Query &query, bool partial, FindHit &hit,
+               std::vector<char> &found) const;
+    std::vector<FindHit> FindMost(Query &query, const FindUsage &usage) const;
     FindRank RankOf(const FindHit &hit, std::uint32_t record, const FindUsage &usage) const;
 
     std::vector<FindRecord> records_;
     std::vector<std::string> compact_;                // each record's text, letters and digits only
     std::vector<Token> tokens_;                       // every record's words, record by record
     std::vector<std::uint32_t> firstToken_;           // per record, and one past the last
+    std::vector<Quantity> quantities_;                // every record's numbers, record by record
+    std::vector<std::uint32_t> firstQuantity_;        // per record, and one past the last
     std::vector<std::string> words_;                  // every word of the catalogue, sorted
     std::vector<std::string> singular_;               // per word of words_
     std::vector<std::vector<std::uint32_t>> holders_; // per word, the records holding it
@@ -151,18 +181,10 @@ private:
     std::size_t longestWord_ = 0;
 };
 
-// A word of a text as the index compares it, and where it stands in the text.
-struct FindWordSpan {
-    std::string word;
-    std::size_t begin; // bytes into the text
-    std::size_t end;
-    bool gluedToNext;
-};
-
 // Splits a text into the words the index compares: ASCII letters folded to
-// lower case, apostrophes dropped ("PDA's" is "pdas"), every other character
-// that is no letter or digit a separator. A character beyond ASCII counts as
-// one letter that matches nothing of the catalogue.
+// lower case, apostrophes dropped ("PDA's" is "pdas"), a dot between digits
+// kept ("2.4"), every other character that is no letter or digit a separator. A character beyond
+// ASCII counts as one letter that matches nothing of the catalogue.
 std::vector<FindWordSpan> FindWordSpans(std::string_view text);
 std::vector<std::string> FindWords(std::string_view text);
 

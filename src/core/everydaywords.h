@@ -53,7 +53,7 @@ inline constexpr EverydayWord kEverydayWords[] = {
     {"organiser", "pda"},
     {"organizer", "pda"},
     {"palmtop", "handheld"},
-    {"pen", "stylus"},
+    {"pen", "styluses"},
     {"pendrive", "flash"},
     {"phone", "telecom"},
     {"photocopier", "multi"},
