@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Regenerates every picture in this folder with ImageMagick 6.
+# Regenerates every picture in this folder with ImageMagick 6 (and the icon's
+# larger sizes with rsvg-convert, from librsvg2-bin).
 #
 # The pictures are checked in, so building Benchlist never needs ImageMagick;
 # run this only after changing a picture here:
@@ -262,6 +263,36 @@ im "$work/icon.png" "${CLEAN[@]}" "${PNG_CLEAN[@]}" "PNG32:$here/benchlist.png"
 # file gets an 8-bit (256 colour) palette rather than a 4-bit one.
 im "$work/icon.png" -channel A -threshold 50% +channel +dither -colors 256 \
     "${CLEAN[@]}" "ICO:$here/benchlist.ico"
+
+# The same icon as a drawing, for the desktop's larger sizes: each pixel
+# above is a unit square here, a one-pixel line a stroke along pixel centres.
+cat >"$here/benchlist.svg" <<'SVG'
+<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">
+  <defs>
+    <linearGradient id="screen" x1="0" y1="0" x2="0" y2="1">
+      <stop offset="0" stop-color="#c4e8ff"/>
+      <stop offset="1" stop-color="#7ab8ec"/>
+    </linearGradient>
+  </defs>
+  <rect x="13.5" y="22.5" width="5" height="3" fill="#606870" stroke="#303438"/>
+  <rect x="3.5" y="1.5" width="25" height="21" rx="1.5" fill="#ffffff" stroke="#2a3038"/>
+  <rect x="6.5" y="4.5" width="19" height="15" fill="#a6d8ff" stroke="#5f86a8"/>
+  <rect x="7" y="5" width="18" height="14" fill="url(#screen)"/>
+  <polygon points="8,6 15,6 8,13" fill="#e2f4ff"/>
+  <rect x="2.5" y="24.5" width="27" height="6" fill="#2a5fd0" stroke="#10285e"/>
+  <rect x="3" y="25" width="26" height="1" fill="#6f98ea"/>
+  <rect x="17" y="27" width="10" height="1" fill="#10285e"/>
+  <rect x="5" y="27" width="2" height="1" fill="#4be06a"/>
+</svg>
+SVG
+# The desktop's icon sizes, drawn from it with rsvg-convert (librsvg2-bin);
+# at 32 x 32 the desktop has the pixel icon above.
+mkdir -p "$here/icons"
+for size in 16 22 24 48 64 128 256; do
+    rsvg-convert -w "$size" -h "$size" "$here/benchlist.svg" -o "$work/icon-$size.png"
+    im "$work/icon-$size.png" "${CLEAN[@]}" "${PNG_CLEAN[@]}" "PNG32:$here/icons/benchlist-$size.png"
+done
 
 # --------------------------------------------------------------------------
 # 12. The link cursor: a pointing hand, black outline and white fill, on a

@@ -3,8 +3,8 @@
 // pictures, four labels, nine buttons with a picture face) and the same nine
 // windows of editable combo boxes holding the same lists, each opened by its
 // button. Only stock widgets, the default style and the default font.
+#include "app/start.h"
 #include "catalogue/catalogue.h"
-#include "widgets/forms/firstframe.h"
 #include "widgets/forms/qtstrings.h"
 #include "widgets/forms/twips.h"
 #include "widgets/shell/categorybuttons.h"

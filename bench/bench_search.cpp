@@ -1,6 +1,8 @@
 // The desktop's search waits for the service's answer on every keystroke; these
 // measure a call's round trip through the session bus to a warm service, from
 // the call to its answer. A bus of its own starts the build's service.
+#include "base/project.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>

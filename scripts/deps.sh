@@ -1,8 +1,7 @@
 # Debian packages the build, the program and its tests need; sourced by the other scripts.
 # shellcheck shell=bash
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev pkg-config scdoc
-    libxcb1-dev)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev pkg-config scdoc)
 RUN_PACKAGES=(fonts-dejavu-core fonts-liberation xdg-utils qt6-wayland)
 TEST_PACKAGES=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick xclip python3
     desktop-file-utils appstream dpkg-dev file libbenchmark-dev firefox-esr sqlite3

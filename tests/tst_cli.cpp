@@ -1,4 +1,5 @@
 // The built program as a process: its command line and start-up.
+#include "app/commandline.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/reference.h"
 #include "core/addresses.h"
@@ -30,9 +31,10 @@ struct Run {
 };
 
 // Runs the built program as a user would, with no display but those named in
-// `variables` ("NAME=value"). A status of -1 tells of a crash or an abort.
+// `variables` ("NAME=value"), its standard output into `output` if named. A
+// status of -1 tells of a crash or an abort.
 Run RunProgram(const QStringList &arguments, const QString &program = BENCHLIST_BINARY,
-               const QStringList &variables = {})
+               const QStringList &variables = {}, const QString &output = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -42,6 +44,8 @@ Run RunProgram(const QStringList &arguments, const QString &program = BENCHLIST_
         environment.insert(variable.section(QLatin1Char('='), 0, 0),
                            variable.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(environment);
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
     process.start(program, arguments);
     if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
         return {};
@@ -56,12 +60,17 @@ class CliTest : public QObject {
 private slots:
     void commandLine_data();
     void commandLine();
+    void readsCommandLine_data();
+    void readsCommandLine();
+    void answersReportFailedWrites_data();
+    void answersReportFailedWrites();
+    void startsWithQtOptions_data();
+    void startsWithQtOptions();
     void helpListsEveryOption_data();
     void helpListsEveryOption();
     void bookmarksFollowTheButtons();
     void listingMatchesTheCatalogue();
     void failedExportKeepsOlderFile();
-    void exitsAfterFirstFrame();
 };
 
 void CliTest::commandLine_data()
@@ -80,6 +89,9 @@ void CliTest::commandLine_data()
         << QStringList{"--find"} << QStringList{} << 2 << QByteArray("benchlist:");
     QTest::newRow("find nothing") << QStringList{"--find", "zebra"} << QStringList{} << 1
                                   << QByteArray("benchlist: no category");
+    QTest::newRow("find a word with a dash")
+        << QStringList{"-find", "-GLARE"} << QStringList{} << 0
+        << QByteArray("Glare Filters\tComputer Monitors and Accessories");
     QTest::newRow("find one")
         << QStringList{"--find", "GLARE"} << QStringList{} << 0
         << "Glare Filters\tComputer Monitors and Accessories\tMonitor Accessories\t"
@@ -127,6 +139,9 @@ void CliTest::commandLine_data()
          "benchlist: cannot open X display :987\n");
     dead("stale Wayland", {"WAYLAND_DISPLAY=benchlist-gone", "XDG_RUNTIME_DIR=" + QDir::tempPath()},
          "benchlist: cannot open Wayland display benchlist-gone");
+    QTest::newRow("find window on Qt's display")
+        << QStringList{"-display", ":987", "--find-window", "usb"} << QStringList{} << 1
+        << QByteArray("benchlist: cannot open X display :987\n");
     dead("unknown platform", {"QT_QPA_PLATFORM=benchlist-none"},
          "benchlist: cannot open a display with Qt's platform 'benchlist-none'\n");
 }
@@ -144,6 +159,95 @@ void CliTest::commandLine()
     QVERIFY2(text.startsWith(output), text.constData());
     QCOMPARE(text.count('\n'), 1);
     QVERIFY(QFileInfo(QDir::tempPath()).isDir());
+}
+
+void CliTest::readsCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after the program's name
+    QTest::addColumn<QString>("option");        // empty: the windows open
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("qt"); // the words left to Qt
+    QTest::addColumn<QString>("error");  // its start
+    QTest::newRow("a word like Qt's option")
+        << QStringList{"--find-window", "-reverse"} << "find-window" << QStringList{"-reverse"}
+        << QStringList{} << QString();
+    QTest::newRow("Qt's words around it")
+        << QStringList{"-style", "fusion", "-find-window", "usb hub", "-display", ":1"}
+        << "find-window" << QStringList{"usb hub"}
+        << QStringList{"-style", "fusion", "-display", ":1"} << QString();
+    QTest::newRow("the rest of the line")
+        << QStringList{"--find=usb", "--list", "-x"} << "find" << QStringList{"usb", "--list", "-x"}
+        << QStringList{} << QString();
+    QTest::newRow("two options") << QStringList{"--list", "-version"} << "list" << QStringList{}
+                                 << QStringList{} << "unexpected argument '-version'";
+    QTest::newRow("a word for an option without one")
+        << QStringList{"--version=2"} << "version" << QStringList{} << QStringList{}
+        << "unexpected argument '--version=2'";
+    QTest::newRow("an empty word") << QStringList{"--find-window="} << "find-window"
+                                   << QStringList{} << QStringList{} << "--find-window needs";
+}
+
+// What the words ask for, and which of them Qt is given.
+void CliTest::readsCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, option);
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, qt);
+    QFETCH(QString, error);
+    const CommandLine line = ReadCommandLine(QStringList{"benchlist"} + arguments);
+    QCOMPARE(line.option ? QString::fromLatin1(line.option->name) : QString(), option);
+    QVERIFY2(error.isEmpty() ? line.error.isEmpty() : line.error.startsWith(error),
+             qPrintable(line.error));
+    if (error.isEmpty()) {
+        QCOMPARE(line.words, words);
+        QCOMPARE(line.qtArguments, QStringList{"benchlist"} + qt);
+    }
+}
+
+void CliTest::answersReportFailedWrites_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    for (const QStringList &arguments :
+         {QStringList{"--find", "usb", "hub"}, QStringList{"--list"}, QStringList{"--version"},
+          QStringList{"--help"}, QStringList{"--export-bookmarks", "-"}})
+        QTest::newRow(qPrintable(arguments.join(' '))) << arguments;
+}
+
+// An answer that cannot be written, to a full disk here, is a failure.
+void CliTest::answersReportFailedWrites()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = RunProgram(arguments, BENCHLIST_BINARY, {}, QStringLiteral("/dev/full"));
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err, QByteArray("benchlist: cannot write to standard output: No space left on "
+                                 "device\n"));
+}
+
+void CliTest::startsWithQtOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("environment");
+    const QStringList offscreen{"-platform", "offscreen"};
+    QTest::newRow("no options") << QStringList{} << QStringList{"QT_QPA_PLATFORM=offscreen"};
+    QTest::newRow("Qt's options with values")
+        << QStringList{"-style", "fusion"} + offscreen << QStringList{};
+    QTest::newRow("the find window")
+        << QStringList{"--find-window", "-reverse"} + offscreen << QStringList{};
+    QTest::newRow("the user's platform")
+        << QStringList{} << QStringList{"QT_QPA_PLATFORM=offscreen", "DISPLAY=:987"};
+}
+
+// The switch that lets start-up be timed from outside: the program paints its
+// main window once and leaves with status 0 instead of running on. Qt is
+// given its own options and the platform that the user chose.
+void CliTest::startsWithQtOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, environment);
+    const Run run = RunProgram(arguments, BENCHLIST_BINARY,
+                               environment + QStringList{"BENCH_EXIT_AFTER_PAINT=1"});
+    QVERIFY2(run.status == 0, run.err.constData());
 }
 
 void CliTest::helpListsEveryOption_data()
@@ -250,21 +354,6 @@ void CliTest::failedExportKeepsOlderFile()
     const QByteArray prefix = "benchlist: cannot write '" + QFile::encodeName(mountPoint.path());
     QCOMPARE(run.err, prefix + "/bookmarks.html': No space left on device\n" + prefix
                           + "/new.html': No space left on device\n");
-}
-
-// The switch that lets start-up be timed from outside: the program paints its
-// main window once and leaves with status 0 instead of running on.
-void CliTest::exitsAfterFirstFrame()
-{
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("BENCH_EXIT_AFTER_PAINT"), QStringLiteral("1"));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(BENCHLIST_BINARY), {});
-    QVERIFY(program.waitForFinished(10000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -1,23 +1,37 @@
-// The command line: what the program is asked to do, read before Qt starts so
-// that the answers on standard output need no display.
+// The command line. The first of the program's options decides what it does,
+// and the words after it are that option's; every other word is Qt's, given
+// to Qt when the windows open. Qt's own options are written with one dash.
 #pragma once
 
-#include <QString>
 #include <QStringList>
-
-#include <optional>
 
 namespace benchlist {
 
-// What the windows are to show once they open.
-struct WindowStart {
-    std::optional<QString> findWords; // the find window, open on these words
+enum class Takes {
+    Nothing,
+    Word, // the next word, or what follows '=': --find-window 'usb hub'
+    Rest, // every word after it, even one that starts with a dash
 };
 
-// Reads the arguments (the program's name first). Returns -1 when the windows
-// are to open, as `start` says, else the exit status of the answer already
-// given: 0 done, 1 nothing found or nothing written, 2 a command line that is
-// not understood.
-int AnswerCommandLine(int argc, char **argv, WindowStart &start);
+struct Option {
+    const char *name; // given as --name or -name
+    Takes takes;
+    const char *argument; // as --help shows it
+    const char *help;
+    const char *missing; // said when its words are missing; null where none are needed
+    // Answers with an exit status. Null for the option that opens the windows,
+    // with the find window on its word.
+    int (*answer)(const QStringList &words);
+};
+
+struct CommandLine {
+    const Option *option = nullptr; // null: the windows open
+    QStringList words;              // the option's own
+    QStringList qtArguments;        // the program's name and Qt's words
+    QString error;                  // not empty: the line is not understood (status 2)
+};
+
+// Reads the arguments, the program's name first. Changes nothing, prints nothing.
+CommandLine ReadCommandLine(const QStringList &arguments);
 
 } // namespace benchlist

@@ -1,37 +1,66 @@
 #include "app/commandline.h"
-#include "app/displayprobe.h"
+#include "app/start.h"
+#include "base/project.h"
 #include "core/windowmodel.h"
-#include "widgets/forms/firstframe.h"
 #include "widgets/forms/fonts.h"
 #include "widgets/shell/findwindow.h"
 #include "widgets/shell/forms.h"
 
 #include <QApplication>
+#include <QPixmapCache>
+
+#include <cstdio>
+#include <vector>
 
 int main(int argc, char **argv)
 {
-    // The answers on standard output come before Qt starts: they need no display.
-    benchlist::WindowStart start;
-    if (const int status = benchlist::AnswerCommandLine(argc, argv, start); status >= 0)
-        return status;
-    if (!benchlist::PrepareDisplay())
-        return 1;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const benchlist::CommandLine line = benchlist::ReadCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "benchlist: %s\n", line.error.toLocal8Bit().constData());
+        return 2;
+    }
+    // The answers on standard output need no display.
+    if (line.option && line.option->answer)
+        return line.option->answer(line.words);
 
-    QApplication app(argc, argv);
-    benchlist::ReleaseStartupMessages();
+    // Qt is given its own words alone, and takes out those it knows.
+    QList<QByteArray> qtWords;
+    std::vector<char *> qtArgv;
+    for (const QString &word : line.qtArguments)
+        qtWords.append(word.toLocal8Bit());
+    for (QByteArray &word : qtWords)
+        qtArgv.push_back(word.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = int(qtWords.size());
+    benchlist::PrepareDisplay(line.qtArguments);
+    QApplication app(qtArgc, qtArgv.data());
+    benchlist::DisplayOpened();
+    if (qtArgc > 1) {
+        std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", qtArgv[1]);
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("benchlist"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    benchlist::NameDesktopEntry();
+    QApplication::setApplicationVersion(QStringLiteral(BENCHLIST_FILE_VERSION));
+    // By the desktop entry's name a Wayland desktop finds the windows' icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BENCHLIST_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(benchlist::DefaultFont());
+    // The style caches its drawings of controls under each control's own
+    // palette, and every new control's palette is a new one: each window opened
+    // and closed would leave drawings of controls long gone behind, and memory
+    // would grow with every window. The controls are few and quick to draw.
+    QPixmapCache::setCacheLimit(0);
     benchlist::ExitAfterFirstFrameIfAsked();
 
     benchlist::WindowModel &forms = benchlist::Forms();
     benchlist::RegisterForms(forms);
     forms.SetLastWindowGone([] { QCoreApplication::quit(); });
     forms.Show("frmMain");
-    if (start.findWords)
-        benchlist::ShowFindWindow(*start.findWords);
+    if (!line.words.isEmpty())
+        benchlist::ShowFindWindow(line.words.first());
 
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -138,7 +138,6 @@ constexpr bool IsListed(const DropDownData &dropDown, std::string_view text)
     return false;
 }
 
-// Looks up a drop-down of a window by name; null when there is none.
 constexpr const DropDownData *FindDropDown(const CategoryData &window, std::string_view name)
 {
     for (const DropDownData &dropDown : window.dropDowns)

@@ -60,7 +60,6 @@ constexpr std::size_t PageCount()
     return count;
 }
 
-// The window of that name; null when there is none.
 constexpr const CategoryData *WindowNamed(std::string_view name)
 {
     for (const CategoryData *window : kWindows)

@@ -1,38 +1,33 @@
 #include "core/aboutnet.h"
 
-#include <utility>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <atomic>
 #include <cerrno>
 #include <condition_variable>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
-#include <fcntl.h>
 #include <mutex>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <system_error>
 #include <thread>
+#include <utility>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 extern char **environ;
-#endif
 
 namespace AboutNet {
 
 namespace {
 
-// Success as the shell reports it: any value above 32.
+// The shell's answers: any value above 32 for success, 2 for "file not found".
 constexpr int kOpened = 42;
-// The shell's codes for a missing program and for one that may not be run.
 constexpr int kFileNotFound = 2;
-constexpr int kAccessDenied = 5;
+
+// How many openers may run at once; further addresses wait their turn in order.
+constexpr int kMaxRunningOpeners = 8;
 
 HandOff &CurrentHandOff()
 {
@@ -40,78 +35,18 @@ HandOff &CurrentHandOff()
     return handOff;
 }
 
-} // namespace
-
-HandOff SetHandOff(HandOff handOff)
+void ReportOnce(const char *what, int error)
 {
-    return std::exchange(CurrentHandOff(), std::move(handOff));
-}
-
-int OpenUrl(std::string &address, int &showCommand)
-{
-    const HandOff &handOff = CurrentHandOff();
-    return handOff ? handOff(address, showCommand) : OpenWithDesktop(address, showCommand);
-}
-
-#ifdef _WIN32
-
-int OpenWithDesktop(const std::string &address, int showCommand)
-{
-    // Bound by name on first use, so the program carries no import of the shell library.
-    using ShellExecuteAFn = HINSTANCE(WINAPI *)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-    static const auto shellExecute = []() -> ShellExecuteAFn {
-        HMODULE shell32 = LoadLibraryA("shell32.dll");
-        if (!shell32)
-            return nullptr;
-        return reinterpret_cast<ShellExecuteAFn>(
-            reinterpret_cast<void *>(GetProcAddress(shell32, "ShellExecuteA")));
-    }();
-    if (!shellExecute)
-        return kFileNotFound;
-    HINSTANCE result =
-        shellExecute(nullptr, "open", address.c_str(), nullptr, nullptr, showCommand);
-    return static_cast<int>(reinterpret_cast<INT_PTR>(result));
-}
-
-#else
-
-namespace {
-
-// How many openers may run at once; further addresses wait their turn in order.
-constexpr std::size_t kMaxRunningOpeners = 8;
-
-// Whether the program is found on PATH as an executable file, as posix_spawnp
-// will look for it.
-int FindProgram(const char *program)
-{
-    const char *path = std::getenv("PATH");
-    std::string_view rest = path ? path : "/bin:/usr/bin";
-    int result = kFileNotFound;
-    for (;;) {
-        const std::size_t colon = rest.find(':');
-        std::string candidate(rest.substr(0, colon));
-        candidate += candidate.empty() ? "./" : "/";
-        candidate += program;
-        if (access(candidate.c_str(), X_OK) == 0)
-            return kOpened;
-        if (access(candidate.c_str(), F_OK) == 0)
-            result = kAccessDenied;
-        if (colon == std::string_view::npos)
-            return result;
-        rest.remove_prefix(colon + 1);
-    }
-}
-
-void ReportOnce(int spawnError)
-{
-    static std::atomic_flag reported = ATOMIC_FLAG_INIT;
-    if (!reported.test_and_set())
-        std::fprintf(stderr, "benchlist: cannot start xdg-open: %s\n", std::strerror(spawnError));
+    static std::once_flag reported;
+    std::call_once(reported, [what, error] {
+        std::fprintf(stderr, "benchlist: cannot %s: %s\n", what, std::strerror(error));
+    });
 }
 
 // Starts xdg-open with the address as its one argument, with no shell in
 // between, in a session of its own, reading from and writing to /dev/null so
 // that it holds on to none of the program's pipes; it keeps standard error.
+// Returns its process id, or -1 when it could not be started.
 pid_t StartOpener(const std::string &address)
 {
     posix_spawn_file_actions_t files;
@@ -123,12 +58,12 @@ pid_t StartOpener(const std::string &address)
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
     char program[] = "xdg-open";
     char *argv[] = {program, const_cast<char *>(address.c_str()), nullptr};
-    pid_t opener = 0;
+    pid_t opener = -1;
     const int error = posix_spawnp(&opener, program, &files, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&files);
     if (error != 0) {
-        ReportOnce(error);
+        ReportOnce("start xdg-open", error);
         return -1;
     }
     return opener;
@@ -140,111 +75,127 @@ void WaitFor(pid_t opener)
     }
 }
 
-// Addresses waiting for an opener, and the threads that start openers and
-// wait for them, one opener at a time each, so that no opener is left a zombie
-// and the window never waits for a process. It lives until the program ends.
-class Openers {
+// One thread starts an opener for each address in the order given, while
+// fewer than eight run, so that the window never waits for a process; each
+// opener is waited for by a thread of its own, so that none is left a zombie.
+// At exit the addresses still waiting get their openers at once, and the
+// program does not wait for any of them.
+class Starter {
 public:
-    static Openers &Instance()
+    static Starter &Instance()
     {
-        // Never destroyed: its threads may still be waiting for an opener at exit.
-        static Openers *const openers = [] {
-            auto *created = new Openers;
+        // Never destroyed: its threads may still be waiting at exit.
+        static Starter *const starter = [] {
+            auto *created = new Starter;
             std::atexit([] { Instance().StartAllWaiting(); });
             return created;
         }();
-        return *openers;
+        return *starter;
     }
 
-    void HandOver(std::string address)
+    bool Take(std::string address)
     {
-        const std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
         if (ending_) {
-            StartOpener(address);
-            return;
+            lock.unlock();
+            return StartOpener(address) > 0;
+        }
+        if (!threadStarted_) {
+            try {
+                std::thread(&Starter::Run, this).detach();
+                threadStarted_ = true;
+            } catch (const std::system_error &failure) {
+                ReportOnce("start a thread for xdg-open", failure.code().value());
+                return false;
+            }
         }
         waiting_.push_back(std::move(address));
-        // Every idle thread takes one address; beyond them a new thread is due.
-        if (waiting_.size() > idle_ && threads_ < kMaxRunningOpeners) {
-            try {
-                std::thread(&Openers::Run, this).detach();
-                ++threads_;
-            } catch (const std::system_error &) {
-                // The address waits for a thread to come free, or for the end.
-            }
-        } else {
-            ready_.notify_one();
-        }
+        changed_.notify_all();
+        return true;
     }
 
 private:
-    Openers() = default;
+    Starter() = default;
 
     void Run()
     {
         std::unique_lock lock(mutex_);
         for (;;) {
-            ++idle_;
-            ready_.wait(lock, [this] { return !waiting_.empty() && !ending_; });
-            --idle_;
+            changed_.wait(lock, [this] {
+                return ending_ || (!waiting_.empty() && running_ < kMaxRunningOpeners);
+            });
+            if (ending_)
+                return;
             const std::string address = std::move(waiting_.front());
             waiting_.pop_front();
-            // Openers start in the order of their addresses, and none while the
-            // lock is held, so that a hand-off never waits for a start.
-            const std::uint64_t turn = taken_++;
-            turnDone_.wait(lock, [this, turn] { return started_ == turn; });
+            starting_ = true;
+            ++running_;
             lock.unlock();
             const pid_t opener = StartOpener(address);
+            if (opener > 0)
+                WatchOver(opener);
             lock.lock();
-            ++started_;
-            turnDone_.notify_all();
-            if (opener < 0)
-                continue;
-            lock.unlock();
-            WaitFor(opener);
-            lock.lock();
+            starting_ = false;
+            if (opener <= 0)
+                --running_;
+            changed_.notify_all();
         }
     }
 
-    // At exit: every address still waiting gets its opener now, and the program
-    // does not wait for any of them.
+    void WatchOver(pid_t opener)
+    {
+        const auto watch = [this, opener] {
+            WaitFor(opener);
+            const std::lock_guard lock(mutex_);
+            --running_;
+            changed_.notify_all();
+        };
+        try {
+            std::thread(watch).detach();
+        } catch (const std::system_error &) {
+            watch(); // no thread to spare: the next start waits for this opener
+        }
+    }
+
     void StartAllWaiting()
     {
         std::unique_lock lock(mutex_);
         ending_ = true;
-        // Addresses a thread has already taken start first, in their turn; a
-        // start is brief, and the program still does not wait for the openers.
-        turnDone_.wait(lock, [this] { return started_ == taken_; });
-        for (const std::string &address : waiting_)
+        changed_.notify_all();
+        // The address being started goes first; a start is brief.
+        changed_.wait(lock, [this] { return !starting_; });
+        const std::deque<std::string> rest = std::exchange(waiting_, {});
+        lock.unlock();
+        for (const std::string &address : rest)
             StartOpener(address);
-        waiting_.clear();
     }
 
     std::mutex mutex_;
-    std::condition_variable ready_;
-    std::condition_variable turnDone_;
+    std::condition_variable changed_;
     std::deque<std::string> waiting_;
-    std::uint64_t taken_ = 0;
-    std::uint64_t started_ = 0;
-    std::size_t idle_ = 0;
-    std::size_t threads_ = 0;
+    int running_ = 0;
+    bool starting_ = false;
     bool ending_ = false;
+    bool threadStarted_ = false;
 };
 
 } // namespace
 
-int OpenWithDesktop(const std::string &address, int /*showCommand*/)
+HandOff SetHandOff(HandOff handOff)
 {
-    const int found = FindProgram("xdg-open");
-    if (found != kOpened) {
-        ReportOnce(found == kFileNotFound ? ENOENT : EACCES);
-        return found;
-    }
-    Openers::Instance().HandOver(address);
-    return kOpened;
+    return std::exchange(CurrentHandOff(), std::move(handOff));
 }
 
-#endif
+bool HandOver(std::string_view address)
+{
+    const HandOff &handOff = CurrentHandOff();
+    return handOff ? handOff(address) : Starter::Instance().Take(std::string(address));
+}
+
+int OpenUrl(std::string &address, int & /*showCommand*/)
+{
+    return HandOver(address) ? kOpened : kFileNotFound;
+}
 
 } // namespace AboutNet
 

@@ -8,22 +8,23 @@
 
 namespace AboutNet {
 
-// Shows the browser window normally.
 inline constexpr int ShowNormal = 1;
 
 // Hands the address over exactly as given (no escaping, trimming or case change)
-// and returns at once, without waiting for the browser. Returns a value above 32
-// on success and an error code of 32 or less otherwise; nothing is shown either way.
+// and returns at once, without waiting for the browser. Whether the address was
+// handed over: true when xdg-open is to start on it, false when it cannot.
+bool HandOver(std::string_view address);
+
+// The routine every window calls: the address and the show command by
+// reference, a value above 32 when the address was handed over and 2 when not.
+// The desktop chooses how the browser shows itself.
 int OpenUrl(std::string &address, int &showCommand);
 
-// What OpenUrl hands the address to. The desktop by default; tests put a recorder here.
-using HandOff = std::function<int(const std::string &address, int showCommand)>;
+// What HandOver hands the address to: xdg-open by default; tests put a recorder here.
+using HandOff = std::function<bool(std::string_view address)>;
 
-// Installs a hand-off (an empty one restores the desktop's) and returns the previous one.
+// Installs a hand-off (an empty one restores xdg-open) and returns the previous one.
 HandOff SetHandOff(HandOff handOff);
-
-// The desktop's "open": xdg-open on Linux, the shell's open verb on Windows.
-int OpenWithDesktop(const std::string &address, int showCommand);
 
 } // namespace AboutNet
 

@@ -4,7 +4,15 @@
 #include "core/lookup.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <initializer_list>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace benchlist {
 
@@ -16,6 +24,21 @@ bool IsFirstOfItsText(std::span<const PageEntry> pages, std::size_t index)
 {
     return std::none_of(pages.begin(), pages.begin() + static_cast<std::ptrdiff_t>(index),
                         [&](const PageEntry &entry) { return entry.text == pages[index].text; });
+}
+
+// A short write says nothing of why; the next one meets the error itself (a
+// full disk, say) and sets errno.
+bool WriteAll(int fd, std::string_view text)
+{
+    while (!text.empty()) {
+        const ssize_t written = write(fd, text.data(), text.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
 }
 
 void AppendFields(std::string &out, std::initializer_list<std::string_view> fields)
@@ -54,6 +77,16 @@ std::string CatalogueListing(WindowList windows)
                                    IsListed(dropDown, entry.text) ? "listed" : "typed"});
             }
         }
+    }
+    return out;
+}
+
+std::string FindListing(const std::vector<FindHit> &hits)
+{
+    std::string out;
+    for (const FindHit &hit : hits) {
+        const FindRecord &record = *hit.record;
+        AppendFields(out, {record.text, record.windowTitle, record.caption, record.address});
     }
     return out;
 }
@@ -111,6 +144,51 @@ std::string BookmarksHtml(WindowList windows)
     }
     out += "</DL><p>\n";
     return out;
+}
+
+std::string WriteBookmarkFile(const std::string &name, WindowList windows)
+{
+    const std::string html = BookmarksHtml(windows);
+    // A link goes on leading where it did: the file it names is replaced.
+    std::error_code unresolved;
+    const std::filesystem::path resolved = std::filesystem::canonical(name, unresolved);
+    const std::string fileName = unresolved ? name : resolved.string();
+    struct stat old {};
+    const bool exists = stat(fileName.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return std::strerror(EISDIR);
+    // A device or a pipe has no contents to keep and must stay what it is.
+    if (exists && !S_ISREG(old.st_mode)) {
+        const int fd = open(fileName.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        const bool written = fd >= 0 && WriteAll(fd, html);
+        const int error = errno;
+        if (fd >= 0 && close(fd) != 0 && written)
+            return std::strerror(errno);
+        return written ? std::string() : std::strerror(error);
+    }
+    // Written whole beside the older file, then renamed over it.
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = fileName + ".new-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return std::strerror(errno);
+    }
+    if (fd < 0)
+        return std::strerror(EEXIST);
+    bool done =
+        (!exists || fchmod(fd, old.st_mode & 07777) == 0) && WriteAll(fd, html) && fsync(fd) == 0;
+    int error = errno;
+    if (close(fd) != 0 && done) {
+        done = false;
+        error = errno;
+    }
+    if (done && std::rename(temporary.c_str(), fileName.c_str()) == 0)
+        return {};
+    error = done ? errno : error;
+    unlink(temporary.c_str());
+    return std::strerror(error);
 }
 
 } // namespace benchlist

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "base/categorydata.h"
+#include "core/catalogueindex.h"
 
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace benchlist {
 
@@ -17,6 +19,10 @@ using WindowList = std::span<const CategoryData *const>;
 // and "listed" or "typed", split by tabs. Texts and addresses are kept exactly.
 std::string CatalogueListing(WindowList windows);
 
+// One line per hit, best first: text, window title, drop-down caption and
+// address, split by tabs.
+std::string FindListing(const std::vector<FindHit> &hits);
+
 // `text` with &, <, > and " written as HTML character references.
 std::string EscapeHtml(std::string_view text);
 
@@ -25,5 +31,10 @@ std::string EscapeHtml(std::string_view text);
 // and in that a bookmark per distinct text of the page table, named by the text
 // and leading where the drop-down goes for it.
 std::string BookmarksHtml(WindowList windows);
+
+// Writes the bookmark file of `windows` to `fileName`. An older file is
+// replaced at once by the whole new one, or kept where that fails. Returns an
+// empty string, or why the file could not be written.
+std::string WriteBookmarkFile(const std::string &fileName, WindowList windows);
 
 } // namespace benchlist

@@ -55,7 +55,6 @@ public:
 
     // Runs after a window has been destroyed (tests record the order here).
     void SetUnloadObserver(Observer observer) { unloaded_ = std::move(observer); }
-    // Runs when the last loaded window has been destroyed.
     void SetLastWindowGone(std::function<void()> handler) { lastWindowGone_ = std::move(handler); }
 
 private:
@@ -73,7 +72,6 @@ private:
     std::function<void()> lastWindowGone_;
 };
 
-// The program's one window model.
 WindowModel &Forms();
 
 } // namespace benchlist

@@ -1,5 +1,6 @@
 #include "service/searchservice.h"
 
+#include "base/project.h"
 #include "core/aboutnet.h"
 #include "core/searchresults.h"
 

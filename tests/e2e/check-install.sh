@@ -3,10 +3,11 @@
 # the desktop integration: the program, its menu entry, its icon, its
 # AppStream description, its manual page, its bash completion and the search
 # service's files, each in its place and valid.
-#   check-install.sh BUILD_DIR APP_ID
+#   check-install.sh BUILD_DIR APP_ID PROGRAM_VERSION
 set -euo pipefail
 build=$1
 app_id=$2
+program_version=$3
 
 for tool in desktop-file-validate appstreamcli file; do
     if ! command -v "$tool" >/dev/null; then
@@ -38,11 +39,18 @@ for file in bin/benchlist "$desktop" "$metainfo" "$icon" share/man/man1/benchlis
 done
 [ -x "$root/bin/benchlist" ] || fail "bin/benchlist is not executable"
 
-# The entry starts the installed program by name and shows the installed icon.
-grep -qx 'Exec=benchlist' "$root/$desktop" || fail "the entry does not run benchlist"
+# The entry starts the installed program by its full path, whatever the PATH,
+# and shows the installed icon, at each of the desktop's sizes.
+grep -qx 'Exec=/usr/bin/benchlist' "$root/$desktop" || fail "the entry does not run /usr/bin/benchlist"
 grep -qx 'Icon=benchlist' "$root/$desktop" || fail "the entry does not name the icon benchlist"
-file -b "$root/$icon" | grep -q '^PNG image data, 32 x 32,' \
-    || fail "the icon is not a 32 x 32 PNG: $(file -b "$root/$icon")"
+for size in 16 22 24 32 48 64 128 256; do
+    sized=share/icons/hicolor/${size}x$size/apps/benchlist.png
+    file -b "$root/$sized" | grep -q "^PNG image data, $size x $size," \
+        || fail "$sized is not a $size x $size PNG: $(file -b "$root/$sized")"
+done
+scalable=share/icons/hicolor/scalable/apps/benchlist.svg
+file -b "$root/$scalable" | grep -q '^SVG Scalable Vector Graphics image' \
+    || fail "$scalable is not an SVG picture: $(file -b "$root/$scalable")"
 # X11 desktops match the program's windows to the entry by their class, Wayland
 # desktops by the app id, which the program takes from the entry's name.
 grep -qx 'StartupWMClass=benchlist' "$root/$desktop" || fail "the entry's StartupWMClass is not benchlist"
@@ -72,6 +80,6 @@ grep -q '^X-Plasma-DBusRunner-Path=/' "$root/$runner" || fail "$runner has no ob
 appstreamcli validate --no-net "$root/$metainfo" || fail "appstreamcli rejects $metainfo"
 appstreamcli validate-tree --no-net "$stage" || fail "appstreamcli rejects the installed tree"
 
-[ "$("$root/bin/benchlist" --version)" = "benchlist 1.00" ] \
+[ "$("$root/bin/benchlist" --version)" = "benchlist $program_version" ] \
     || fail "the installed program does not answer --version"
 echo "installed tree and its desktop files are valid"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package.
-#   check-package.sh build   BUILD_DIR DEB_DIR VERSION
+#   check-package.sh build   BUILD_DIR DEB_DIR VERSION PROGRAM_VERSION
 #       runs cpack in the build tree and checks the .deb's name, dependencies
 #       and contents;
-#   check-package.sh install BUILD_DIR DEB_DIR VERSION
+#   check-package.sh install BUILD_DIR DEB_DIR VERSION PROGRAM_VERSION
 #       (root only) installs that .deb with apt-get, as a user would, starts the
 #       installed program, reads its manual page with man and loads its
 #       completion in bash, and removes the package again.
@@ -12,6 +12,7 @@ mode=$1
 build=$(realpath "$2")
 deb_dir=$(realpath -m "$3")
 version=$4
+program_version=$5
 
 fail() {
     echo "FAILED: $*"
@@ -31,6 +32,8 @@ desktop_files=(
     ./usr/share/applications/example.veldmark.benchlist.desktop
     ./usr/share/metainfo/example.veldmark.benchlist.metainfo.xml
     ./usr/share/icons/hicolor/32x32/apps/benchlist.png
+    ./usr/share/icons/hicolor/256x256/apps/benchlist.png
+    ./usr/share/icons/hicolor/scalable/apps/benchlist.svg
     ./usr/share/dbus-1/services/example.veldmark.benchlist.SearchProvider.service
     ./usr/share/gnome-shell/search-providers/example.veldmark.benchlist.search-provider.ini
     ./usr/share/krunner/dbusplugins/example.veldmark.benchlist.desktop
@@ -81,7 +84,7 @@ install)
         [ -f "${file#.}" ] || fail "the installed package lacks ${file#.}"
     done
     answer=$(/usr/bin/benchlist --version) || fail "the installed program did not start"
-    [ "$answer" = "benchlist 1.00" ] || fail "the installed program answered '$answer'"
+    [ "$answer" = "benchlist $program_version" ] || fail "the installed program answered '$answer'"
     page=/usr/share/man/man1/benchlist.1.gz
     warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) \
         || fail "man -l cannot show $page: $warnings"

@@ -63,11 +63,9 @@ void WindowsFixture::initTestCase()
     previousHandler = qInstallMessageHandler(QuietOffscreenNotes);
     QApplication::setQuitOnLastWindowClosed(false);
     RegisterForms(Forms());
-    AboutNet::SetHandOff([this](const std::string &address, int show) {
-        if (show != AboutNet::ShowNormal)
-            qWarning("unexpected show command %d", show);
-        opened_.append(QString::fromStdString(address));
-        return openResult_;
+    AboutNet::SetHandOff([this](std::string_view address) {
+        opened_.append(ToQString(address));
+        return handedOver_;
     });
     Forms().SetUnloadObserver([this](std::string_view name) { unloaded_.append(ToQString(name)); });
     Forms().SetLastWindowGone([this] { ++ends_; });
@@ -78,7 +76,7 @@ void WindowsFixture::init()
     opened_.clear();
     unloaded_.clear();
     ends_ = 0;
-    openResult_ = 42;
+    handedOver_ = true;
     Forms().Show("frmMain");
     QVERIFY(BecomesActive(Window("frmMain")));
 }

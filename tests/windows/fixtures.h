@@ -43,7 +43,7 @@ protected:
     QStringList opened_;
     QStringList unloaded_;
     int ends_ = 0;
-    int openResult_ = 42;
+    bool handedOver_ = true; // what the recorder answers
 
     void ClickButton(const char *window, const char *name);
     QStringList Opened() { return std::exchange(opened_, {}); }

@@ -99,7 +99,7 @@ void ClosingTest::farewellWindow()
     QCOMPARE(farewell->windowTitle(), QStringLiteral("Thankyou for using Wishtrail"));
     ClickButton("frmExit", "cmdGO");
     ClickButton("frmExit", "cmdGO");
-    openResult_ = 2; // a failing opener is ignored
+    handedOver_ = false; // a failing opener is ignored
     ClickButton("frmExit", "cmdGO");
     QCOMPARE(Opened(), QStringList(3, ToQString(HomePageUrl)));
     QVERIFY(Forms().IsLoaded("frmExit"));

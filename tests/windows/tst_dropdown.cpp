@@ -79,6 +79,16 @@ void DropDownTest::dropDownReportsUserActions_data()
     QTest::newRow("enter neither chooses nor adds")
         << "cbAccessories"
         << "clear;type:cables;enter;leave" << QStringList(7, err) << "cables";
+    QTest::newRow("enter after an item's text opens it no second time")
+        << "cbAccessories"
+        << "clear;type:Cables;enter;leave"
+        << QStringList{err, err, err, err, err, err, "/bl/cm/Cables.html"} << "Cables";
+    QTest::newRow("enter after the start of an item completes nothing")
+        << "cbAccessories"
+        << "clear;type:Cab;enter;leave" << QStringList(4, err) << "Cab";
+    QTest::newRow("enter on the caption chooses nothing")
+        << "cbFlat"
+        << "enter;leave" << QStringList{} << "LCD & FlatScreen Monitors";
     QTest::newRow("leaving keeps a typed text's case")
         << "cbFlat"
         << "clear;type:17-inch lcd;leave" << QStringList(12, err) << "17-inch lcd";

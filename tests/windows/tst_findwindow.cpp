@@ -23,8 +23,34 @@ class FindWindowTest : public WindowsFixture {
 
 private slots:
     void findWindowByKeyboard();
+    void marksFallOnTheMatchedWords_data();
+    void marksFallOnTheMatchedWords();
+    void rightClickBesideTheResults();
     void foundAddressesAreWhatDropDownsOpen();
 };
+
+namespace {
+
+QListView *ShownResults(const QString &words)
+{
+    Forms().Show("frmFind");
+    auto *field = Control<QLineEdit>("frmFind", "txtFind");
+    if (!field || !BecomesActive(Window("frmFind")))
+        return nullptr;
+    field->setText(words);
+    return Control<QListView>("frmFind", "lstResults");
+}
+
+// The parts of `text` that `marks` (QPoint(start, length) pairs) cover.
+QStringList Marked(const QString &text, const QVariantList &marks)
+{
+    QStringList parts;
+    for (const QVariant &mark : marks)
+        parts.append(text.mid(mark.toPoint().x(), mark.toPoint().y()));
+    return parts;
+}
+
+} // namespace
 
 void FindWindowTest::findWindowByKeyboard()
 {
@@ -113,6 +139,72 @@ void FindWindowTest::findWindowByKeyboard()
     QCOMPARE(count->text(), QStringLiteral("1 category"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!Forms().IsLoaded("frmFind"));
+    QVERIFY(Opened().isEmpty());
+}
+
+// The bold parts of the best result, in its text and in the line below it that
+// names its window and drop-down around a non-ASCII "›".
+void FindWindowTest::marksFallOnTheMatchedWords_data()
+{
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("inText");
+    QTest::addColumn<QStringList>("inLocation");
+    QTest::newRow("text only") << "printer usb cables"
+                               << "USB 1.0 Printer Cables"
+                               << QStringList{"USB", "Printer", "Cables"} << QStringList{};
+    QTest::newRow("drop-down caption")
+        << "hubs adapter"
+        << "USB Hubs and Cables" << QStringList{"Hubs"} << QStringList{"Adapter"};
+    QTest::newRow("window title") << "networking routers"
+                                  << "HP Routers" << QStringList{"Routers"}
+                                  << QStringList{"Networking"};
+}
+
+void FindWindowTest::marksFallOnTheMatchedWords()
+{
+    QFETCH(QString, words);
+    QFETCH(QString, text);
+    QFETCH(QStringList, inText);
+    QFETCH(QStringList, inLocation);
+    QListView *list = ShownResults(words);
+    QVERIFY(list);
+    const QModelIndex best = list->model()->index(0, 0);
+    QCOMPARE(best.data().toString(), text);
+    QCOMPARE(Marked(text, best.data(Qt::UserRole + 1).toList()), inText);
+    QCOMPARE(Marked(best.data(Qt::UserRole).toString(), best.data(Qt::UserRole + 2).toList()),
+             inLocation);
+}
+
+// A right-click where no result stands opens no menu and leaves the current
+// result as it was; on a result it makes that one current and opens the menu.
+void FindWindowTest::rightClickBesideTheResults()
+{
+    QListView *list = ShownResults(QStringLiteral("usb"));
+    QVERIFY(list && list->model()->rowCount() >= 2);
+    list->setCurrentIndex(list->model()->index(1, 0));
+    auto *menu = Window("frmFind")->findChild<QMenu *>(QStringLiteral("mnuResult"));
+    QVERIFY(menu);
+    const auto rightClick = [list](const QPoint &at) {
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list->viewport(), &event);
+    };
+
+    list->scrollToBottom();
+    const QRect last = list->visualRect(list->model()->index(list->model()->rowCount() - 1, 0));
+    const QPoint empty(last.center().x(), last.bottom() + 4);
+    QVERIFY(list->viewport()->rect().contains(empty) && !list->indexAt(empty).isValid());
+    rightClick(empty);
+    QVERIFY(!menu->isVisible());
+    QCOMPARE(list->currentIndex().row(), 1);
+
+    const QModelIndex first = list->model()->index(0, 0);
+    list->scrollTo(first);
+    rightClick(list->visualRect(first).center());
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(list->currentIndex().row(), 0);
+    menu->close();
     QVERIFY(Opened().isEmpty());
 }
 

@@ -6,7 +6,6 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QPalette>
-#include <QPixmapCache>
 #include <QTimer>
 #include <QWindow>
 
@@ -20,12 +19,6 @@ void PrepareWindow(QWidget *window, std::string_view name)
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     window->setFont(DefaultFont());
-    // The style caches its drawings of controls under each control's own
-    // palette, and every new control's palette is a new one: each window
-    // opened and closed would leave drawings of controls long gone behind,
-    // and memory would grow with every window. The controls here are few and
-    // quick to draw afresh.
-    QPixmapCache::setCacheLimit(0);
 }
 
 void PlaceWindow(QWidget *window, int topTwips, int leftTwips)

@@ -38,7 +38,6 @@ void PlaceWindow(QWidget *window, int topTwips, int leftTwips);
 // usable for maximising; the others are pinned at that size.
 void KeepOuterSize(QWidget *window, int widthTwips, int heightTwips, bool resizable);
 
-// Puts the window in front and makes it the active window.
 void ActivateWindow(QWidget *window);
 
 // Whether the windows are on a Wayland compositor, which places them itself.

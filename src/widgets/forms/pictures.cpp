@@ -73,21 +73,17 @@ void ClickablePicture::mouseReleaseEvent(QMouseEvent *event)
 
 void ClickablePicture::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if ((event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) != Qt::NoModifier)
-            break;
-        // A key held down clicks once, as a button held down does.
-        if (!event->isAutoRepeat())
-            emit clicked();
-        event->accept();
+    const int key = event->key();
+    const bool plain =
+        (event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) == Qt::NoModifier;
+    if (!plain || (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)) {
+        QLabel::keyPressEvent(event);
         return;
-    default:
-        break;
     }
-    QLabel::keyPressEvent(event);
+    // A key held down clicks once, as a button held down does.
+    if (!event->isAutoRepeat())
+        emit clicked();
+    event->accept();
 }
 
 void ClickablePicture::paintEvent(QPaintEvent *event)
@@ -133,10 +129,9 @@ public:
 
 QAccessibleInterface *ClickablePicture::Accessible(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(staticMetaObject.className()))
-        if (auto *picture = qobject_cast<ClickablePicture *>(object))
-            return new ClickablePictureAccessible(picture);
-    return nullptr;
+    auto *picture = qobject_cast<ClickablePicture *>(object);
+    const bool own = picture && className == QLatin1String(staticMetaObject.className());
+    return own ? new ClickablePictureAccessible(picture) : nullptr;
 }
 
 namespace {

@@ -1,9 +1,10 @@
 #include "widgets/shell/aboutwindow.h"
 
-#include "widgets/forms/pictures.h"
-#include "widgets/forms/twips.h"
+#include "base/project.h"
 #include "core/aboutnet.h"
 #include "core/addresses.h"
+#include "widgets/forms/pictures.h"
+#include "widgets/forms/twips.h"
 #include "widgets/shell/greybutton.h"
 
 namespace benchlist {
@@ -23,8 +24,8 @@ AboutWindow::AboutWindow() : FormWidget<QWidget>("frmAbout")
     AddPicture(this, "Image3", ":/marketplace-logo.gif", {6720, 1080, 2160, 885});
 
     const QFont text = LayoutFont(Face::SansSerif, 9.75);
-    AddLabel(this, "lbvVersion", QStringLiteral("Version 1.0"), {5040, 960, 1005, 240},
-             {.font = text});
+    AddLabel(this, "lbvVersion", QStringLiteral("Version " BENCHLIST_VERSION),
+             {5040, 960, 1005, 240}, {.font = text});
     AddLabel(this, "lblCopy", QStringLiteral("Copyright \u00a9 Veldmark. All rights reserved."),
              {600, 1560, 5055, 240},
              {.font = LayoutFont(Face::SansSerif, 9.75, {.bold = true}),

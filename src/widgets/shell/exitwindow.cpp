@@ -1,9 +1,10 @@
 #include "widgets/shell/exitwindow.h"
 
-#include "widgets/forms/pictures.h"
-#include "widgets/forms/twips.h"
+#include "base/project.h"
 #include "core/aboutnet.h"
 #include "core/addresses.h"
+#include "widgets/forms/pictures.h"
+#include "widgets/forms/twips.h"
 #include "widgets/shell/greybutton.h"
 
 namespace benchlist {
@@ -27,8 +28,8 @@ ExitWindow::ExitWindow() : FormWidget<QWidget>("frmExit")
                  "working hard to bring exciting new features and advanced searching technology "
                  "to better serve you. To check for updates now simply click the link below"),
              {330, 1200, 6735, 1455}, {.font = LayoutFont(Face::Verdana, 12), .sizeToFit = false});
-    AddLabel(this, "lblExitVersion", QStringLiteral("Version 1.0"), {5640, 840, 825, 195},
-             {.font = DefaultFont()});
+    AddLabel(this, "lblExitVersion", QStringLiteral("Version " BENCHLIST_VERSION),
+             {5640, 840, 825, 195}, {.font = DefaultFont()});
     AddLabel(this, "Label1",
              QStringLiteral("Have You Tried Our Wishtrail? Easily Find The Perfect Gift On Ebay "
                             "For Your Loved Ones"),
@@ -39,12 +40,6 @@ ExitWindow::ExitWindow() : FormWidget<QWidget>("frmExit")
 void ExitWindow::cmdGO_Click()
 {
     OpenPage(HomePageUrl);
-}
-
-void ExitWindow::Form_Unload()
-{
-    // Asking for our own close while closing changes nothing.
-    Forms().Unload("frmExit");
 }
 
 } // namespace benchlist

@@ -13,7 +13,6 @@ public:
     ExitWindow();
 
     void cmdGO_Click();
-    void Form_Unload() override;
 };
 
 } // namespace benchlist

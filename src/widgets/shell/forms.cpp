@@ -1,8 +1,8 @@
 #include "widgets/shell/forms.h"
 
+#include "catalogue/catalogue.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"
-#include "catalogue/catalogue.h"
 #include "widgets/forms/formwidget.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/shell/aboutwindow.h"
@@ -12,7 +12,6 @@
 #include "widgets/shell/mainwindow.h"
 
 #include <QAccessible>
-#include <QGuiApplication>
 
 namespace benchlist {
 
@@ -30,11 +29,6 @@ void RegisterForms(WindowModel &model)
     model.Register("frmFind", [] { return std::make_unique<FindWindow>(); });
     for (const CategoryData *data : catalogue::kWindows)
         model.Register(data->name, [data] { return std::make_unique<CategoryWindow>(*data); });
-}
-
-void NameDesktopEntry()
-{
-    QGuiApplication::setDesktopFileName(QLatin1String(BENCHLIST_APP_ID));
 }
 
 } // namespace benchlist

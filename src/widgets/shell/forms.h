@@ -8,8 +8,4 @@ namespace benchlist {
 
 void RegisterForms(WindowModel &model);
 
-// Names the program by its desktop entry, by which a Wayland desktop finds the
-// icon and name of its windows.
-void NameDesktopEntry();
-
 } // namespace benchlist

@@ -14,6 +14,10 @@ LabelLook Paragraph()
 
 } // namespace
 
+// The texts of this and the other windows are the program's own, slips and all
+// ("sytem", "effecient", "Benchlistt", "Thankyou", the catalogue's "Prnters"):
+// users know them so, and catalogue pages answer to them as they stand. They
+// are kept on purpose; do not correct them.
 InstructionsWindow::InstructionsWindow() : FormWidget<QWidget>("frmInstructions")
 {
     setWindowFlags(kFixedSingleFrame);

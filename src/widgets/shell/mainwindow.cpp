@@ -3,13 +3,14 @@
 #include "catalogue/catalogue.h"
 #include "core/aboutnet.h"
 #include "core/addresses.h"
+#include "core/catalogueexport.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/twips.h"
-#include "widgets/shell/bookmarkfile.h"
 #include "widgets/shell/categorybuttons.h"
 #include "widgets/shell/picturebutton.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMenuBar>
@@ -181,43 +182,6 @@ void MainWindow::BuildMenus()
             &MainWindow::mnuAbout_Click);
 }
 
-void MainWindow::cmdApple_Click()
-{
-    Forms().Show("frmApple");
-}
-void MainWindow::cmdComponents_Click()
-{
-    Forms().Show("frmComponents");
-}
-void MainWindow::cmdDeskTops_Click()
-{
-    Forms().Show("frmDeskTops");
-}
-void MainWindow::cmdDrives_Click()
-{
-    Forms().Show("frmDrives");
-}
-void MainWindow::cmdLaptops_Click()
-{
-    Forms().Show("frmLaptops");
-}
-void MainWindow::cmdMonitors_Click()
-{
-    Forms().Show("frmMonitors");
-}
-void MainWindow::cmdNetworking_Click()
-{
-    Forms().Show("frmNetworking");
-}
-void MainWindow::cmdPDA_Click()
-{
-    Forms().Show("frmPDA");
-}
-void MainWindow::cmdPrinters_Click()
-{
-    Forms().Show("frmPrinters");
-}
-
 void MainWindow::Form_Load()
 {
     PlaceWindow(this, 1000, 1000);
@@ -254,16 +218,20 @@ void MainWindow::mnuExport_Click()
 // Success needs no word: the dialog closing is enough.
 void MainWindow::ExportBookmarksTo(const QString &fileName)
 {
-    const QString reason = WriteBookmarkFile(fileName);
-    if (!reason.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Export as Bookmarks"),
-                             QStringLiteral("Could not write %1: %2")
-                                 .arg(QDir::toNativeSeparators(fileName), reason));
+    const std::string reason =
+        WriteBookmarkFile(QFile::encodeName(fileName).toStdString(), catalogue::kButtonOrder);
+    if (!reason.empty())
+        QMessageBox::warning(
+            this, QStringLiteral("Export as Bookmarks"),
+            QStringLiteral("Could not write %1: %2")
+                .arg(QDir::toNativeSeparators(fileName), QString::fromLocal8Bit(reason)));
 }
 
+// File, Exit closes this window as its close box does, so that the closing
+// sequence runs once, from this window's unload, whichever way it starts.
 void MainWindow::mnuExit_Click()
 {
-    CloseAllWindows();
+    Forms().Unload("frmMain");
 }
 
 void MainWindow::mnuFind_Click()
@@ -271,9 +239,8 @@ void MainWindow::mnuFind_Click()
     Forms().Show("frmFind");
 }
 
-// Closing this window from File, Exit runs the sequence twice, the second time
-// nested inside this window's own unload; a window that is already closing
-// ignores a second request, which keeps the nested run short and harmless.
+// Runs while this window is being unloaded, which destroys it last, after the
+// farewell window has come up.
 void MainWindow::CloseAllWindows()
 {
     Forms().Unload("frmFind");
@@ -281,9 +248,7 @@ void MainWindow::CloseAllWindows()
     Forms().Unload("frmInstructions");
     for (const CategoryData *category : catalogue::kWindows)
         Forms().Unload(category->name);
-    Forms().Unload("frmMain");
     Forms().Show("frmExit");
-    Forms().Unload("frmMain");
 }
 
 void MainWindow::Form_Resize()

@@ -14,15 +14,15 @@ public:
     // Writes the bookmark file; a failure is shown in a message box.
     void ExportBookmarksTo(const QString &fileName);
 
-    void cmdApple_Click();
-    void cmdComponents_Click();
-    void cmdDeskTops_Click();
-    void cmdDrives_Click();
-    void cmdLaptops_Click();
-    void cmdMonitors_Click();
-    void cmdNetworking_Click();
-    void cmdPDA_Click();
-    void cmdPrinters_Click();
+    void cmdApple_Click() { Forms().Show("frmApple"); }
+    void cmdComponents_Click() { Forms().Show("frmComponents"); }
+    void cmdDeskTops_Click() { Forms().Show("frmDeskTops"); }
+    void cmdDrives_Click() { Forms().Show("frmDrives"); }
+    void cmdLaptops_Click() { Forms().Show("frmLaptops"); }
+    void cmdMonitors_Click() { Forms().Show("frmMonitors"); }
+    void cmdNetworking_Click() { Forms().Show("frmNetworking"); }
+    void cmdPDA_Click() { Forms().Show("frmPDA"); }
+    void cmdPrinters_Click() { Forms().Show("frmPrinters"); }
     void Form_Load() override;
     void Form_Unload() override;
     void Image2_Click();
