@@ -25,22 +25,23 @@ constexpr std::size_t kSlipFrom = 5;
 
 // How exact a match is, the second part of a match's quality.
 constexpr std::uint8_t kWhole = 0;
-constexpr std::uint8_t kEveryday = 1; // also a number with a letter: "802.11g", "Cat-5e"
-constexpr std::uint8_t kInRange = 2;  // a number inside a range: "2.4" in "2.1 to 2.6GHz"
-constexpr std::uint8_t kPrefix = 3;
+constexpr std::uint8_t kEveryday = 1;  // also a number with a letter: "802.11g", "Cat-5e"
+constexpr std::uint8_t kInRange = 2;   // a number inside a range: "2.4" in "2.1 to 2.6GHz"
+constexpr std::uint8_t kOpenRange = 3; // a number in a range with one end: "3.0GHz And Higher"
+constexpr std::uint8_t kPrefix = 4;
 
-// A match's quality packed in a byte: 0 for none, else 1 + 4 * typos + exactness.
+// A match's quality packed in a byte: 0 for none, else 1 + 5 * typos + exactness.
 constexpr std::uint8_t Quality(unsigned typos, std::uint8_t exactness)
 {
-    return static_cast<std::uint8_t>(1 + 4 * typos + exactness);
+    return static_cast<std::uint8_t>(1 + 5 * typos + exactness);
 }
 constexpr unsigned TyposOf(std::uint8_t quality)
 {
-    return (quality - 1U) / 4U;
+    return (quality - 1U) / 5U;
 }
 constexpr std::uint8_t ExactnessOf(std::uint8_t quality)
 {
-    return static_cast<std::uint8_t>((quality - 1U) % 4U);
+    return static_cast<std::uint8_t>((quality - 1U) % 5U);
 }
 
 // Nearness of two words that do not stand side by side, at most.
@@ -461,14 +462,14 @@ void CatalogueIndex::AddQuantities(std::string_view text, const std::vector<Find
         return amount;
     };
     const auto add = [&](double low, const Unit *lowUnit, double high, const Unit *highUnit,
-                         std::size_t begin, std::size_t end, bool lettered) {
+                         std::size_t begin, std::size_t end, bool lettered, bool open = false) {
         const double lowScale = lowUnit ? lowUnit->scale : 1;
         const double highScale = highUnit ? highUnit->scale : 1;
         low *= lowScale;
         high *= highScale;
         quantities_.push_back({std::min(low, high), std::max(low, high), lowScale, highScale,
                                record, lowUnit ? lowUnit->kind : std::uint8_t(0), field,
-                               place(begin), place(end), lettered});
+                               place(begin), place(end), lettered, open});
     };
     constexpr double kEndless = std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < count; ++i) {
@@ -498,15 +499,15 @@ void CatalogueIndex::AddQuantities(std::string_view text, const std::vector<Find
             ++open;
         const bool plus = spans[i].end < text.size() && text[spans[i].end] == '+';
         if (OneOf(kBelow, wordAt(open)))
-            add(0, unit, low->value, unit, i, open, low->lettered);
+            add(0, unit, low->value, unit, i, open, low->lettered, true);
         else if (OneOf(kAbove, wordAt(open)) || plus)
-            add(low->value, unit, kEndless, unit, i, plus ? last : open, low->lettered);
+            add(low->value, unit, kEndless, unit, i, plus ? last : open, low->lettered, true);
         // "Higher 60GB", "More than 100 GB", "Above 50 GB"
         const std::size_t before = i >= 2 && spans[i - 1].word == "than" ? i - 2 : i - 1;
         if (i > 0 && OneOf(kAbove, spans[before].word))
-            add(low->value, unit, kEndless, unit, before, last, low->lettered);
+            add(low->value, unit, kEndless, unit, before, last, low->lettered, true);
         else if (i > 0 && OneOf(kBelow, spans[before].word))
-            add(0, unit, low->value, unit, before, last, low->lettered);
+            add(0, unit, low->value, unit, before, last, low->lettered, true);
     }
 }
 
@@ -605,13 +606,18 @@ void CatalogueIndex::MatchAmount(QueryWord &form) const
         const auto fits = [&quantity](double value) {
             return Within(value, quantity.low, quantity.high);
         };
-        const bool match = amount->unit ? amount->unit->kind == quantity.kind
-                                              && fits(amount->value * amount->unit->scale)
-                                        : fits(amount->value * quantity.lowScale)
-                                              || fits(amount->value * quantity.highScale);
+        const bool open = quantity.open;
+        // Without a unit, "802" says nothing of "401+ Watts".
+        const bool match =
+            amount->unit
+                ? amount->unit->kind == quantity.kind && fits(amount->value * amount->unit->scale)
+            : open && quantity.kind ? false
+                                    : fits(amount->value * quantity.lowScale)
+                                          || fits(amount->value * quantity.highScale);
         if (!match)
             continue;
-        const std::uint8_t exactness = quantity.low != quantity.high           ? kInRange
+        const std::uint8_t exactness = open                                    ? kOpenRange
+                                       : quantity.low != quantity.high         ? kInRange
                                        : amount->lettered || quantity.lettered ? kEveryday
                                                                                : kWhole;
         form.quantityQuality[i] = Quality(0, exactness);
@@ -766,13 +772,13 @@ bool CatalogueIndex::Score(std::uint32_t record, const Query &query, bool partia
 {
     const std::vector<const QueryWord *> &words = query.scored;
     found.assign(words.size(), 0);
-    unsigned typos = 0, nearness = 0, fields = 0, inexact = 0;
+    unsigned typos = 0, nearness = 0, fields = 0, inexact = 0, outside = 0;
     hit.marked = {};
     Choice previous;
     auto take = [&](const Choice &choice) {
         typos += choice.typos;
         fields += static_cast<unsigned>(choice.field);
-        hit.score.outsideText |= choice.field != FindField::Text;
+        outside += choice.field != FindField::Text;
         inexact += choice.exactness;
         if (previous.found) {
             const int gap = int(choice.begin) - int(previous.end);
@@ -821,6 +827,7 @@ bool CatalogueIndex::Score(std::uint32_t record, const Query &query, bool partia
     hit.score.nearness = clamp(nearness);
     hit.score.fields = clamp(fields);
     hit.score.inexact = clamp(inexact);
+    hit.score.outside = clamp(outside);
     return true;
 }
 
@@ -979,7 +986,7 @@ FindRank CatalogueIndex::RankOf(const FindHit &hit, std::uint32_t record,
         .typo = s.typos > 0,
         .notWholeText = !s.wholeText,
         .typos = s.typos,
-        .outsideText = s.outsideText,
+        .outside = s.outside,
         .nearness = s.nearness,
         .fields = s.fields,
         .inexact = s.inexact,

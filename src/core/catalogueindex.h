@@ -46,7 +46,7 @@ struct FindScore {
     std::uint16_t fields = 0;   // caption and title words count more than text words
     std::uint16_t inexact = 0;  // everyday words, and more so prefixes, count
     bool startsText = false;    // the text starts with the first word of the query
-    bool outsideText = false;   // some word was found only in the caption or the title
+    std::uint16_t outside = 0;  // words found only in the caption or the title
 };
 
 // What this shopper's earlier choices say of a record for the current query.
@@ -65,7 +65,7 @@ struct FindRank {
     double unchosen = 0;        // minus FindUse::chosen: chosen before comes first
     bool notWholeText = false;  // see FindScore
     std::uint16_t typos = 0;    // how many slips
-    bool outsideText = false;   // some word found only in the caption or the title
+    std::uint16_t outside = 0;  // words found only in the caption or the title: few first
     std::uint16_t nearness = 0; // see FindScore
     std::uint16_t fields = 0;   //
     std::uint16_t inexact = 0;  //
@@ -144,6 +144,7 @@ private:
         std::uint8_t begin; // places of its first and last word
         std::uint8_t end;
         bool lettered; // a letter follows the number: "Cat-5e"
+        bool open;     // a range with one end: "32mb & Less"
     };
     struct QueryWord;
     struct Choice;
