@@ -68,6 +68,8 @@ private slots:
     void startsWithQtOptions();
     void helpListsEveryOption_data();
     void helpListsEveryOption();
+    void findLeavesOutWords_data();
+    void findLeavesOutWords();
     void bookmarksFollowTheButtons();
     void listingMatchesTheCatalogue();
     void failedExportKeepsOlderFile();
@@ -297,6 +299,31 @@ void CliTest::bookmarksFollowTheButtons()
     QCOMPARE(folders, 9 + 123);
     QCOMPARE(run.out.count("<DT><A HREF=\""), 955);
     QCOMPARE(run.out.count("<DL><p>"), run.out.count("</DL><p>"));
+}
+
+void CliTest::findLeavesOutWords_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QByteArray>("error");
+    QTest::newRow("one") << QStringList{"usb", "hubs", "zebra"}
+                         << QByteArray("benchlist: no category has every word; left out: zebra; "
+                                       "further down also: usb, hubs\n");
+    QTest::newRow("two, in the order given")
+        << QStringList{"zebra usb", "hubs", "quux"}
+        << QByteArray("benchlist: no category has every word; left out: zebra, quux; further "
+                      "down also: usb, hubs\n");
+}
+
+// When no category has every word, those with most of them, status 3, and
+// one line that names the words left out.
+void CliTest::findLeavesOutWords()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QByteArray, error);
+    const Run run = RunProgram(QStringList{"--find"} + words);
+    QCOMPARE(run.status, 3);
+    QCOMPARE(run.err, error);
+    QVERIFY2(run.out.startsWith("USB Hubs and Cables\tPC Components\t"), run.out.constData());
 }
 
 // The listing, line by line, against the catalogue as written down in tests/data.

@@ -4,6 +4,7 @@
 #include "base/project.h"
 #include "catalogue/catalogue.h"
 #include "core/catalogueexport.h"
+#include "core/searchresults.h"
 #include "service/searchservice.h"
 
 #include <cerrno>
@@ -39,13 +40,15 @@ int ExportBookmarks(const QStringList &words)
     return reason.empty() ? 0 : 1;
 }
 
+// The categories the words find, best first (see AnswerFind).
 int Find(const QStringList &words)
 {
-    const auto hits = CatalogueIndex::Catalogue().Find(words.join(QLatin1Char(' ')).toStdString());
-    if (!hits.empty())
-        return Print(FindListing(hits));
-    std::fputs("benchlist: no category matches those words\n", stderr);
-    return 1;
+    const FindAnswer answer =
+        AnswerFind(CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString());
+    if (Print(answer.lines) != 0)
+        return 1;
+    std::fputs(answer.note.c_str(), stderr);
+    return answer.status;
 }
 
 int Help(const QStringList &);
@@ -85,7 +88,8 @@ int Help(const QStringList &)
                    "tab-separated.\nQt's own options, such as -platform NAME, -style STYLE "
                    "and -reverse, are passed\non to Qt.\n\nExit status: 0 when done, 1 when "
                    "nothing is found or written, 2 for a command\nline that is not "
-                   "understood.\n");
+                   "understood, 3 when --find prints categories that lack some of\nthe words "
+                   "(no category has them all; standard error names the words left out).\n");
 }
 
 // The option a word names: "--name", "-name" and "--name=words" name "name".

@@ -1,5 +1,9 @@
 #include "core/searchresults.h"
 
+#include "core/catalogueexport.h"
+
+#include <algorithm>
+
 namespace benchlist {
 
 std::string SearchResultId(const FindRecord &record)
@@ -18,6 +22,93 @@ std::string SearchResultDescription(const FindRecord &record)
     description += " \u203a ";
     description += record.caption;
     return description;
+}
+
+namespace {
+
+// How good a match is on its own, from 1 for the query's very text down
+// towards 0: each slip, gap, caption or title word, everyday word or prefix
+// costs, and a partial match keeps at most half, less the more words it lacks.
+double Quality(const FindHit &hit)
+{
+    const FindScore &score = hit.score;
+    if (score.wholeText && !hit.rank.typo && !hit.Partial())
+        return 1.0;
+    const double loss = score.typos + 0.25 * score.nearness + 0.25 * score.fields
+                        + 0.1 * score.inexact + (score.startsText ? 0.0 : 0.05);
+    const double quality = 0.9 / (1.0 + loss);
+    if (!hit.Partial())
+        return quality;
+    const double missing = static_cast<double>(hit.missing.size());
+    return 0.5 * quality / (1.0 + missing);
+}
+
+} // namespace
+
+std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits)
+{
+    // Each relevance at most a step below the one before it, so that a hit
+    // the order puts first for reasons the quality does not weigh (a choice
+    // made before, a shorter text) still comes first.
+    constexpr double kStep = 0.99;
+    std::vector<KRunnerRank> ranks;
+    ranks.reserve(hits.size());
+    bool exact = true;
+    for (const FindHit &hit : hits) {
+        exact = exact && hit.score.wholeText && !hit.rank.typo && !hit.Partial();
+        double relevance = Quality(hit);
+        if (!ranks.empty())
+            relevance = std::min(relevance, ranks.back().relevance * kStep);
+        ranks.push_back({exact ? kKRunnerExactMatch : kKRunnerPossibleMatch, relevance});
+    }
+    return ranks;
+}
+
+namespace {
+
+// "card, paper", in the order of the query.
+std::string WordList(std::vector<std::string> words, const std::vector<std::string> &query)
+{
+    const auto place = [&](const std::string &word) {
+        return std::find(query.begin(), query.end(), word) - query.begin();
+    };
+    std::stable_sort(words.begin(), words.end(), [&](const std::string &a, const std::string &b) {
+        return place(a) < place(b);
+    });
+    std::string list;
+    for (const std::string &word : words)
+        list.append(list.empty() ? "" : ", ").append(word);
+    return list;
+}
+
+} // namespace
+
+FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query)
+{
+    const std::vector<FindHit> hits = index.Find(query);
+    FindAnswer answer{FindListing(hits), {}, 0};
+    // The words the best hits lack: those the search gave up first. Hits
+    // further down may lack others as well.
+    const std::vector<std::string> first =
+        hits.empty() ? std::vector<std::string>{} : hits.front().missing;
+    std::vector<std::string> further;
+    for (const FindHit &hit : hits)
+        for (const std::string &word : hit.missing)
+            if (std::find(first.begin(), first.end(), word) == first.end()
+                && std::find(further.begin(), further.end(), word) == further.end())
+                further.push_back(word);
+    if (hits.empty()) {
+        answer.note = "benchlist: no category matches those words\n";
+        answer.status = kFoundNothing;
+    } else if (!first.empty()) {
+        const std::vector<std::string> words = FindInformativeWords(query);
+        answer.note = "benchlist: no category has every word; left out: " + WordList(first, words);
+        if (!further.empty())
+            answer.note += "; further down also: " + WordList(further, words);
+        answer.note += '\n';
+        answer.status = kFoundPartly;
+    }
+    return answer;
 }
 
 SearchResults::SearchResults(const CatalogueIndex &index) : index_(index)

@@ -1,7 +1,8 @@
 // What the desktop's search sees of the catalogue: the index's best matches for
 // a list of terms, each under an id that names its window, drop-down and text,
-// so that an id handed out by one run still means the same page in the next.
-// Plain C++ over the catalogue index; no display and no bus needed.
+// so that an id handed out by one run still means the same page in the next;
+// and what --find prints. Plain C++ over the catalogue index; no display and
+// no bus needed.
 #pragma once
 
 #include "core/catalogueindex.h"
@@ -29,6 +30,38 @@ std::string SearchResultId(const FindRecord &record);
 // Where a result lives, as the desktop's search and the find window show it:
 // "PC Components › Cables and, Adapter Cards".
 std::string SearchResultDescription(const FindRecord &record);
+
+// KRunner's match types: KRunner shows matches by type, higher first, and of
+// one type by relevance, higher first.
+inline constexpr int kKRunnerExactMatch = 100;
+inline constexpr int kKRunnerPossibleMatch = 30;
+
+struct KRunnerRank {
+    int type;
+    double relevance; // above 0, at most 1
+};
+
+// Types and relevances for hits given best first, such that KRunner's sort
+// keeps their order: the leading matches of the query's very text are exact
+// matches, the rest possible ones. A relevance says how good the match is
+// (partial matches stay at 0.5 or below) and always falls along the list.
+std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits);
+
+// What `benchlist --find` answers.
+struct FindAnswer {
+    std::string lines; // for standard output: FindListing() of the hits
+    std::string note;  // for standard error: one line, or nothing
+    int status;        // the exit status
+};
+
+// Exit statuses of --find besides 0, every word matched.
+inline constexpr int kFoundNothing = 1;
+inline constexpr int kFoundPartly = 3; // the lines are hits that lack some words
+
+// Hits that lack words are listed only when no record has every word; then
+// the note names the words the first of them leave out, and any others that
+// hits further down lack.
+FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query);
 
 class SearchResults {
 public:

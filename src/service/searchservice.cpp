@@ -1,4 +1,5 @@
 #include "service/searchservice.h"
+#include "service/searchprovider.h"
 
 #include "base/project.h"
 #include "core/aboutnet.h"
@@ -19,27 +20,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace benchlist::searchbus {
-
-// One match as KRunner takes it: a(sssida{sv}).
-struct RemoteMatch {
-    QString id;
-    QString text;
-    QString iconName;
-    int type = 0;
-    double relevance = 0.0;
-    QVariantMap properties;
-};
-
-// One action offered on every match: a(sss).
-struct RemoteAction {
-    QString id;
-    QString text;
-    QString iconName;
-};
 
 QDBusArgument &operator<<(QDBusArgument &argument, const RemoteMatch &match)
 {
@@ -77,9 +60,6 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, RemoteAction &act
 
 } // namespace benchlist::searchbus
 
-Q_DECLARE_METATYPE(benchlist::searchbus::RemoteMatch)
-Q_DECLARE_METATYPE(benchlist::searchbus::RemoteAction)
-
 namespace benchlist {
 
 namespace {
@@ -91,9 +71,6 @@ constexpr int kDefaultIdleMs = 60 * 1000;
 constexpr auto kIconName = "benchlist";
 constexpr auto kCopyAction = "copy-address";
 constexpr auto kCopyAddressOption = "--copy-address";
-// KRunner's match types: an exact match beats a possible one of equal relevance.
-constexpr int kExactMatch = 100;
-constexpr int kPossibleMatch = 30;
 // Ids and terms come from any client on the bus; a report quotes only this much.
 constexpr qsizetype kQuotedLength = 120;
 // The clipboard helper gives up the address after this long in any case.
@@ -118,211 +95,164 @@ int IdleMs()
     return ok && ms > 0 ? ms : kDefaultIdleMs;
 }
 
-// What both search interfaces share: the results, the opener, the idle timer.
-class Searcher {
-public:
-    explicit Searcher(QDBusConnection bus) : bus_(std::move(bus))
-    {
-        idle_.setSingleShot(true);
-        idle_.setInterval(IdleMs());
-        QObject::connect(&idle_, &QTimer::timeout, [this] {
-            // Off the bus first, so that a call from now on starts a new service.
-            bus_.unregisterService(QStringLiteral(BENCHLIST_SEARCH_BUS_NAME));
-            QCoreApplication::exit(0);
-        });
-        idle_.start();
-    }
-
-    // Every call starts the idle time afresh.
-    void Called() { idle_.start(); }
-
-    std::vector<FindHit> Search(const QStringList &terms) const
-    {
-        std::vector<std::string> words;
-        words.reserve(static_cast<std::size_t>(terms.size()));
-        for (const QString &term : terms)
-            words.push_back(term.toStdString());
-        return SearchResults::Catalogue().Search(words);
-    }
-
-    QStringList Ids(const QStringList &terms) const
-    {
-        QStringList ids;
-        for (const FindHit &hit : Search(terms))
-            ids.append(QString::fromUtf8(SearchResultId(*hit.record)));
-        return ids;
-    }
-
-    const FindRecord *Known(const QString &id) const
-    {
-        const FindRecord *record = SearchResults::Catalogue().Record(id.toStdString());
-        if (!record)
-            std::fprintf(stderr, "benchlist: no search result has the id '%s'\n",
-                         Quoted(id).constData());
-        return record;
-    }
-
-    void Open(const QString &id) const
-    {
-        if (const FindRecord *record = Known(id))
-            OpenPage(record->address);
-    }
-
-    // The clipboard belongs to a display, and to whoever put the text there for
-    // as long as it is there: a helper process of its own holds it.
-    void Copy(const QString &id) const
-    {
-        const FindRecord *record = Known(id);
-        if (!record)
-            return;
-        if (qEnvironmentVariableIsEmpty("DISPLAY")
-            && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-            std::fputs("benchlist: cannot copy the address: no display, so no clipboard\n", stderr);
-            return;
-        }
-        if (!QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                                     {QStringLiteral("--search-service"),
-                                      QLatin1String(kCopyAddressOption),
-                                      QString::fromUtf8(record->address)}))
-            std::fputs("benchlist: cannot start the clipboard helper\n", stderr);
-    }
-
-    // The program itself, with its find window open on the terms. The terms
-    // stay joined to the option, so that none of them is taken for Qt's own.
-    void Launch(const QStringList &terms) const
-    {
-        if (!QProcess::startDetached(
-                QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--find-window=") + terms.join(QLatin1Char(' '))}))
-            std::fprintf(stderr, "benchlist: cannot start the find window on '%s'\n",
-                         Quoted(terms.join(QLatin1Char(' '))).constData());
-    }
-
-private:
-    QDBusConnection bus_;
-    QTimer idle_;
-};
-
-class GnomeSearchProvider : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.gnome.Shell.SearchProvider2")
-
-public:
-    explicit GnomeSearchProvider(Searcher &searcher) : searcher_(searcher) {}
-
-public slots:
-    QStringList GetInitialResultSet(const QStringList &terms)
-    {
-        searcher_.Called();
-        return searcher_.Ids(terms);
-    }
-
-    // A fresh search rather than a filter of the previous ids: those were cut
-    // to the best few, and more words may bring better ones below that cut.
-    QStringList GetSubsearchResultSet(const QStringList & /*previous*/, const QStringList &terms)
-    {
-        searcher_.Called();
-        return searcher_.Ids(terms);
-    }
-
-    QList<QVariantMap> GetResultMetas(const QStringList &ids)
-    {
-        searcher_.Called();
-        QList<QVariantMap> metas;
-        for (const QString &id : ids) {
-            if (const FindRecord *record = searcher_.Known(id))
-                metas.append({
-                    {QStringLiteral("id"), id},
-                    {QStringLiteral("name"), QString::fromUtf8(record->text)},
-                    {QStringLiteral("description"),
-                     QString::fromUtf8(SearchResultDescription(*record))},
-                    {QStringLiteral("gicon"), QString::fromLatin1(kIconName)},
-                });
-        }
-        return metas;
-    }
-
-    void ActivateResult(const QString &id, const QStringList & /*terms*/, uint /*timestamp*/)
-    {
-        searcher_.Called();
-        searcher_.Open(id);
-    }
-
-    void LaunchSearch(const QStringList &terms, uint /*timestamp*/)
-    {
-        searcher_.Called();
-        searcher_.Launch(terms);
-    }
-
-private:
-    Searcher &searcher_;
-};
-
-// The hits as KRunner shows them. KRunner orders by type, then relevance, so
-// both follow the hits' own order: the query's very text heads the list as an
-// exact match; the rest are possible matches whose relevance falls down the
-// list, in bands for full matches, matches with a slip, and partial ones.
-QList<RemoteMatch> RemoteMatchesOf(const std::vector<FindHit> &hits)
+bool StartProgram(const QStringList &arguments)
 {
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments);
+}
+
+} // namespace
+
+Searcher::Searcher(Starter start) : start_(start ? std::move(start) : Starter(StartProgram))
+{
+    idle_.setSingleShot(true);
+    idle_.setInterval(IdleMs());
+    idle_.start();
+}
+
+std::vector<FindHit> Searcher::Search(const QStringList &terms) const
+{
+    std::vector<std::string> words;
+    words.reserve(static_cast<std::size_t>(terms.size()));
+    for (const QString &term : terms)
+        words.push_back(term.toStdString());
+    return SearchResults::Catalogue().Search(words);
+}
+
+QStringList Searcher::Ids(const QStringList &terms) const
+{
+    QStringList ids;
+    for (const FindHit &hit : Search(terms))
+        ids.append(QString::fromUtf8(SearchResultId(*hit.record)));
+    return ids;
+}
+
+const FindRecord *Searcher::Known(const QString &id) const
+{
+    const FindRecord *record = SearchResults::Catalogue().Record(id.toStdString());
+    if (!record)
+        std::fprintf(stderr, "benchlist: no search result has the id '%s'\n",
+                     Quoted(id).constData());
+    return record;
+}
+
+void Searcher::Open(const QString &id) const
+{
+    if (const FindRecord *record = Known(id))
+        OpenPage(record->address);
+}
+
+// The clipboard belongs to a display, and to whoever put the text there for
+// as long as it is there: a helper process of its own holds it.
+void Searcher::Copy(const QString &id) const
+{
+    const FindRecord *record = Known(id);
+    if (!record)
+        return;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("benchlist: cannot copy the address: no display, so no clipboard\n", stderr);
+        return;
+    }
+    if (!start_({QStringLiteral("--search-service"), QLatin1String(kCopyAddressOption),
+                 QString::fromUtf8(record->address)}))
+        std::fputs("benchlist: cannot start the clipboard helper\n", stderr);
+}
+
+// The program itself, with its find window open on the terms. The terms
+// stay joined to the option, so that none of them is taken for Qt's own.
+void Searcher::Launch(const QStringList &terms) const
+{
+    if (!start_({QStringLiteral("--find-window=") + terms.join(QLatin1Char(' '))}))
+        std::fprintf(stderr, "benchlist: cannot start the find window on '%s'\n",
+                     Quoted(terms.join(QLatin1Char(' '))).constData());
+}
+
+QStringList GnomeSearchProvider::GetInitialResultSet(const QStringList &terms)
+{
+    searcher_.Called();
+    return searcher_.Ids(terms);
+}
+
+// A fresh search rather than a filter of the previous ids: those were cut
+// to the best few, and more words may bring better ones below that cut.
+QStringList GnomeSearchProvider::GetSubsearchResultSet(const QStringList & /*previous*/,
+                                                       const QStringList &terms)
+{
+    searcher_.Called();
+    return searcher_.Ids(terms);
+}
+
+QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList &ids)
+{
+    searcher_.Called();
+    QList<QVariantMap> metas;
+    for (const QString &id : ids) {
+        if (const FindRecord *record = searcher_.Known(id))
+            metas.append({
+                {QStringLiteral("id"), id},
+                {QStringLiteral("name"), QString::fromUtf8(record->text)},
+                {QStringLiteral("description"),
+                 QString::fromUtf8(SearchResultDescription(*record))},
+                {QStringLiteral("gicon"), QString::fromLatin1(kIconName)},
+            });
+    }
+    return metas;
+}
+
+void GnomeSearchProvider::ActivateResult(const QString &id, const QStringList & /*terms*/,
+                                         uint /*timestamp*/)
+{
+    searcher_.Called();
+    searcher_.Open(id);
+}
+
+void GnomeSearchProvider::LaunchSearch(const QStringList &terms, uint /*timestamp*/)
+{
+    searcher_.Called();
+    searcher_.Launch(terms);
+}
+
+QList<RemoteAction> KRunner::Actions()
+{
+    searcher_.Called();
+    return {{QString::fromLatin1(kCopyAction), QStringLiteral("Copy address"),
+             QStringLiteral("edit-copy")}};
+}
+
+// The hits in the order of every other list of results; their types and
+// relevances keep that order in KRunner's sort.
+QList<RemoteMatch> KRunner::Match(const QString &query)
+{
+    searcher_.Called();
+    const std::vector<FindHit> hits = searcher_.Search({query});
+    const std::vector<KRunnerRank> ranks = KRunnerRanks(hits);
     QList<RemoteMatch> matches;
-    bool exact = true;
-    const double step = 1.0 / double(hits.size() + 1);
     for (std::size_t i = 0; i < hits.size(); ++i) {
-        const FindHit &hit = hits[i];
-        const FindRecord &record = *hit.record;
-        exact = exact && hit.score.wholeText && !hit.rank.typo && !hit.Partial();
-        const auto [top, width] = exact           ? std::pair(1.0, 0.1)
-                                  : hit.Partial() ? std::pair(0.25, 0.25)
-                                  : hit.rank.typo ? std::pair(0.5, 0.25)
-                                                  : std::pair(0.9, 0.4);
+        const FindRecord &record = *hits[i].record;
         matches.append({
             QString::fromUtf8(SearchResultId(record)),
             QString::fromUtf8(record.text),
             QString::fromLatin1(kIconName),
-            exact ? kExactMatch : kPossibleMatch,
-            top - width * double(i) * step,
+            ranks[i].type,
+            ranks[i].relevance,
             {{QStringLiteral("subtext"), QString::fromUtf8(SearchResultDescription(record))}},
         });
     }
     return matches;
 }
 
-class KRunner : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.krunner1")
+void KRunner::Run(const QString &matchId, const QString &actionId)
+{
+    searcher_.Called();
+    if (actionId.isEmpty())
+        searcher_.Open(matchId);
+    else if (actionId == QLatin1String(kCopyAction))
+        searcher_.Copy(matchId);
+    else
+        std::fprintf(stderr, "benchlist: no search action has the id '%s'\n",
+                     Quoted(actionId).constData());
+}
 
-public:
-    explicit KRunner(Searcher &searcher) : searcher_(searcher) {}
-
-public slots:
-    QList<RemoteAction> Actions()
-    {
-        searcher_.Called();
-        return {{QString::fromLatin1(kCopyAction), QStringLiteral("Copy address"),
-                 QStringLiteral("edit-copy")}};
-    }
-
-    QList<RemoteMatch> Match(const QString &query)
-    {
-        searcher_.Called();
-        return RemoteMatchesOf(searcher_.Search({query}));
-    }
-
-    void Run(const QString &matchId, const QString &actionId)
-    {
-        searcher_.Called();
-        if (actionId.isEmpty())
-            searcher_.Open(matchId);
-        else if (actionId == QLatin1String(kCopyAction))
-            searcher_.Copy(matchId);
-        else
-            std::fprintf(stderr, "benchlist: no search action has the id '%s'\n",
-                         Quoted(actionId).constData());
-    }
-
-private:
-    Searcher &searcher_;
-};
+namespace {
 
 // What Qt says when its platform cannot start becomes one line, not an abort.
 void OneLineOnFatal(QtMsgType type, const QMessageLogContext & /*context*/, const QString &text)
@@ -370,7 +300,12 @@ int Serve()
     qDBusRegisterMetaType<RemoteAction>();
     qDBusRegisterMetaType<QList<RemoteAction>>();
 
-    Searcher searcher(bus);
+    Searcher searcher;
+    QObject::connect(&searcher.IdleTimer(), &QTimer::timeout, [&bus] {
+        // Off the bus first, so that a call from now on starts a new service.
+        bus.unregisterService(QStringLiteral(BENCHLIST_SEARCH_BUS_NAME));
+        QCoreApplication::exit(0);
+    });
     GnomeSearchProvider gnome(searcher);
     KRunner krunner(searcher);
     bus.registerObject(QStringLiteral(BENCHLIST_SEARCH_GNOME_PATH), &gnome,
@@ -405,5 +340,3 @@ int RunSearchService(const QStringList &arguments)
 }
 
 } // namespace benchlist
-
-#include "searchservice.moc"

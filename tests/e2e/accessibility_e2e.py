@@ -225,6 +225,19 @@ class Reader:
             harness.holds(f"after {key}, another focus heard over {rows[row]!r}",
                           lambda r=row: self.last_heard() == rows[r])
 
+        # No category has every word: each row names the words it lacks, and
+        # the line below the list says why.
+        self.d.key("shift+Tab")
+        self.d.key("ctrl+a")
+        self.d.type("usb hubs zebra")
+        partly = "No category has every word; showing those with most of them"
+        self.run.wait_for("the first result to name the word it lacks", lambda: [
+            name(r) for r in children(results)][:1] == [
+            f"USB Hubs and Cables, {harness.TITLE['frmComponents']} \u203a Cables and, "
+            "Adapter Cards, without: zebra"])
+        self.run.wait_for("the line below the list to say why",
+                          lambda: any(name(n) == partly for n in descendants(window)))
+
 
 def tour(reader):
     main = reader.window(MAIN)

@@ -195,6 +195,12 @@ class Check:
         if not (relevances[0] == 1.0 > relevances[1] > relevances[2] > 0):
             raise Failure(f"relevances of the exact, the loose and the mistyped match: "
                           f"{relevances}")
+        # No category has every word: those with most of them, as possible matches
+        # of at most half the relevance.
+        partial = self.s.call(KRUNNER, "Match", "s", ["usb hubs zebra"])
+        if not partial or partial[0][0] != HUBS or partial[0][3] != POSSIBLE \
+                or not 0 < partial[0][4] <= 0.5:
+            raise Failure(f"Match 'usb hubs zebra': {[tuple(m[:5]) for m in partial][:3]}")
         ranked = [m[4] for m in self.s.call(KRUNNER, "Match", "s", ["usb"])]
         if len(ranked) != 20 or ranked != sorted(ranked, reverse=True) \
                 or not all(0 < r <= 1 for r in ranked):

@@ -3,9 +3,12 @@
 
 #include "core/addresses.h"
 #include "core/catalogueindex.h"
+#include "core/searchresults.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
+#include "widgets/shell/findwindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +18,9 @@
 #include <QMenu>
 #include <QTest>
 
+#include <algorithm>
+#include <set>
+
 using namespace benchlist;
 using namespace benchlist::testing;
 
@@ -23,6 +29,9 @@ class FindWindowTest : public WindowsFixture {
 
 private slots:
     void findWindowByKeyboard();
+    void partialResults_data();
+    void partialResults();
+    void oneOrderEverywhere();
     void marksFallOnTheMatchedWords_data();
     void marksFallOnTheMatchedWords();
     void rightClickBesideTheResults();
@@ -81,9 +90,9 @@ void FindWindowTest::findWindowByKeyboard()
     // The matched words are marked; "Printer Supplies" of the caption too.
     const QModelIndex first = list->model()->index(0, 0);
     QCOMPARE(first.data().toString(), QStringLiteral("USB 1.0 Printer Cables"));
-    QCOMPARE(first.data(Qt::UserRole + 1).toList(),
+    QCOMPARE(first.data(FindTextMarksRole).toList(),
              (QVariantList{QPoint(0, 3), QPoint(8, 7), QPoint(16, 6)}));
-    QCOMPARE(first.data(Qt::UserRole + 2).toList().size(), 0);
+    QCOMPARE(first.data(FindLocationMarksRole).toList().size(), 0);
     QVERIFY(Opened().isEmpty());
     QTest::keyClick(field, Qt::Key_Down);
     list->setFocus();
@@ -142,6 +151,163 @@ void FindWindowTest::findWindowByKeyboard()
     QVERIFY(Opened().isEmpty());
 }
 
+void FindWindowTest::partialResults_data()
+{
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("text"); // of the first result
+    QTest::addColumn<QString>("missing");
+    const QString partly =
+        QStringLiteral("No category has every word; showing those with most of them");
+    QTest::newRow("every word") << "usb hubs"
+                                << "1 category"
+                                << "USB Hubs and Cables"
+                                << "";
+    QTest::newRow("a word no category has") << "usb hubs zebra" << partly << "USB Hubs and Cables"
+                                            << "without: zebra";
+    QTest::newRow("two of them") << "quux usb hubs zebra" << partly << "USB Hubs and Cables"
+                                 << "without: quux, zebra";
+}
+
+// A result that lacks words says which, on the screen and to a screen reader,
+// and so does the line below the list.
+void FindWindowTest::partialResults()
+{
+    QFETCH(QString, words);
+    QFETCH(QString, status);
+    QFETCH(QString, text);
+    QFETCH(QString, missing);
+    ShowFindWindow(words);
+    auto *count = Control<QLabel>("frmFind", "lblCount");
+    auto *list = Control<QListView>("frmFind", "lstResults");
+    QVERIFY(count && list && list->model()->rowCount() > 0);
+    QCOMPARE(count->text(), status);
+    QCOMPARE(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Name), status);
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        QCOMPARE(index.data(FindMissingRole).toString().isEmpty(), missing.isEmpty());
+    }
+    const QModelIndex first = list->model()->index(0, 0);
+    QCOMPARE(first.data().toString(), text);
+    QCOMPARE(first.data(FindMissingRole).toString(), missing);
+    const QString location = first.data(FindLocationRole).toString();
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Name),
+             text + ", " + location + (missing.isEmpty() ? QString() : ", " + missing));
+}
+
+namespace {
+
+// Queries of every kind the shopper may type: every word of the catalogue and
+// its first letters, neighbouring words of a text, words of two far-apart
+// texts (mostly no category has both), numbers and numbers with units.
+QStringList GeneratedQueries()
+{
+    std::set<std::string> queries;
+    const std::span<const FindRecord> records = CatalogueIndex::Catalogue().Records();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const FindRecord &record = records[i];
+        for (std::string_view field : {record.text, record.caption, record.windowTitle}) {
+            for (const std::string &word : FindWords(field)) {
+                queries.insert(word);
+                for (std::size_t length = 1; length < word.size() && length <= 3; ++length)
+                    queries.insert(word.substr(0, length));
+            }
+        }
+        const std::vector<std::string> words = FindWords(record.text);
+        for (std::size_t w = 0; w + 1 < words.size(); ++w)
+            queries.insert(words[w] + ' ' + words[w + 1]);
+        const std::vector<std::string> far = FindWords(records[(i * 7 + 11) % records.size()].text);
+        if (!words.empty() && !far.empty())
+            queries.insert(words.front() + ' ' + far.back());
+    }
+    for (int number = 0; number <= 120; ++number)
+        queries.insert(std::to_string(number));
+    for (const char *unit : {" mhz", "ghz", " gb", "mb", " inch", " ft"})
+        for (const char *number : {"1", "2.4", "17", "20", "500", "1000"})
+            queries.insert(std::string(number) + unit);
+    QStringList list;
+    for (const std::string &query : queries)
+        list.append(QString::fromStdString(query));
+    return list;
+}
+
+} // namespace
+
+// The find window, --find, GNOME Shell's ids and KRunner's sort of its matches
+// list the same results in the same order.
+void FindWindowTest::oneOrderEverywhere()
+{
+    const CatalogueIndex &index = CatalogueIndex::Catalogue();
+    ShowFindWindow({});
+    auto *field = Control<QLineEdit>("frmFind", "txtFind");
+    auto *list = Control<QListView>("frmFind", "lstResults");
+    QVERIFY(field && list);
+    const QStringList queries = GeneratedQueries();
+    QVERIFY(queries.size() > 3000);
+    int partial = 0;
+    for (const QString &query : queries) {
+        const std::vector<FindHit> hits = index.Find(query.toStdString());
+        QVERIFY2(std::adjacent_find(
+                     hits.begin(), hits.end(),
+                     [](const FindHit &a, const FindHit &b) { return !(a.rank < b.rank); })
+                     == hits.end(),
+                 qPrintable(query));
+        QStringList expected, lines, ids;
+        for (const FindHit &hit : hits) {
+            const FindRecord &record = *hit.record;
+            expected.append(ToQString(record.text) + '\t' + ToQString(record.windowTitle) + '\t'
+                            + ToQString(record.caption) + '\t'
+                            + QString::fromStdString(record.address));
+            if (ids.size() < qsizetype(kMaxSearchResults))
+                ids.append(QString::fromStdString(SearchResultId(record)));
+        }
+        partial += !hits.empty() && hits.front().Partial();
+
+        // The window: each row's text, where it lives, and its address.
+        field->setText(query);
+        QStringList rows;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QModelIndex at = list->model()->index(row, 0);
+            const QStringList location = at.data(FindLocationRole)
+                                             .toString()
+                                             .section(QStringLiteral("  ("), 0, 0)
+                                             .split(QStringLiteral(" \u203a "));
+            rows.append(at.data().toString() + '\t' + location.value(0) + '\t' + location.value(1)
+                        + '\t' + at.data(Qt::ToolTipRole).toString());
+        }
+        QCOMPARE(rows, expected);
+
+        const FindAnswer listing = AnswerFind(index, query.toStdString());
+        lines = QString::fromStdString(listing.lines).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines, expected);
+        QCOMPARE(listing.status, hits.empty()             ? kFoundNothing
+                                 : hits.front().Partial() ? kFoundPartly
+                                                          : 0);
+
+        std::vector<std::string> terms;
+        for (const QString &term : query.split(' '))
+            terms.push_back(term.toStdString());
+        const std::vector<FindHit> found = SearchResults::Catalogue().Search(terms);
+        QStringList gnome;
+        for (const FindHit &hit : found)
+            gnome.append(QString::fromStdString(SearchResultId(*hit.record)));
+        QCOMPARE(gnome, ids);
+
+        // KRunner sorts by type, then relevance: both fall strictly down the list.
+        const std::vector<KRunnerRank> krunner = KRunnerRanks(found);
+        for (std::size_t i = 0; i < krunner.size(); ++i) {
+            QVERIFY2(krunner[i].relevance > 0 && krunner[i].relevance <= 1, qPrintable(query));
+            if (i > 0)
+                QVERIFY2(krunner[i - 1].type > krunner[i].type
+                             || (krunner[i - 1].type == krunner[i].type
+                                 && krunner[i - 1].relevance > krunner[i].relevance),
+                         qPrintable(query));
+        }
+    }
+    QVERIFY(partial > 100);
+    qInfo("%lld queries, %d with partial results", qlonglong(queries.size()), partial);
+}
+
 // The bold parts of the best result, in its text and in the line below it that
 // names its window and drop-down around a non-ASCII "›".
 void FindWindowTest::marksFallOnTheMatchedWords_data()
@@ -171,9 +337,10 @@ void FindWindowTest::marksFallOnTheMatchedWords()
     QVERIFY(list);
     const QModelIndex best = list->model()->index(0, 0);
     QCOMPARE(best.data().toString(), text);
-    QCOMPARE(Marked(text, best.data(Qt::UserRole + 1).toList()), inText);
-    QCOMPARE(Marked(best.data(Qt::UserRole).toString(), best.data(Qt::UserRole + 2).toList()),
-             inLocation);
+    QCOMPARE(Marked(text, best.data(FindTextMarksRole).toList()), inText);
+    QCOMPARE(
+        Marked(best.data(FindLocationRole).toString(), best.data(FindLocationMarksRole).toList()),
+        inLocation);
 }
 
 // A right-click where no result stands opens no menu and leaves the current

@@ -29,19 +29,23 @@ namespace benchlist {
 
 namespace {
 
-// The dimmed second line of a result: where the category lives.
-constexpr int kLocationRole = Qt::UserRole;
-// The parts of the text and of the location the query matched, as
-// QPoint(start, length) pairs.
-constexpr int kTextMarksRole = Qt::UserRole + 1;
-constexpr int kLocationMarksRole = Qt::UserRole + 2;
-
 QString Location(const FindRecord &record)
 {
     QString location = QString::fromStdString(SearchResultDescription(record));
     if (record.typed)
         location += QStringLiteral("  (typed only: not in the list)");
     return location;
+}
+
+// The words of the query a partial result lacks, as the list shows them.
+QString Missing(const FindHit &hit)
+{
+    if (!hit.Partial())
+        return {};
+    QStringList words;
+    for (const std::string &word : hit.missing)
+        words.append(QString::fromStdString(word));
+    return QStringLiteral("without: ") + words.join(QStringLiteral(", "));
 }
 
 // Where the marked words of `text` stand, as QString positions from `offset`.
@@ -58,11 +62,21 @@ void AddMarks(QVariantList &marks, std::string_view text, std::uint32_t marked, 
     }
 }
 
-// Draws `text` in one line, the marked parts in bold.
-void DrawMarked(QPainter *painter, const QRect &area, const QFont &font, const QString &text,
-                const QVariantList &marks)
+// Draws `text` in one line, the marked parts in bold, and after it `aside`
+// in italics and in `asideInk`.
+void DrawMarked(QPainter *painter, const QRect &area, const QFont &font, QString text,
+                const QVariantList &marks, const QString &aside = {}, const QColor &asideInk = {})
 {
     QList<QTextLayout::FormatRange> formats;
+    if (!aside.isEmpty()) {
+        QTextLayout::FormatRange range;
+        range.start = int(text.size()) + 3;
+        range.length = int(aside.size());
+        range.format.setFontItalic(true);
+        range.format.setForeground(asideInk);
+        formats.append(range);
+        text += QStringLiteral("   ") + aside;
+    }
     for (const QVariant &mark : marks) {
         QTextLayout::FormatRange range;
         range.start = mark.toPoint().x();
@@ -108,10 +122,12 @@ public:
         painter->save();
         painter->setPen(ink);
         DrawMarked(painter, area.adjusted(0, 0, 0, -line), option.font, text,
-                   index.data(kTextMarksRole).toList());
+                   index.data(FindTextMarksRole).toList(), index.data(FindMissingRole).toString(),
+                   dim);
         painter->setPen(dim);
         DrawMarked(painter, area.adjusted(0, line, 0, 0), option.font,
-                   index.data(kLocationRole).toString(), index.data(kLocationMarksRole).toList());
+                   index.data(FindLocationRole).toString(),
+                   index.data(FindLocationMarksRole).toList());
         painter->restore();
     }
 
@@ -138,11 +154,20 @@ public:
         endResetModel();
     }
 
-    const FindRecord *Record(const QModelIndex &index) const
+    const FindHit *Hit(const QModelIndex &index) const
     {
-        return index.isValid() && index.row() < rowCount() ? hits_[std::size_t(index.row())].record
+        return index.isValid() && index.row() < rowCount() ? &hits_[std::size_t(index.row())]
                                                            : nullptr;
     }
+
+    const FindRecord *Record(const QModelIndex &index) const
+    {
+        const FindHit *hit = Hit(index);
+        return hit ? hit->record : nullptr;
+    }
+
+    // No result has every word of the query.
+    bool Partial() const { return !hits_.empty() && hits_.front().Partial(); }
 
     int rowCount(const QModelIndex &parent = {}) const override
     {
@@ -151,21 +176,29 @@ public:
 
     QVariant data(const QModelIndex &index, int role) const override
     {
-        const FindRecord *record = Record(index);
-        if (!record)
+        const FindHit *hit = Hit(index);
+        if (!hit)
             return {};
+        const FindRecord *record = hit->record;
         switch (role) {
         case Qt::DisplayRole:
             return ToQString(record->text);
-        case kLocationRole:
+        case FindLocationRole:
             return Location(*record);
-        case kTextMarksRole:
-            return TextMarks(hits_[std::size_t(index.row())]);
-        case kLocationMarksRole:
-            return LocationMarks(hits_[std::size_t(index.row())]);
-        case Qt::AccessibleTextRole:
-            // What a screen reader says for the row: the category and where it lives.
-            return ToQString(record->text) + QStringLiteral(", ") + Location(*record);
+        case FindTextMarksRole:
+            return TextMarks(*hit);
+        case FindLocationMarksRole:
+            return LocationMarks(*hit);
+        case FindMissingRole:
+            return Missing(*hit);
+        case Qt::AccessibleTextRole: {
+            // What a screen reader says for the row: the category, where it
+            // lives, and the words it lacks.
+            QString text = ToQString(record->text) + QStringLiteral(", ") + Location(*record);
+            if (hit->Partial())
+                text += QStringLiteral(", ") + Missing(*hit);
+            return text;
+        }
         case Qt::ToolTipRole:
             return QString::fromStdString(record->address);
         default:
@@ -210,6 +243,8 @@ FindWindow::FindWindow() : FormWidget<QWidget>("frmFind")
 
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("lblCount"));
+    // Beside the buttons, the longer notes take two lines.
+    count_->setWordWrap(true);
 
     results_ = new FindResults(this);
     list_ = new QListView(this);
@@ -311,7 +346,10 @@ void FindWindow::txtFind_Change()
     const int found = results_->rowCount();
     if (found > 0)
         list_->setCurrentIndex(results_->index(0));
-    if (found == 1)
+    if (results_->Partial())
+        count_->setText(
+            QStringLiteral("No category has every word; showing those with most of them"));
+    else if (found == 1)
         count_->setText(QStringLiteral("1 category"));
     else if (found > 1)
         count_->setText(QStringLiteral("%1 categories").arg(found));
