@@ -68,6 +68,8 @@ BENCHMARK_CAPTURE(Search, typo, "moniter stnads");
 BENCHMARK_CAPTURE(Search, joined_word, "harddrive");
 BENCHMARK_CAPTURE(Search, hyphenated_word, "dvd-rw");
 BENCHMARK_CAPTURE(Search, everyday_word, "notebook battery");
+BENCHMARK_CAPTURE(Search, partial_match, "sound blaster card");
+BENCHMARK_CAPTURE(Search, number_range, "2.4 ghz");
 BENCHMARK_CAPTURE(Search, thousand_words, kThousandWords.c_str());
 BENCHMARK_CAPTURE(Search, thousand_different_words, kDistinctWords.c_str());
 BENCHMARK_CAPTURE(Search, same_word_thousand_times, kSameWord.c_str());

@@ -24,6 +24,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <vector>
 
@@ -108,6 +109,13 @@ private slots:
     void findOnTheCatalogue();
     void findAsShoppersMean_data();
     void findAsShoppersMean();
+    void findTiers_data();
+    void findTiers();
+    void findKeepsTheWinningEntry();
+    void findBadInput_data();
+    void findBadInput();
+    void findUsage_data();
+    void findUsage();
     void everydayWordsLeadSomewhere();
     void searchResults_data();
     void searchResults();
@@ -537,6 +545,28 @@ constexpr CategoryData kFirst = SmallWindow("frmFirst", "Drives and Peripherals"
 constexpr CategoryData kSecond = SmallWindow("frmSecond", "Monitors", kStands);
 constexpr const CategoryData *kWindows[] = {&kFirst, &kSecond};
 
+// Two drop-downs whose captions hold the same words, one starting with them.
+constexpr std::string_view kPrinterItems[] = {
+    "Other Printers",          "Printers Other", "Other Laser Printers", "USB Cables",
+    "Cables for the USB Port", "USB Adapters",   "Laptop Bags",          "Parallel Long Name"};
+constexpr PageEntry kPrinterPages[] = {{"Other Printers", "/bl/p/a.html"},
+                                       {"Printers Other", "/bl/p/b.html"},
+                                       {"Other Laser Printers", "/bl/p/c.html"},
+                                       {"USB Cables", "/bl/p/d.html"},
+                                       {"Cables for the USB Port", "/bl/p/e.html"},
+                                       {"USB Adapters", "/bl/p/f.html"},
+                                       {"Laptop Bags", "/bl/p/g.html"},
+                                       {"Parallel Long Name", "/bl/p/h.html"}};
+constexpr std::string_view kSerialItems[] = {"Serial", "Parallel"};
+constexpr PageEntry kSerialPages[] = {{"Parallel", "/bl/s/first.html"},
+                                      {"Serial", "/bl/s/serial.html"},
+                                      {"Parallel", "/bl/s/last.html"}};
+constexpr DropDownData kPrinterDropDowns[] = {
+    {"cbPrinter", {}, 1, "Printer Cables", kPrinterItems, kPrinterPages},
+    {"cbSerial", {}, 1, "Cables for Printers", kSerialItems, kSerialPages}};
+constexpr CategoryData kPrinters = SmallWindow("frmPrinters", "Shop", kPrinterDropDowns);
+constexpr const CategoryData *kPrinterWindows[] = {&kPrinters};
+
 // The texts found, each followed by the words it lacks: "USB -zebra".
 QStringList Texts(const std::vector<FindHit> &hits)
 {
@@ -863,6 +893,149 @@ void CoreTest::findAsShoppersMean()
     const QStringList first =
         find::Texts({hits.begin(), hits.begin() + std::min<std::ptrdiff_t>(3, std::ssize(hits))});
     QVERIFY2(found != hits.end() && found - hits.begin() < within, qPrintable(first.join(" | ")));
+    QVERIFY(std::is_sorted(hits.begin(), hits.end(),
+                           [](const FindHit &a, const FindHit &b) { return a.rank < b.rank; }));
+}
+
+// How the tiers of a match order records that differ in one thing.
+void CoreTest::findTiers_data()
+{
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("side by side before one between")
+        << QByteArray("other printers")
+        << QStringList{"Other Printers", "Other Laser Printers", "Printers Other"};
+    QTest::newRow("own text before caption, whatever the nearness")
+        << QByteArray("usb cables")
+        << QStringList{"USB Cables", "Cables for the USB Port", "USB Adapters"};
+    QTest::newRow("a caption that starts with the word counts as any")
+        << QByteArray("printer parallel") << QStringList{"Parallel", "Parallel Long Name"};
+    QTest::newRow("everyday word") << QByteArray("notebook bag") << QStringList{"Laptop Bags"};
+    QTest::newRow("everyday word, plural")
+        << QByteArray("notebooks bags") << QStringList{"Laptop Bags"};
+    QTest::newRow("small words between others")
+        << QByteArray("cables for the usb") << QStringList{"Cables for the USB Port", "USB Cables"};
+    QTest::newRow("nothing but small words") << QByteArray("for the") << QStringList{};
+}
+
+void CoreTest::findTiers()
+{
+    QFETCH(QByteArray, query);
+    QFETCH(QStringList, found);
+    const CatalogueIndex index(find::kPrinterWindows);
+    QCOMPARE(find::Texts(index.Find(query.toStdString())).mid(0, found.size()), found);
+}
+
+// Of two entries with one text, the record is the one a drop-down opens, in
+// its place.
+void CoreTest::findKeepsTheWinningEntry()
+{
+    const CatalogueIndex index(find::kPrinterWindows);
+    QStringList serial;
+    for (const FindRecord &record : index.Records())
+        if (record.dropDownName == "cbSerial")
+            serial << QString::fromUtf8(record.text.data(), qsizetype(record.text.size()));
+    QCOMPARE(serial, (QStringList{"Serial", "Parallel"}));
+    QCOMPARE(Bytes(index.Find("parallel").front().record->address), Bytes(Page("/bl/s/last.html")));
+}
+
+// Input nobody types gives results in order, or none, and never a crash or a hang.
+void CoreTest::findBadInput_data()
+{
+    QTest::addColumn<QByteArray>("query");
+    QTest::newRow("ten thousand digits") << QByteArray(10000, '9');
+    QTest::newRow("ten thousand digits and a unit") << QByteArray(10000, '1') + " gb";
+    QTest::newRow("a fraction of a thousand digits") << "0." + QByteArray(1000, '0') + "1 mhz";
+    for (const char *query :
+         {"1e999", "-0", "0x10", "1..2", "2699-2600", "2.6-2.1 ghz", "1.2.3.4", "a1b2c3", "12abc",
+          "2400+", "802.11g", "3com 56k", "--1", "0 mb", "99999999999999999999 mhz", "ii iii iv",
+          "usb zebra giraffe okapi", "and the of"})
+        QTest::newRow(query) << QByteArray(query);
+    QByteArray manyWords;
+    for (int i = 0; i < 40; ++i)
+        manyWords += QByteArray::number(i * 37) + " word" + QByteArray::number(i) + ' ';
+    QTest::newRow("forty different words") << manyWords;
+}
+
+void CoreTest::findBadInput()
+{
+    QFETCH(QByteArray, query);
+    const CatalogueIndex &index = CatalogueIndex::Catalogue();
+    const std::string text = query.toStdString();
+    const std::vector<FindHit> hits = index.Find(text);
+    const std::size_t words = FindInformativeWords(text).size();
+    bool partial = false;
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        const FindHit &hit = hits[i];
+        QVERIFY(i == 0 || hits[i - 1].rank < hit.rank);
+        QVERIFY2(!partial || hit.Partial(), "a full match after a partial one");
+        partial = hit.Partial();
+        QVERIFY(hit.missing.size() < words);
+        for (std::size_t word = 0; !partial && word < words; ++word)
+            QVERIFY(index.Holds(*hit.record, text, word));
+    }
+}
+
+// What a shopper chose before lifts a full, exact match; how often the page
+// was used orders matches that are otherwise alike.
+void CoreTest::findUsage_data()
+{
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QByteArray>("used");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QByteArray>("higher");
+    QTest::addColumn<QByteArray>("lower");
+    const auto row = [](const char *name, const char *query, const char *chosen, const char *used,
+                        double value, const char *higher, const char *lower) {
+        QTest::newRow(name) << QByteArray(query) << QByteArray(chosen) << QByteArray(used) << value
+                            << QByteArray(higher) << QByteArray(lower);
+    };
+    row("without usage", "keyboards", "", "", 1, "IBM Keyboards", "Dell Keyboards");
+    row("chosen before the very text", "keyboards", "Dell Keyboards", "", 1, "Dell Keyboards",
+        "Keyboards");
+    row("chosen among exact matches", "pentium ii", "Intel Pentium II CPUs", "", 1,
+        "Intel Pentium II CPUs", "Pentium II, Pentium Pro");
+    row("a slip stays below an exact match", "pentium ii", "Penitum II", "", 1,
+        "Intel Pentium II CPUs", "Penitum II");
+    row("a partial match stays below a fuller one", "sound blaster card", "Sound Cards", "", 1,
+        "Creative Labs, Sound Blaster", "Sound Cards");
+    row("used more, among alike matches", "keyboards", "", "Dell Keyboards", 1, "Dell Keyboards",
+        "IBM Keyboards");
+    row("used more, within its tier", "keyboards", "", "Dell Keyboards", 1, "Keyboards",
+        "Dell Keyboards");
+    row("used more, with a slip", "pentium ii", "", "Penitum II", 1, "Intel Pentium II CPUs",
+        "Penitum II");
+    row("unsound values", "keyboards", "Dell Keyboards", "Dell Keyboards",
+        std::numeric_limits<double>::quiet_NaN(), "IBM Keyboards", "Dell Keyboards");
+    row("negative values", "keyboards", "Dell Keyboards", "Dell Keyboards", -1, "IBM Keyboards",
+        "Dell Keyboards");
+    row("endless values", "keyboards", "Dell Keyboards", "Dell Keyboards",
+        std::numeric_limits<double>::infinity(), "IBM Keyboards", "Dell Keyboards");
+}
+
+void CoreTest::findUsage()
+{
+    QFETCH(QByteArray, query);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, used);
+    QFETCH(double, value);
+    QFETCH(QByteArray, higher);
+    QFETCH(QByteArray, lower);
+    const FindUsage usage = [&](const FindRecord &record) {
+        return FindUse{Bytes(record.text) == chosen ? value : 0.0,
+                       Bytes(record.text) == used ? value : 0.0};
+    };
+    const std::vector<FindHit> hits = CatalogueIndex::Catalogue().Find(query.toStdString(), usage);
+    const auto place = [&](const QByteArray &text) {
+        return std::find_if(hits.begin(), hits.end(),
+                            [&](const FindHit &hit) { return Bytes(hit.record->text) == text; })
+               - hits.begin();
+    };
+    QVERIFY(place(higher) < std::ssize(hits) && place(lower) < std::ssize(hits));
+    QVERIFY(std::is_sorted(hits.begin(), hits.end(),
+                           [](const FindHit &a, const FindHit &b) { return a.rank < b.rank; }));
+    QVERIFY2(place(higher) < place(lower), qPrintable(find::Texts(hits).mid(0, 5).join(" | ")));
 }
 
 // Each everyday word finds something, and so does the catalogue word it stands for.

@@ -9,12 +9,15 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <limits>
 #include <map>
+#include <numeric>
 #include <optional>
 #include <set>
 #include <tuple>
 #include <unordered_map>
+#include <utility>
 
 namespace benchlist {
 
@@ -52,6 +55,10 @@ constexpr char kForeignLetter = '\x80';
 
 // Beyond this many different words a query finds only records holding them all.
 constexpr std::size_t kMostWords = 16;
+
+// The words of a query that count: more than fit the find box only bury the
+// words a shopper meant, and would make a long query cost more than a short one.
+constexpr std::size_t kMostTerms = 32;
 
 bool IsDigit(char c)
 {
@@ -197,7 +204,10 @@ bool OneSlipFromStart(std::string_view word, std::string_view target)
 
 } // namespace
 
-std::vector<FindWordSpan> FindWordSpans(std::string_view text)
+namespace {
+
+// The first `most` words of the text.
+std::vector<FindWordSpan> WordSpans(std::string_view text, std::size_t most)
 {
     std::vector<FindWordSpan> words;
     FindWordSpan word{{}, 0, 0, false};
@@ -226,12 +236,21 @@ std::vector<FindWordSpan> FindWordSpans(std::string_view text)
             word.word += kForeignLetter; // the lead byte of one character
         } else if (c < 0x80) {
             endWord(i);
+            if (words.size() == most)
+                return words;
         } // continuation bytes belong to the character already counted
         if (word.word.size() == 1 && (IsAsciiWordCharacter(c) || c >= 0xc0))
             word.begin = i;
     }
     endWord(text.size());
     return words;
+}
+
+} // namespace
+
+std::vector<FindWordSpan> FindWordSpans(std::string_view text)
+{
+    return WordSpans(text, std::numeric_limits<std::size_t>::max());
 }
 
 std::vector<std::string> FindWords(std::string_view text)
@@ -274,9 +293,9 @@ struct QueryTerm {
 
 std::vector<QueryTerm> QueryTerms(std::string_view query)
 {
-    std::vector<FindWordSpan> spans = FindWordSpans(query);
+    std::vector<FindWordSpan> spans = WordSpans(query, 2 * kMostTerms);
     std::vector<QueryTerm> terms;
-    for (std::size_t i = 0; i < spans.size(); ++i) {
+    for (std::size_t i = 0; i < spans.size() && terms.size() < kMostTerms; ++i) {
         QueryTerm term{std::move(spans[i].word), false, spans[i].gluedToNext};
         const std::optional<Amount> amount = AmountOf(term.text);
         if (amount && !amount->unit && !amount->lettered && i + 1 < spans.size()
@@ -291,6 +310,53 @@ std::vector<QueryTerm> QueryTerms(std::string_view query)
     if (std::all_of(terms.begin(), terms.end(), [](const QueryTerm &term) { return term.small; }))
         terms.clear();
     return terms;
+}
+
+// A rank as integers that compare as the rank does, for sorting a long list
+// at a few instructions a comparison. Every count of a score fits a byte (see
+// Score), a word's bit in `lacked` fits 16 bits (kMostWords).
+std::array<std::uint64_t, 4> SortKey(const FindRank &rank)
+{
+    const auto ordered = [](float x) -> std::uint64_t { // a float's order, as an unsigned's
+        const auto bits = std::bit_cast<std::uint32_t>(x + 0.0F); // -0 is 0
+        return bits >> 31 ? ~bits : bits | std::uint32_t(1) << 31;
+    };
+    using U = std::uint64_t;
+    return {U(rank.missing) << 49 | U(rank.lacked) << 33 | U(rank.typo) << 32
+                | ordered(rank.unchosen),
+            U(rank.notWholeText) << 63 | U(rank.typos) << 55 | U(rank.outside) << 47
+                | U(rank.nearness) << 39 | U(rank.fields) << 31 | U(rank.inexact) << 23
+                | U(rank.notStartsText) << 22,
+            ordered(rank.unused), std::min<U>(rank.length, 0xffffffff) << 32 | rank.order};
+}
+
+// Best first. Sorts the keys, then moves each hit once to its place, within
+// the list: a second list of hits would cost more than the sort.
+void SortByRank(std::vector<FindHit> &hits)
+{
+    std::vector<std::pair<std::array<std::uint64_t, 4>, std::uint32_t>> order;
+    order.reserve(hits.size());
+    for (std::uint32_t i = 0; i < hits.size(); ++i)
+        order.emplace_back(SortKey(hits[i].rank), i);
+    std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) {
+        std::size_t k = 0;
+        while (k + 1 < a.first.size() && a.first[k] == b.first[k])
+            ++k;
+        return a.first[k] < b.first[k];
+    });
+    std::vector<std::uint32_t> from(hits.size()); // the hit that belongs at each place
+    for (std::size_t i = 0; i < order.size(); ++i)
+        from[i] = order[i].second;
+    for (std::uint32_t i = 0; i < from.size(); ++i) {
+        if (from[i] == i)
+            continue;
+        FindHit first = std::move(hits[i]);
+        std::uint32_t at = i;
+        for (; from[at] != i; at = std::exchange(from[at], at))
+            hits[at] = std::move(hits[from[at]]);
+        hits[at] = std::move(first);
+        from[at] = at;
+    }
 }
 
 } // namespace
@@ -629,6 +695,8 @@ CatalogueIndex::Choice CatalogueIndex::Best(const QueryWord &form, std::uint32_t
                                             const Choice *previous) const
 {
     Choice best;
+    if (form.matched.empty() && form.joins.empty() && form.quantities.empty())
+        return best;
     auto distance = [previous](const Choice &choice) {
         if (!previous || previous->field != choice.field)
             return kFar;
@@ -729,6 +797,7 @@ public:
     std::vector<std::size_t> kept;         // terms scored
     std::vector<const QueryWord *> scored; // per kept term
     std::vector<const QueryWord *> pairs;  // per kept term but the last, with the next
+    std::vector<std::uint32_t> bits;       // per kept term, its word's bit, 0 if small
 
 private:
     QueryWord *Matched(QueryWord &word, std::string text, bool last, bool pair)
@@ -765,10 +834,11 @@ template <typename Visit> void CatalogueIndex::EachHolder(const QueryWord &word,
 
 // Finds the best word of the record for each word of the query, or for two
 // neighbouring ones together, and scores the lot. Notes in `found` which
-// words of query.scored it found; false when a word is missing, unless
-// `partial`.
-bool CatalogueIndex::Score(std::uint32_t record, const Query &query, bool partial, FindHit &hit,
-                           std::vector<char> &found) const
+// words of query.scored it found. Without `held`, false when a word is
+// missing; with it, a word may be missing, and one whose bit (Query::bits) is
+// not in `held` is known to be.
+bool CatalogueIndex::Score(std::uint32_t record, const Query &query, const std::uint32_t *held,
+                           FindHit &hit, std::vector<char> &found) const
 {
     const std::vector<const QueryWord *> &words = query.scored;
     found.assign(words.size(), 0);
@@ -792,10 +862,15 @@ bool CatalogueIndex::Score(std::uint32_t record, const Query &query, bool partia
             hit.marked[static_cast<std::size_t>(choice.field)] |= 1U << place;
         previous = choice;
     };
+    const auto lacks = [&](std::size_t i) {
+        return held && i < query.bits.size() && query.bits[i] && !(query.bits[i] & *held);
+    };
     for (std::size_t i = 0; i < words.size();) {
         const Choice *before = previous.found ? &previous : nullptr;
-        const Choice single = Best(*words[i], record, before);
-        if (i + 1 < words.size()) {
+        const bool optional = query.Optional(i);
+        const Choice single =
+            lacks(i) || (optional && !before) ? Choice{} : Best(*words[i], record, before);
+        if (i + 1 < words.size() && !lacks(i) && !lacks(i + 1)) {
             const Choice joined = Best(*query.pairs[i], record, before);
             if (joined.found) {
                 const Choice next = single.found ? Best(*words[i + 1], record, &single) : Choice{};
@@ -807,7 +882,7 @@ bool CatalogueIndex::Score(std::uint32_t record, const Query &query, bool partia
                 }
             }
         }
-        if (query.Optional(i)) {
+        if (optional) {
             // A small word counts where it stands right after the word before.
             if (single.found && before && single.field == before->field
                 && single.begin == before->end + 1) {
@@ -817,12 +892,13 @@ bool CatalogueIndex::Score(std::uint32_t record, const Query &query, bool partia
         } else if (single.found) {
             take(single);
             found[i] = 1;
-        } else if (!partial) {
+        } else if (!held) {
             return false;
         }
         ++i;
     }
-    auto clamp = [](unsigned n) { return static_cast<std::uint16_t>(std::min(n, 0xffffU)); };
+    // Thirty-two words (kMostTerms) keep every count within a byte.
+    auto clamp = [](unsigned n) { return static_cast<std::uint16_t>(std::min(n, 0xffU)); };
     hit.score.typos = clamp(typos);
     hit.score.nearness = clamp(nearness);
     hit.score.fields = clamp(fields);
@@ -880,13 +956,14 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view text, const FindUsage
 
     query.Keep();
     std::string compactQuery;
-    for (const FindWordSpan &span : FindWordSpans(text))
-        compactQuery += span.word;
+    for (const QueryTerm &term : terms)
+        compactQuery += term.text;
     std::vector<FindHit> hits;
+    hits.reserve(candidates.size());
     std::vector<char> found;
     for (std::uint32_t record : candidates) {
         FindHit hit{&records_[record], {}, {}, {}, {}};
-        if (!Score(record, query, false, hit, found))
+        if (!Score(record, query, nullptr, hit, found))
             continue;
         hit.score.wholeText = compact_[record] == compactQuery;
         hit.rank = RankOf(hit, record, usage);
@@ -894,8 +971,7 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view text, const FindUsage
     }
     if (hits.empty())
         return FindMost(query, usage);
-    std::sort(hits.begin(), hits.end(),
-              [](const FindHit &a, const FindHit &b) { return a.rank < b.rank; });
+    SortByRank(hits);
     return hits;
 }
 
@@ -949,19 +1025,22 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
         cost[dropOrder[position]] = 1U << position;
 
     query.Keep();
+    for (std::size_t j = 0; j < query.kept.size(); ++j)
+        query.bits.push_back(query.Optional(j) ? 0 : 1U << ordinal[query.kept[j]]);
     std::vector<FindHit> hits;
     std::vector<char> found;
     for (std::uint32_t record = 0; record < holds.size(); ++record) {
         if (!holds[record])
             continue;
         FindHit hit{&records_[record], {}, {}, {}, {}};
-        Score(record, query, true, hit, found);
+        Score(record, query, &holds[record], hit, found);
         std::uint32_t held = 0;
         for (std::size_t j = 0; j < found.size(); ++j)
-            if (found[j] && !query.Optional(j))
-                held |= 1U << ordinal[query.kept[j]];
+            if (found[j])
+                held |= query.bits[j];
         if (!held)
             continue;
+        hit.missing.reserve(distinct.size() - static_cast<std::size_t>(std::popcount(held)));
         for (std::size_t d = 0; d < distinct.size(); ++d)
             if (!(held >> d & 1U)) {
                 hit.missing.emplace_back(distinct[d]);
@@ -972,8 +1051,7 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
         hit.rank.lacked = lacked;
         hits.push_back(std::move(hit));
     }
-    std::sort(hits.begin(), hits.end(),
-              [](const FindHit &a, const FindHit &b) { return a.rank < b.rank; });
+    SortByRank(hits);
     return hits;
 }
 
@@ -997,7 +1075,9 @@ FindRank CatalogueIndex::RankOf(const FindHit &hit, std::uint32_t record,
     if (usage) {
         // Usage comes from a file the shopper may have edited: take only sound values.
         const FindUse use = usage(*hit.record);
-        const auto minus = [](double x) { return std::isfinite(x) && x > 0 ? -x : 0.0; };
+        const auto minus = [](double x) {
+            return std::isfinite(x) && x > 0 ? -static_cast<float>(std::min(x, 1e30)) : 0.0F;
+        };
         if (!hit.Partial() && !rank.typo)
             rank.unchosen = minus(use.chosen);
         rank.unused = minus(use.weight);
@@ -1007,7 +1087,8 @@ FindRank CatalogueIndex::RankOf(const FindHit &hit, std::uint32_t record,
 
 bool CatalogueIndex::Holds(const FindRecord &record, std::string_view text, std::size_t word) const
 {
-    if (&record < records_.data() || &record >= records_.data() + records_.size())
+    const std::less<const FindRecord *> before;
+    if (before(&record, records_.data()) || !before(&record, records_.data() + records_.size()))
         return false;
     Query query(*this, text);
     const std::vector<QueryTerm> &terms = query.Terms();
@@ -1022,7 +1103,8 @@ bool CatalogueIndex::Holds(const FindRecord &record, std::string_view text, std:
     query.Keep();
     FindHit hit{&record, {}, {}, {}, {}};
     std::vector<char> found;
-    Score(static_cast<std::uint32_t>(&record - records_.data()), query, true, hit, found);
+    const std::uint32_t anything = ~0U;
+    Score(static_cast<std::uint32_t>(&record - records_.data()), query, &anything, hit, found);
     for (std::size_t j = 0; j < found.size(); ++j)
         if (found[j] && terms[query.kept[j]].text == terms[term].text)
             return true;

@@ -44,7 +44,7 @@ struct FindScore {
     std::uint16_t typos = 0;    // one per slip, joined or split word
     std::uint16_t nearness = 0; // 0 when the words stand side by side, in order
     std::uint16_t fields = 0;   // caption and title words count more than text words
-    std::uint16_t inexact = 0;  // everyday words, and more so prefixes, count
+    std::uint16_t inexact = 0;  // everyday words, numbers in ranges, and more so prefixes
     bool startsText = false;    // the text starts with the first word of the query
     std::uint16_t outside = 0;  // words found only in the caption or the title
 };
@@ -57,12 +57,13 @@ struct FindUse {
 };
 using FindUsage = std::function<FindUse(const FindRecord &)>; // empty: no usage known
 
-// The one order of results, wherever they are shown; lower ranks first.
+// The one order of results, wherever they are shown (the find window, the
+// command line, the desktop's search); lower ranks first.
 struct FindRank {
     std::uint16_t missing = 0;  // words of the query the record lacks
     std::uint32_t lacked = 0;   // which: lacking a word many records hold costs least
     bool typo = false;          // an exact match comes before any match with a slip
-    double unchosen = 0;        // minus FindUse::chosen: chosen before comes first
+    float unchosen = 0;         // minus FindUse::chosen: chosen before comes first
     bool notWholeText = false;  // see FindScore
     std::uint16_t typos = 0;    // how many slips
     std::uint16_t outside = 0;  // words found only in the caption or the title: few first
@@ -70,7 +71,7 @@ struct FindRank {
     std::uint16_t fields = 0;   //
     std::uint16_t inexact = 0;  //
     bool notStartsText = false; //
-    double unused = 0;          // minus FindUse::weight
+    float unused = 0;           // minus FindUse::weight
     std::size_t length = 0;     // of the text: shorter first
     std::uint32_t order = 0;    // in the catalogue
     auto operator<=>(const FindRank &) const = default;
@@ -89,7 +90,7 @@ struct FindHit {
 };
 
 // "a", "an", "and", "the", "of", "for", "with", "&", "or": words that need not
-// match between other words.
+// match.
 bool IsSmallWord(std::string_view word);
 
 // The words of a query a full match must hold: small words left out, unless
@@ -106,17 +107,19 @@ public:
     // In catalogue order: windows, their drop-downs, each table's entries.
     std::span<const FindRecord> Records() const { return records_; }
 
-    // The records every word of `query` matches in their text, caption or
-    // title, best first (see FindScore; then shorter texts, then catalogue
-    // order). A word matches whole, in its singular or plural form, as an
-    // everyday word for a catalogue word, or, the query's last word, as the
-    // start of a word. Words of five letters or more may have one letter
-    // wrong, missing, extra or swapped, but never the first. One word may be
-    // two neighbouring words joined, and two neighbouring words one word.
+    // The records every informative word of `query` matches in their text,
+    // caption or title, best first by FindRank. A word matches whole, in its
+    // singular or plural form, as an everyday word for a catalogue word, or,
+    // the query's last word, as the start of a word. Words of five letters or
+    // more may have one letter wrong, missing, extra or swapped, but never the
+    // first. One word may be two neighbouring words joined, and two
+    // neighbouring words one word. A number matches the same number in any
+    // spelling or unit that converts ("1000 mhz", "1GHz"), the ranges that hold
+    // it, and its Roman numeral ("2", "II"). Small words count for nearness
+    // only where they stand. Only the first 32 words of a query count.
     //
-    // Best first by FindRank. When no record holds every word, the records
-    // holding most of them (see FindHit::missing). `usage` lifts what this
-    // shopper chose before.
+    // When no record holds every word, the records holding most of them (see
+    // FindHit::missing). `usage` lifts what this shopper chose before.
     std::vector<FindHit> Find(std::string_view query, const FindUsage &usage = {}) const;
 
     // Whether the record holds word `word` (an index into
@@ -164,7 +167,7 @@ private:
     std::span<const Token> TokensOf(std::uint32_t record) const;
     template <typename Visit> void EachHolder(const QueryWord &word, Visit visit) const;
     Choice Best(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
-    bool Score(std::uint32_t record, const Query &query, bool partial, FindHit &hit,
+    bool Score(std::uint32_t record, const Query &query, const std::uint32_t *held, FindHit &hit,
                std::vector<char> &found) const;
     std::vector<FindHit> FindMost(Query &query, const FindUsage &usage) const;
     FindRank RankOf(const FindHit &hit, std::uint32_t record, const FindUsage &usage) const;
