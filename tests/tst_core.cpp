@@ -116,6 +116,7 @@ private slots:
     void findBadInput();
     void findUsage_data();
     void findUsage();
+    void findOrderOverManyQueries();
     void everydayWordsLeadSomewhere();
     void searchResults_data();
     void searchResults();
@@ -1036,6 +1037,44 @@ void CoreTest::findUsage()
     QVERIFY(std::is_sorted(hits.begin(), hits.end(),
                            [](const FindHit &a, const FindHit &b) { return a.rank < b.rank; }));
     QVERIFY2(place(higher) < place(lower), qPrintable(find::Texts(hits).mid(0, 5).join(" | ")));
+}
+
+// Queries made of the catalogue's own words, numbers and a word it lacks: the
+// results come in rank order, with or without usage, full matches first, and
+// the words a result lacks are those it does not hold.
+void CoreTest::findOrderOverManyQueries()
+{
+    const CatalogueIndex &index = CatalogueIndex::Catalogue();
+    const std::span<const FindRecord> records = index.Records();
+    const FindUsage usage = [](const FindRecord &record) {
+        const auto spread = double(record.text.size() % 7);
+        return FindUse{spread > 4 ? spread : 0.0, double(record.address.size() % 5)};
+    };
+    const char *extras[] = {"", " zebra", " 2.4 ghz", " 2", " iv", " and the", " 30gb", " s"};
+    for (std::size_t i = 0; i < records.size(); i += 3) {
+        const std::vector<std::string> own = FindWords(records[i].text);
+        const std::vector<std::string> other =
+            FindWords(records[(i * 7 + 5) % records.size()].caption);
+        if (own.empty() || other.empty())
+            continue;
+        const std::string query = own.front() + ' ' + other.back() + extras[i % std::size(extras)];
+        for (const FindUsage &use : {FindUsage{}, usage}) {
+            const std::vector<FindHit> hits = index.Find(query, use);
+            const std::vector<std::string> words = FindInformativeWords(query);
+            for (std::size_t h = 0; h < hits.size(); ++h) {
+                QVERIFY2(h == 0 || hits[h - 1].rank < hits[h].rank, query.c_str());
+                QVERIFY2(h == 0 || hits[h - 1].Partial() <= hits[h].Partial(), query.c_str());
+                if (h >= 8)
+                    continue;
+                for (std::size_t w = 0; w < words.size(); ++w) {
+                    const bool lacks =
+                        std::find(hits[h].missing.begin(), hits[h].missing.end(), words[w])
+                        != hits[h].missing.end();
+                    QVERIFY2(index.Holds(*hits[h].record, query, w) != lacks, query.c_str());
+                }
+            }
+        }
+    }
 }
 
 // Each everyday word finds something, and so does the catalogue word it stands for.

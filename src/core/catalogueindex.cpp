@@ -12,7 +12,6 @@
 #include <functional>
 #include <limits>
 #include <map>
-#include <numeric>
 #include <optional>
 #include <set>
 #include <tuple>
@@ -988,13 +987,14 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
             continue;
         const auto same = std::find(distinct.begin(), distinct.end(), terms[i].text);
         if (same == distinct.end() && distinct.size() == kMostWords)
-            return {};
+            return {}; // so many words say nothing of which matter most
         ordinal[i] = static_cast<std::size_t>(same - distinct.begin());
         if (same == distinct.end())
             distinct.push_back(terms[i].text);
     }
 
     std::vector<std::uint32_t> holds(records_.size(), 0); // per record, a bit per word
+    std::vector<std::size_t> holders(distinct.size(), 0); // per word, the records holding it
     std::set<std::tuple<const QueryWord *, const QueryWord *, const QueryWord *>> checked;
     for (std::size_t i = 0; i < terms.size(); ++i) {
         const QueryWord *word = query.Word(i);
@@ -1007,12 +1007,11 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
         const std::uint32_t bit = 1U << ordinal[i];
         for (const QueryWord *form : {word, before, after})
             if (form)
-                EachHolder(*form, [&](std::uint32_t record) { holds[record] |= bit; });
+                EachHolder(*form, [&](std::uint32_t record) {
+                    holders[ordinal[i]] += !(holds[record] & bit);
+                    holds[record] |= bit;
+                });
     }
-    std::vector<std::size_t> holders(distinct.size(), 0);
-    for (std::uint32_t held : holds)
-        for (std::size_t d = 0; d < distinct.size(); ++d)
-            holders[d] += held >> d & 1U;
     std::vector<std::size_t> dropOrder(distinct.size());
     for (std::size_t d = 0; d < dropOrder.size(); ++d)
         dropOrder[d] = d;
@@ -1041,12 +1040,12 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
         if (!held)
             continue;
         hit.missing.reserve(distinct.size() - static_cast<std::size_t>(std::popcount(held)));
+        std::uint32_t lacked = 0;
         for (std::size_t d = 0; d < distinct.size(); ++d)
             if (!(held >> d & 1U)) {
                 hit.missing.emplace_back(distinct[d]);
-                hit.rank.lacked += cost[d];
+                lacked += cost[d];
             }
-        const std::uint32_t lacked = hit.rank.lacked;
         hit.rank = RankOf(hit, record, usage);
         hit.rank.lacked = lacked;
         hits.push_back(std::move(hit));
