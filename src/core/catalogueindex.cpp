@@ -994,6 +994,7 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
     }
 
     std::vector<std::uint32_t> holds(records_.size(), 0); // per record, a bit per word
+    std::vector<std::size_t> holders(distinct.size(), 0); // per word, the records holding it
     std::set<std::tuple<const QueryWord *, const QueryWord *, const QueryWord *>> checked;
     for (std::size_t i = 0; i < terms.size(); ++i) {
         const QueryWord *word = query.Word(i);
@@ -1006,12 +1007,11 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
         const std::uint32_t bit = 1U << ordinal[i];
         for (const QueryWord *form : {word, before, after})
             if (form)
-                EachHolder(*form, [&](std::uint32_t record) { holds[record] |= bit; });
+                EachHolder(*form, [&](std::uint32_t record) {
+                    holders[ordinal[i]] += !(holds[record] & bit);
+                    holds[record] |= bit;
+                });
     }
-    std::vector<std::size_t> holders(distinct.size(), 0);
-    for (std::uint32_t held : holds)
-        for (std::size_t d = 0; d < distinct.size(); ++d)
-            holders[d] += held >> d & 1U;
     std::vector<std::size_t> dropOrder(distinct.size());
     for (std::size_t d = 0; d < dropOrder.size(); ++d)
         dropOrder[d] = d;
