@@ -2,9 +2,15 @@
 // these measure that search for the kinds of query people type.
 #include "catalogue/catalogue.h"
 #include "core/catalogueindex.h"
+#include "core/searchresults.h"
+#include "usage/usagestore.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
@@ -51,6 +57,52 @@ void Search(benchmark::State &state, const char *query)
     state.counters["found"] = static_cast<double>(found);
 }
 
+// A store at its bound: ten thousand uses of five hundred pages, found by a
+// thousand different queries, as a shopper of many months leaves it.
+struct FullStore {
+    std::filesystem::path folder;
+    std::unique_ptr<benchlist::UsageStore> store;
+
+    FullStore()
+    {
+        std::string name = (std::filesystem::temp_directory_path() / "bench-usage-XXXXXX").string();
+        folder = mkdtemp(name.data());
+        store = std::make_unique<benchlist::UsageStore>((folder / "usage.sqlite").string());
+        const auto records = CatalogueIndex::Catalogue().Records();
+        const std::int64_t now = std::time(nullptr);
+        for (std::int64_t i = 0; i < benchlist::kMaxKeptUses; ++i) {
+            const benchlist::FindRecord &record =
+                records[std::size_t(i * 7919 % 500) * records.size() / 500];
+            const std::string query = std::string(record.text.substr(0, 1 + i % 5)) + ' '
+                                      + std::to_string(i % benchlist::kMaxKeptQueries);
+            store->Record({benchlist::SearchResultId(record), record.address, query,
+                           now - (benchlist::kMaxKeptUses - i) * 600});
+        }
+        store->Flush();
+        store->Usage(""); // read in before timing
+    }
+    ~FullStore()
+    {
+        store.reset();
+        std::filesystem::remove_all(folder);
+    }
+};
+
+// One keystroke in the find window with the shopper's usage: the store
+// checked for changes, the query's uses summed up, the search ranked by them.
+void SearchWithUsage(benchmark::State &state, const char *query)
+{
+    const CatalogueIndex &index = CatalogueIndex::Catalogue();
+    static FullStore full;
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const auto hits = index.Find(query, benchlist::FindUsageOf(full.store->Usage(query)));
+        found = hits.size();
+        benchmark::DoNotOptimize(hits.data());
+    }
+    state.counters["found"] = static_cast<double>(found);
+}
+
 void BuildIndex(benchmark::State &state)
 {
     for (auto _ : state) {
@@ -74,6 +126,9 @@ BENCHMARK_CAPTURE(Search, thousand_words, kThousandWords.c_str());
 BENCHMARK_CAPTURE(Search, thousand_different_words, kDistinctWords.c_str());
 BENCHMARK_CAPTURE(Search, same_word_thousand_times, kSameWord.c_str());
 BENCHMARK_CAPTURE(Search, long_word, kLongWord.c_str());
+BENCHMARK_CAPTURE(SearchWithUsage, one_letter, "s");
+BENCHMARK_CAPTURE(SearchWithUsage, three_words, "usb printer cables");
+BENCHMARK_CAPTURE(SearchWithUsage, typo, "moniter stnads");
 BENCHMARK(BuildIndex);
 
 BENCHMARK_MAIN();

@@ -25,3 +25,12 @@ cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBENCHLIST_WERROR=ON -DBUILD_
 cmake --build build/asan --parallel "$(nproc)" --target fast_lane
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/asan --output-on-failure --timeout 600 -L fast
+
+# The fuzz targets (tests/fuzz), built with clang for its libFuzzer, with the
+# libraries they test under AddressSanitizer and UndefinedBehaviorSanitizer,
+# each run for a minute from its seed corpus. Warnings are the GCC builds' to
+# stop on; clang has warnings of its own.
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBUILD_TESTING=ON -DBENCHLIST_FUZZ=ON -DBENCHLIST_BENCHMARKS=OFF
+cmake --build build/fuzz --parallel "$(nproc)" --target fuzz_find fuzz_search
+ctest --test-dir build/fuzz --output-on-failure --timeout 600 -L '^fuzz$'

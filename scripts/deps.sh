@@ -1,12 +1,14 @@
 # Debian packages the build, the program and its tests need; sourced by the other scripts.
 # shellcheck shell=bash
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev pkg-config scdoc)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev pkg-config scdoc
+    libsqlite3-dev)
 RUN_PACKAGES=(fonts-dejavu-core fonts-liberation xdg-utils qt6-wayland)
 TEST_PACKAGES=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick xclip python3
     desktop-file-utils appstream dpkg-dev file libbenchmark-dev firefox-esr sqlite3
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi man-db weston libglib2.0-bin
-    python3-dbus orca speech-dispatcher speech-dispatcher-audio-plugins x11-xkb-utils)
+    python3-dbus orca speech-dispatcher speech-dispatcher-audio-plugins x11-xkb-utils clang
+    libclang-rt-14-dev)
 # What bench/run.sh needs besides the build: an X server, an X client library
 # that sees windows draw, and callgrind.
 BENCH_PACKAGES=(xvfb python3-xlib valgrind libbenchmark-dev)

@@ -255,8 +255,9 @@ void CliTest::startsWithQtOptions()
 void CliTest::helpListsEveryOption_data()
 {
     QTest::addColumn<QByteArray>("option"); // with its argument, as the help shows it
-    for (const char *option : {"--list", "--export-bookmarks FILE", "--find WORDS...",
-                               "--find-window WORDS", "--search-service", "--help", "--version"})
+    for (const char *option :
+         {"--list", "--export-bookmarks FILE", "--find WORDS...", "--find-window WORDS", "--recent",
+          "--forget", "--search-service", "--help", "--version"})
         QTest::newRow(option) << QByteArray(option);
 }
 

@@ -1,95 +1,57 @@
-// The command line: its reader, the program's options and their answers.
+// The command line: its reader and the program's options.
 #include "app/commandline.h"
 
-#include "base/project.h"
-#include "catalogue/catalogue.h"
-#include "core/catalogueexport.h"
-#include "core/searchresults.h"
+#include "service/answers.h"
 #include "service/searchservice.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <string>
 
 namespace benchlist {
 
 namespace {
 
-int Print(const std::string &text)
-{
-    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
-        return 0;
-    std::fprintf(stderr, "benchlist: cannot write to standard output: %s\n", std::strerror(errno));
-    return 1;
-}
-
-int List(const QStringList &)
-{
-    return Print(CatalogueListing(catalogue::kWindows));
-}
-
-// Writes the bookmark file, or with "-" prints it.
-int ExportBookmarks(const QStringList &words)
-{
-    if (words.first() == QLatin1String("-"))
-        return Print(BookmarksHtml(catalogue::kButtonOrder));
-    const std::string name = words.first().toLocal8Bit().toStdString();
-    const std::string reason = WriteBookmarkFile(name, catalogue::kButtonOrder);
-    if (!reason.empty())
-        std::fprintf(stderr, "benchlist: cannot write '%s': %s\n", name.c_str(), reason.c_str());
-    return reason.empty() ? 0 : 1;
-}
-
-// The categories the words find, best first (see AnswerFind).
-int Find(const QStringList &words)
-{
-    const FindAnswer answer =
-        AnswerFind(CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString());
-    if (Print(answer.lines) != 0)
-        return 1;
-    std::fputs(answer.note.c_str(), stderr);
-    return answer.status;
-}
-
 int Help(const QStringList &);
 
-int Version(const QStringList &)
-{
-    return Print("benchlist " BENCHLIST_FILE_VERSION "\n");
-}
-
 constexpr Option kOptions[] = {
-    {"list", Takes::Nothing, "", "print every page of the catalogue, one per line", nullptr, List},
+    {"list", Takes::Nothing, "", "print every page of the catalogue, one per line", nullptr,
+     AnswerList},
     {"export-bookmarks", Takes::Word, "FILE", "write the bookmark file, or with - print it",
-     "--export-bookmarks needs a file name, or - for standard output", ExportBookmarks},
+     "--export-bookmarks needs a file name, or - for standard output", AnswerExportBookmarks},
     {"find", Takes::Rest, "WORDS...", "print the categories the words find, best first",
-     "--find needs words to look for, as in: benchlist --find usb hub", Find},
+     "--find needs words to look for, as in: benchlist --find usb hub", AnswerFindWords},
     {"find-window", Takes::Word, "WORDS", "open the window with the find window on the words",
      "--find-window needs words to look for, as in: benchlist --find-window 'usb hub'", nullptr},
+    {"recent", Takes::Nothing, "", "print the last ten pages opened, newest first", nullptr,
+     AnswerRecent},
+    {"forget", Takes::Nothing, "", "delete every page kept as opened, and their words", nullptr,
+     AnswerForget},
     // Its further words are those of the service's own helpers.
     {"search-service", Takes::Rest, "", "serve the search of the desktop on the session bus",
      nullptr, RunSearchService},
     {"help", Takes::Nothing, "", "print this help and exit", nullptr, Help},
-    {"version", Takes::Nothing, "", "print the version and exit", nullptr, Version},
+    {"version", Takes::Nothing, "", "print the version and exit", nullptr, AnswerVersion},
 };
 
 int Help(const QStringList &)
 {
     std::string text = "Usage: benchlist [OPTION]... [QT-OPTION]...\n"
-                       "Opens the Benchlist window. --list, --export-bookmarks and --find answer\n"
-                       "on standard output instead, without a display.\n\n";
+                       "Opens the Benchlist window. --list, --export-bookmarks, --find, --recent\n"
+                       "and --forget answer on standard output instead, without a display.\n\n";
     for (const Option &option : kOptions) {
         std::string shown = std::string("--") + option.name + " " + option.argument;
         shown.resize(25, ' ');
         text += "  " + shown + option.help + "\n";
     }
-    return Print(text
-                 + "\nEach line of --find is the text, window, drop-down and address, "
-                   "tab-separated.\nQt's own options, such as -platform NAME, -style STYLE "
-                   "and -reverse, are passed\non to Qt.\n\nExit status: 0 when done, 1 when "
-                   "nothing is found or written, 2 for a command\nline that is not "
-                   "understood, 3 when --find prints categories that lack some of\nthe words "
-                   "(no category has them all; standard error names the words left out).\n");
+    return PrintAnswer(
+        text
+        + "\nEach line of --find and --recent is the text, window, drop-down and "
+          "address,\ntab-separated. --find answers the same every time: the pages "
+          "opened before,\nwhich come first in the find window and the desktop's "
+          "search, do not count.\nQt's own options, such as -platform NAME, -style STYLE "
+          "and -reverse, are passed\non to Qt.\n\nExit status: 0 when done, 1 when "
+          "nothing is found or written, 2 for a command\nline that is not "
+          "understood, 3 when --find prints categories that lack some of\nthe words "
+          "(no category has them all; standard error names the words left out).\n");
 }
 
 // The option a word names: "--name", "-name" and "--name=words" name "name".

@@ -2,6 +2,7 @@
 #include "app/start.h"
 #include "base/project.h"
 #include "core/windowmodel.h"
+#include "service/pagememory.h"
 #include "widgets/forms/fonts.h"
 #include "widgets/shell/findwindow.h"
 #include "widgets/shell/forms.h"
@@ -65,5 +66,6 @@ int main(int argc, char **argv)
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     forms.DestroyAll();
+    benchlist::ClosePageMemory(); // the pages opened last are written before the end
     return status;
 }

@@ -125,7 +125,7 @@ const SearchResults &SearchResults::Catalogue()
     return results;
 }
 
-std::vector<FindHit> SearchResults::Search(std::span<const std::string> terms) const
+std::string SearchResults::SearchQuery(std::span<const std::string> terms)
 {
     std::string query;
     for (const std::string &term : terms) {
@@ -134,7 +134,13 @@ std::vector<FindHit> SearchResults::Search(std::span<const std::string> terms) c
         query.append(term, 0, kMaxSearchQueryBytes - query.size());
         query += ' ';
     }
-    std::vector<FindHit> hits = index_.Find(query);
+    return query;
+}
+
+std::vector<FindHit> SearchResults::Search(std::span<const std::string> terms,
+                                           const FindUsage &usage) const
+{
+    std::vector<FindHit> hits = index_.Find(SearchQuery(terms), usage);
     if (hits.size() > kMaxSearchResults)
         hits.resize(kMaxSearchResults);
     return hits;

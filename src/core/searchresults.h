@@ -71,8 +71,12 @@ public:
     static const SearchResults &Catalogue();
 
     // The best matches for the terms taken together (their first
-    // kMaxSearchQueryBytes), best first, at most kMaxSearchResults.
-    std::vector<FindHit> Search(std::span<const std::string> terms) const;
+    // kMaxSearchQueryBytes), best first, at most kMaxSearchResults, ranked
+    // with the shopper's `usage` of the query SearchQuery() makes of them.
+    std::vector<FindHit> Search(std::span<const std::string> terms,
+                                const FindUsage &usage = {}) const;
+    // The terms as one query, as Search() looks them up.
+    static std::string SearchQuery(std::span<const std::string> terms);
 
     // The record an id names, or null for an id no record has.
     const FindRecord *Record(std::string_view id) const;

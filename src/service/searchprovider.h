@@ -53,7 +53,8 @@ public:
     std::vector<FindHit> Search(const QStringList &terms) const;
     QStringList Ids(const QStringList &terms) const;
     const FindRecord *Known(const QString &id) const;
-    void Open(const QString &id) const;
+    // `query`: what the shopper typed to find it, remembered with the page.
+    void Open(const QString &id, const QString &query = {}) const;
     void Copy(const QString &id) const;
     void Launch(const QStringList &terms) const;
 
@@ -94,6 +95,7 @@ public slots:
 
 private:
     Searcher &searcher_;
+    QString lastQuery_; // Run names only the match: this query found it
 };
 
 } // namespace benchlist

@@ -4,6 +4,7 @@
 #include "base/project.h"
 #include "core/aboutnet.h"
 #include "core/searchresults.h"
+#include "service/pagememory.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -115,7 +116,8 @@ std::vector<FindHit> Searcher::Search(const QStringList &terms) const
     words.reserve(static_cast<std::size_t>(terms.size()));
     for (const QString &term : terms)
         words.push_back(term.toStdString());
-    return SearchResults::Catalogue().Search(words);
+    // Pages the shopper opened before, here or in the program, rank higher.
+    return SearchResults::Catalogue().Search(words, PageUsage(SearchResults::SearchQuery(words)));
 }
 
 QStringList Searcher::Ids(const QStringList &terms) const
@@ -135,10 +137,12 @@ const FindRecord *Searcher::Known(const QString &id) const
     return record;
 }
 
-void Searcher::Open(const QString &id) const
+void Searcher::Open(const QString &id, const QString &query) const
 {
-    if (const FindRecord *record = Known(id))
+    if (const FindRecord *record = Known(id)) {
         OpenPage(record->address);
+        RememberPage(*record, query.toStdString());
+    }
 }
 
 // The clipboard belongs to a display, and to whoever put the text there for
@@ -198,11 +202,11 @@ QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList &ids)
     return metas;
 }
 
-void GnomeSearchProvider::ActivateResult(const QString &id, const QStringList & /*terms*/,
+void GnomeSearchProvider::ActivateResult(const QString &id, const QStringList &terms,
                                          uint /*timestamp*/)
 {
     searcher_.Called();
-    searcher_.Open(id);
+    searcher_.Open(id, terms.join(QLatin1Char(' ')));
 }
 
 void GnomeSearchProvider::LaunchSearch(const QStringList &terms, uint /*timestamp*/)
@@ -223,6 +227,7 @@ QList<RemoteAction> KRunner::Actions()
 QList<RemoteMatch> KRunner::Match(const QString &query)
 {
     searcher_.Called();
+    lastQuery_ = query;
     const std::vector<FindHit> hits = searcher_.Search({query});
     const std::vector<KRunnerRank> ranks = KRunnerRanks(hits);
     QList<RemoteMatch> matches;
@@ -244,7 +249,7 @@ void KRunner::Run(const QString &matchId, const QString &actionId)
 {
     searcher_.Called();
     if (actionId.isEmpty())
-        searcher_.Open(matchId);
+        searcher_.Open(matchId, lastQuery_);
     else if (actionId == QLatin1String(kCopyAction))
         searcher_.Copy(matchId);
     else
@@ -323,7 +328,9 @@ int Serve()
     if (registered.value() != QDBusConnectionInterface::ServiceRegistered)
         return 0;               // another instance serves already
     SearchResults::Catalogue(); // built before the first call, not during it
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    ClosePageMemory(); // what was opened is written before the service goes
+    return status;
 }
 
 } // namespace

@@ -305,7 +305,7 @@ class Run:
     def home(self, name):
         """A private HOME with its XDG directories."""
         home = self.workdir / f"home-{name}"
-        for sub in ("config", "data", "cache", "runtime"):
+        for sub in ("config", "data", "cache", "state", "runtime"):
             (home / sub).mkdir(parents=True, exist_ok=True)
         (home / "runtime").chmod(0o700)
         return home
@@ -634,6 +634,7 @@ class Program:
             "XDG_CONFIG_HOME": str(home / "config"),
             "XDG_DATA_HOME": str(home / "data"),
             "XDG_CACHE_HOME": str(home / "cache"),
+            "XDG_STATE_HOME": str(home / "state"),
             "XDG_RUNTIME_DIR": str(home / "runtime"),
             # No system-wide handler for web addresses and no desktop to ask, so
             # xdg-open's generic path goes straight to $BROWSER.

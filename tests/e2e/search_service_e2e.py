@@ -319,6 +319,7 @@ def test(run, args):
     env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": str(home),
            "XDG_CONFIG_HOME": str(home / "config"), "XDG_DATA_HOME": str(home / "data"),
            "XDG_CACHE_HOME": str(home / "cache"), "XDG_RUNTIME_DIR": str(home / "runtime"),
+           "XDG_STATE_HOME": str(home / "state"),
            "XDG_CONFIG_DIRS": str(home / "config"), "XDG_DATA_DIRS": str(home / "data"),
            "XDG_CURRENT_DESKTOP": "X-Generic", "BROWSER": str(browser.script),
            "LANG": "C.UTF-8", "BENCHLIST_E2E_RUN": token,

@@ -1,10 +1,14 @@
 #include "windows/fixtures.h"
 
 #include "core/aboutnet.h"
+#include "service/pagememory.h"
 #include "widgets/forms/qtstrings.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace benchlist::testing {
@@ -56,11 +60,20 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext &context, cons
     previousHandler(type, context, message);
 }
 
+// Settings and opened pages of this suite's own, fresh for every test.
+QTemporaryDir &Home()
+{
+    static QTemporaryDir home;
+    return home;
+}
+
 } // namespace
 
 void WindowsFixture::initTestCase()
 {
     previousHandler = qInstallMessageHandler(QuietOffscreenNotes);
+    qputenv("XDG_STATE_HOME", QFile::encodeName(Home().filePath(QStringLiteral("state"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Home().filePath(QStringLiteral("config"))));
     QApplication::setQuitOnLastWindowClosed(false);
     RegisterForms(Forms());
     AboutNet::SetHandOff([this](std::string_view address) {
@@ -77,6 +90,8 @@ void WindowsFixture::init()
     unloaded_.clear();
     ends_ = 0;
     handedOver_ = true;
+    ClosePageMemory();
+    QVERIFY(QDir(Home().path()).removeRecursively());
     Forms().Show("frmMain");
     QVERIFY(BecomesActive(Window("frmMain")));
 }

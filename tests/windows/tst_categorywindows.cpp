@@ -5,6 +5,8 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/reference.h"
 #include "core/lookup.h"
+#include "core/searchresults.h"
+#include "service/pagememory.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
@@ -126,9 +128,12 @@ void CategoryWindowsTest::closingCategoryWindowActivatesMain()
 }
 
 // Chooses every item of every drop-down of every window in its open list.
+// Each page of an item is remembered, under the id the desktop's search uses.
 void CategoryWindowsTest::everyItemOpensItsPage()
 {
     int choices = 0;
+    std::int64_t pages = 0;
+    const FindRecord *last = nullptr;
     for (const CategoryData *data : catalogue::kWindows) {
         Forms().Show(data->name);
         auto *window = Window(std::string(data->name).c_str());
@@ -151,11 +156,21 @@ void CategoryWindowsTest::everyItemOpensItsPage()
                 QCOMPARE(Opened(), QStringList{expected});
                 QCOMPARE(box->currentText(), box->itemText(i));
                 ++choices;
+                const std::string text(boxData.items[std::size_t(i)]);
+                if (WinningEntry(boxData.pages, text)) {
+                    ++pages;
+                    last = SearchResults::Catalogue().Record(
+                        std::string(data->name) + "/" + std::string(boxData.name) + "/" + text);
+                }
             }
         }
         Forms().Unload(data->name);
     }
     QVERIFY(choices > 900);
+    PageMemory().Flush();
+    QCOMPARE(PageMemory().UseCount(), pages);
+    QVERIFY(last);
+    QCOMPARE(RecentRecords().front(), last);
 }
 
 QTEST_MAIN(CategoryWindowsTest)

@@ -4,6 +4,7 @@
 #include "core/addresses.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
+#include "service/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 #include "widgets/shell/findwindow.h"
@@ -36,6 +37,7 @@ private slots:
     void marksFallOnTheMatchedWords();
     void rightClickBesideTheResults();
     void foundAddressesAreWhatDropDownsOpen();
+    void openedPagesComeFirstAndBack();
 };
 
 namespace {
@@ -395,6 +397,55 @@ void FindWindowTest::foundAddressesAreWhatDropDownsOpen()
     }
     QCOMPARE(windows.size(), 9);
     QVERIFY(checked >= 50);
+}
+
+// A page chosen lower down comes first the next time, even while the words
+// are still being typed; with no words the window and File, Recent Pages list
+// it; clearing forgets it, and with the switch off nothing is kept.
+void FindWindowTest::openedPagesComeFirstAndBack()
+{
+    ShowFindWindow({});
+    auto *field = Control<QLineEdit>("frmFind", "txtFind");
+    auto *list = Control<QListView>("frmFind", "lstResults");
+    auto *count = Control<QLabel>("frmFind", "lblCount");
+    QCOMPARE(count->text(), QStringLiteral("Type words of the category you look for."));
+    field->setText(QStringLiteral("printer usb cables"));
+    const QString second = list->model()->index(1, 0).data().toString();
+    QTest::keyClick(field, Qt::Key_Down);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(Opened().size(), 1);
+    PageMemory().Flush();
+    for (const QString &typed : {QStringLiteral("print"), QStringLiteral("printer usb cables")}) {
+        field->setText(typed);
+        QCOMPARE(list->model()->index(0, 0).data().toString(), second);
+    }
+    field->clear();
+    QCOMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(list->model()->index(0, 0).data().toString(), second);
+    QCOMPARE(count->text(), QStringLiteral("Type words of the category you look for."));
+
+    auto *recent = Window("frmMain")->findChild<QMenu *>(QStringLiteral("mnuRecent"));
+    QVERIFY(recent);
+    emit recent->aboutToShow();
+    const QList<QAction *> items = recent->actions();
+    QCOMPARE(items.size(), 3); // the page, a separator, Clear Recent Pages
+    QCOMPARE(items.first()->text(), second);
+    items.first()->trigger();
+    QCOMPARE(Opened().size(), 1);
+    QCOMPARE(items.last()->text(), QStringLiteral("&Clear Recent Pages"));
+    items.last()->trigger();
+    QCOMPARE(PageMemory().UseCount(), 0);
+
+    auto *remember = Window("frmMain")->findChild<QAction *>(QStringLiteral("mnuRemember"));
+    QVERIFY(remember && remember->isCheckable() && remember->isChecked());
+    remember->trigger();
+    QVERIFY(!RememberingPages());
+    field->setText(QStringLiteral("printer usb cables"));
+    QTest::keyClick(field, Qt::Key_Return);
+    PageMemory().Flush();
+    QCOMPARE(PageMemory().UseCount(), 0);
+    remember->trigger();
+    QVERIFY(RememberingPages());
 }
 
 QTEST_MAIN(FindWindowTest)

@@ -2,6 +2,7 @@
 
 #include "core/aboutnet.h"
 #include "core/lookup.h"
+#include "service/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/qtstrings.h"
@@ -144,7 +145,13 @@ void CategoryWindow::DropDown_Click(const DropDownData &dropDown)
     const auto *box = findChild<const DropDown *>(ToQString(dropDown.name));
     if (!box)
         return;
-    OpenPage(LookupPage(dropDown.pages, box->currentText().toStdString()));
+    const std::string text = box->currentText().toStdString();
+    const std::string address = LookupPage(dropDown.pages, text);
+    OpenPage(address);
+    // A text of the drop-down's own is a page the shopper may want again; a
+    // text it does not know led to the error page.
+    if (WinningEntry(dropDown.pages, text))
+        RememberPage(category_.name, dropDown.name, text, address);
 }
 
 } // namespace benchlist

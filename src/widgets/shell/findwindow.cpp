@@ -3,6 +3,7 @@
 #include "core/aboutnet.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
+#include "service/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 
@@ -395,20 +396,27 @@ void ShowFindWindow(const QString &words)
 void FindWindow::txtFind_Change()
 {
     const QByteArray query = field_->text().toUtf8();
-    results_->SetHits(CatalogueIndex::Catalogue().Find(
-        std::string_view(query.constData(), static_cast<std::size_t>(query.size()))));
+    const bool noWords = query.trimmed().isEmpty();
+    if (noWords) {
+        // Nothing to find yet: the pages opened last, to open again.
+        results_->SetHits(RecentHits());
+    } else {
+        const std::string_view words(query.constData(), static_cast<std::size_t>(query.size()));
+        // Pages the shopper opened before, here or in the desktop's search, rank higher.
+        results_->SetHits(CatalogueIndex::Catalogue().Find(words, PageUsage(words)));
+    }
     const int found = results_->rowCount();
     if (found > 0)
         static_cast<ResultList *>(list_)->SetCurrentQuietly(results_->index(0));
     QString status;
-    if (results_->Partial())
+    if (noWords)
+        status = QStringLiteral("Type words of the category you look for.");
+    else if (results_->Partial())
         status = QStringLiteral("No category has every word; showing those with most of them");
     else if (found == 1)
         status = QStringLiteral("1 category");
     else if (found > 1)
         status = QStringLiteral("%1 categories").arg(found);
-    else if (query.trimmed().isEmpty())
-        status = QStringLiteral("Type words of the category you look for.");
     else
         status = QStringLiteral("No category matches these words.");
     // A screen reader on the list hears how many there are, or that there are none.
@@ -430,8 +438,11 @@ const FindRecord *FindWindow::Selected() const
 
 void FindWindow::cmdOpen_Click()
 {
-    if (const FindRecord *record = Selected())
-        OpenPage(record->address);
+    const FindRecord *record = Selected();
+    if (!record)
+        return;
+    OpenPage(record->address);
+    RememberPage(*record, field_->text().toStdString());
 }
 
 // Shows the category where the drop-downs offer it: its window in front, its

@@ -4,6 +4,8 @@
 #include "core/aboutnet.h"
 #include "core/addresses.h"
 #include "core/catalogueexport.h"
+#include "core/catalogueindex.h"
+#include "service/pagememory.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/twips.h"
 #include "widgets/shell/categorybuttons.h"
@@ -165,6 +167,7 @@ void MainWindow::BuildMenus()
     QMenu *file = addMenu("mnuFile", QStringLiteral("&File"));
     addItem(file, "mnuFind", QStringLiteral("&Find a Category..."),
             QKeySequence(Qt::CTRL | Qt::Key_F), &MainWindow::mnuFind_Click);
+    BuildRecentMenu(file);
     addItem(file, "mnuExport", QStringLiteral("&Export as Bookmarks..."), {},
             &MainWindow::mnuExport_Click);
     addItem(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X),
@@ -180,6 +183,45 @@ void MainWindow::BuildMenus()
             QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::mnuInstructions_Click);
     addItem(help, "mnuAbout", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A),
             &MainWindow::mnuAbout_Click);
+}
+
+// File, Recent Pages lists what the store holds when it opens, so the store is
+// not read before the shopper asks; Remember Opened Pages is the shopper's switch.
+void MainWindow::BuildRecentMenu(QMenu *file)
+{
+    QMenu *recent = file->addMenu(QStringLiteral("&Recent Pages"));
+    recent->setObjectName(QStringLiteral("mnuRecent"));
+    recent->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { FillRecentPages(recent); });
+    QAction *remember = file->addAction(QStringLiteral("Re&member Opened Pages"));
+    remember->setObjectName(QStringLiteral("mnuRemember"));
+    remember->setCheckable(true);
+    remember->setChecked(RememberingPages());
+    connect(remember, &QAction::triggered, this, [](bool on) { SetRememberingPages(on); });
+    connect(file, &QMenu::aboutToShow, this,
+            [remember] { remember->setChecked(RememberingPages()); });
+}
+
+void MainWindow::FillRecentPages(QMenu *recent)
+{
+    recent->clear();
+    const std::vector<const FindRecord *> pages = RecentRecords();
+    for (const FindRecord *record : pages) {
+        QAction *page = recent->addAction(
+            QString::fromUtf8(record->text.data(), qsizetype(record->text.size())));
+        page->setToolTip(QString::fromStdString(record->address));
+        connect(page, &QAction::triggered, this, [record] {
+            OpenPage(record->address);
+            RememberPage(*record);
+        });
+    }
+    if (pages.empty())
+        recent->addAction(QStringLiteral("(none)"))->setEnabled(false);
+    recent->addSeparator();
+    QAction *clear = recent->addAction(QStringLiteral("&Clear Recent Pages"));
+    clear->setObjectName(QStringLiteral("mnuClearRecent"));
+    clear->setEnabled(!pages.empty());
+    connect(clear, &QAction::triggered, this, [] { ForgetPages(); });
 }
 
 void MainWindow::Form_Load()

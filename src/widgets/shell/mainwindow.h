@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+class QMenu;
+
 namespace benchlist {
 
 class MainWindow : public FormWidget<QMainWindow> {
@@ -41,6 +43,8 @@ private:
     void CloseAllWindows();
     void BuildClientArea();
     void BuildMenus();
+    void BuildRecentMenu(QMenu *file);
+    void FillRecentPages(QMenu *recent);
 };
 
 } // namespace benchlist

@@ -1,0 +1,42 @@
+// The pages this shopper opened, as the windows and the search service share
+// them: one store per process, made on first use (never during start-up), and
+// the shopper's switch, kept in the program's settings file.
+#pragma once
+
+#include "usage/usagestore.h"
+
+#include <string_view>
+#include <vector>
+
+namespace benchlist {
+
+struct FindRecord;
+
+// The process's store, made on the first call.
+UsageStore &PageMemory();
+// Writes what is still queued and lets the store go; at the end of main.
+void ClosePageMemory();
+
+// "Remember Opened Pages": on unless the shopper turned it off.
+bool RememberingPages();
+void SetRememberingPages(bool on);
+
+// Records that the record's page was opened, found by `query` (empty: chosen
+// from a list). Returns at once; nothing is written while the switch is off.
+void RememberPage(const FindRecord &record, std::string_view query = {});
+// The same for a drop-down's own text and the page it opened.
+void RememberPage(std::string_view windowName, std::string_view dropDownName, std::string_view text,
+                  std::string_view address);
+
+// What the pages opened say for ranking the results of `query`.
+FindUsage PageUsage(std::string_view query);
+
+// The last pages opened that the catalogue still has, newest first.
+std::vector<const FindRecord *> RecentRecords(std::size_t count = 10);
+// The same as results to list, as the find window and --recent show them.
+std::vector<FindHit> RecentHits();
+
+// Deletes every page kept.
+void ForgetPages();
+
+} // namespace benchlist

@@ -1,0 +1,138 @@
+// Random bytes as a query, as the find window and --find hand one to the index.
+// Besides the sanitizers' faults, whatever the query, the results must hold
+// what every caller takes for granted; any that does not stops the run.
+#include "core/catalogueindex.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace benchlist;
+
+// Stops the run, unless FUZZ_KEEP_GOING is set: a long run then shows every
+// kind of fault it meets, each with its first few queries, and goes on.
+void Fail(const char *what, std::string_view query, std::size_t at)
+{
+    static const bool keepGoing = std::getenv("FUZZ_KEEP_GOING") != nullptr;
+    static std::map<std::string, int> told;
+    if (keepGoing && ++told[what] > 3)
+        return;
+    std::fprintf(stderr, "fuzz_find: %s (result %zu), for the query \"", what, at);
+    for (const char c : query)
+        std::fprintf(stderr, c >= ' ' && c < 127 && c != '\\' ? "%c" : "\\x%02x",
+                     unsigned(static_cast<unsigned char>(c)));
+    std::fprintf(stderr, "\"\n");
+    if (!keepGoing)
+        std::abort();
+}
+
+bool AllBlank(std::string_view query)
+{
+    for (const char c : query)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '\v' && c != '\f')
+            return false;
+    return true;
+}
+
+// The words a record's field holds: a mark beyond them would bold nothing, or
+// the wrong word. The catalogue's texts stay put, so each is counted once.
+bool MarksWithin(std::uint32_t marked, std::string_view text)
+{
+    static std::map<std::pair<const char *, std::size_t>, std::size_t> counted;
+    const auto [at, added] = counted.try_emplace({text.data(), text.size()});
+    if (added)
+        at->second = FindWordSpans(text).size();
+    return at->second >= 32 || (marked >> at->second) == 0;
+}
+
+// A shopper's past choices, made up from the record's text alone, so that the
+// same query always ranks the same: some pages chosen before, most used a little.
+FindUse MadeUpUse(const FindRecord &record)
+{
+    const std::size_t hash = std::hash<std::string_view>{}(record.text);
+    return {hash % 5 == 0 ? double(hash % 7) / 3 : 0, double(hash % 11) / 4};
+}
+
+void Check(const CatalogueIndex &index, std::string_view query, const FindUsage &usage)
+{
+    const std::vector<FindHit> hits = index.Find(query, usage);
+    if (hits.empty())
+        return;
+    if (AllBlank(query))
+        Fail("a query of blanks finds something", query, 0);
+    const std::vector<std::string> words = FindInformativeWords(query);
+    const std::size_t informative = words.size();
+    // Each word once, by its first place: a word said again is held or not alike.
+    std::vector<std::size_t> distinct;
+    std::set<std::string_view> seen;
+    for (std::size_t word = 0; word < words.size(); ++word)
+        if (seen.insert(words[word]).second)
+            distinct.push_back(word);
+    // Holds matches the whole query anew each time. A long query, or one with
+    // many results, has its words checked in the first full result and in a
+    // share of the others, a different share for each query, so that it takes
+    // milliseconds, not a second.
+    const auto full = std::size_t(
+        std::count_if(hits.begin(), hits.end(), [](const FindHit &hit) { return !hit.Partial(); }));
+    const std::size_t budget = std::max<std::size_t>(1, 192 / (informative + 1));
+    const std::size_t every = (full * distinct.size()) / budget + 1;
+    const std::size_t offset = std::hash<std::string_view>{}(query) % every;
+    bool partialSeen = false;
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        const FindHit &hit = hits[i];
+        const FindRecord &record = *hit.record;
+        if (i > 0 && hit.rank < hits[i - 1].rank)
+            Fail("a result stands above one of a lower rank", query, i);
+        if (!(hit.rank == hit.rank))
+            Fail("a result's rank is not ordered", query, i);
+        if (hit.Partial()) {
+            partialSeen = true;
+            if (hit.missing.size() >= informative)
+                Fail("a result lacks every word", query, i);
+        } else {
+            if (partialSeen)
+                Fail("a full result stands below a partial one", query, i);
+            if (i == 0 || i % every == offset)
+                for (const std::size_t word : distinct)
+                    if (!index.Holds(record, query, word))
+                        Fail("a full result lacks a word", query, i);
+        }
+        if (!MarksWithin(hit.marked[std::size_t(FindField::Text)], record.text)
+            || !MarksWithin(hit.marked[std::size_t(FindField::Caption)], record.caption)
+            || !MarksWithin(hit.marked[std::size_t(FindField::Title)], record.windowTitle))
+            Fail("a result marks a word its text does not have", query, i);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const CatalogueIndex &index = CatalogueIndex::Catalogue();
+    const std::string_view query(reinterpret_cast<const char *>(data), size);
+    // Half the queries as a shopper with a past asks them: the order must hold
+    // whatever lifts a record.
+    const FindUsage usage = size % 2 ? FindUsage(MadeUpUse) : FindUsage();
+    Check(index, query, usage);
+    // The find window and --find pass on text Qt has read: what is no UTF-8
+    // has become U+FFFD by then.
+    const QByteArray read = QString::fromUtf8(query.data(), qsizetype(size)).toUtf8();
+    const std::string_view asRead(read.constData(), std::size_t(read.size()));
+    if (asRead != query)
+        Check(index, asRead, usage);
+    return 0;
+}

@@ -1,0 +1,344 @@
+// The store of opened pages on a temporary file: what ranks, what is listed,
+// what is kept and what is let go, and how it weathers other writers, kills
+// and damaged or unwritable files. Starts only its own writer helpers.
+#include "core/catalogueindex.h"
+#include "core/searchresults.h"
+#include "usage/usagestore.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using namespace benchlist;
+
+namespace {
+
+constexpr std::int64_t kDay = 86'400;
+
+std::int64_t Now()
+{
+    return static_cast<std::int64_t>(QDateTime::currentSecsSinceEpoch());
+}
+
+PageUse Use(const std::string &page, const std::string &query = {}, std::int64_t time = 0)
+{
+    return {page, "http://www.veldmark.example/" + page, query, time};
+}
+
+std::vector<std::string> Pages(const std::vector<RecentPage> &recent)
+{
+    std::vector<std::string> pages;
+    for (const RecentPage &page : recent)
+        pages.push_back(page.page);
+    return pages;
+}
+
+// A number from the file itself, bypassing the store's cache.
+std::int64_t Ask(const QString &path, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    std::int64_t value = -1;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr)
+        == SQLITE_OK) {
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK
+            && sqlite3_step(st) == SQLITE_ROW)
+            value = sqlite3_column_int64(st, 0);
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return value;
+}
+
+} // namespace
+
+class TestUsage : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString Path(const QString &name = QStringLiteral("state/benchlist/usage.sqlite")) const
+    {
+        return dir_.filePath(name);
+    }
+
+private slots:
+    void init() { QVERIFY(QDir(dir_.path()).removeRecursively() && QDir().mkpath(dir_.path())); }
+
+    void recentIsNewestFirstInWrittenOrder()
+    {
+        UsageStore store(Path().toStdString());
+        QVERIFY(!QFile::exists(Path())); // nothing before the first use
+        store.Record(Use("a"));
+        store.Record(Use("b"));
+        store.Record(Use("a"));
+        // The clock set back a week: still the newest.
+        store.Record(Use("c", {}, Now() - 7 * kDay));
+        store.Flush();
+        QCOMPARE(Pages(store.Recent()), (std::vector<std::string>{"c", "a", "b"}));
+        QCOMPARE(store.Recent().front().address, std::string("http://www.veldmark.example/c"));
+        QCOMPARE(store.UseCount(), 4);
+        for (int i = 0; i < 20; ++i)
+            store.Record(Use("p" + std::to_string(i)));
+        store.Flush();
+        const auto recent = Pages(store.Recent());
+        QCOMPARE(recent.size(), std::size_t(10));
+        QCOMPARE(recent.front(), std::string("p19"));
+        QCOMPARE(recent.back(), std::string("p10"));
+    }
+
+    void decayHalvesAMonthOldUse()
+    {
+        UsageStore store(Path().toStdString());
+        store.Record(Use("old", "ink", Now() - 30 * kDay));
+        store.Record(Use("older", "ink", Now() - 60 * kDay));
+        store.Record(Use("new", "ink"));
+        store.Record(Use("future", {}, Now() + 5 * kDay)); // the clock was set back since
+        store.Flush();
+        const QueryUsage usage = store.Usage("ink");
+        QVERIFY(qAbs(usage.Score("new").weight - 1.0) < 0.01);
+        QVERIFY(qAbs(usage.Score("old").weight - 0.5) < 0.01);
+        QVERIFY(qAbs(usage.Score("older").weight - 0.25) < 0.01);
+        QVERIFY(qAbs(usage.Score("future").weight - 1.0) < 0.01);
+        QCOMPARE(usage.Score("future").chosen, 0.0);
+        QVERIFY(usage.Score("new").chosen > usage.Score("old").chosen);
+        QCOMPARE(usage.Score("never").weight, 0.0);
+    }
+
+    void chosenFromTheQueryOrOneItBegins_data()
+    {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("same") << "ink cartridge"
+                              << "ink cartridge" << true;
+        QTest::newRow("case and blanks") << "ink cartridge"
+                                         << "  Ink   CARTRIDGE " << true;
+        QTest::newRow("still typing a word") << "ink cartridge"
+                                             << "ink ca" << true;
+        QTest::newRow("still typing the first") << "ink cartridge"
+                                                << "in" << true;
+        QTest::newRow("typed more") << "ink"
+                                    << "ink cartridge" << false;
+        QTest::newRow("other words") << "ink cartridge"
+                                     << "cartridge" << false;
+        QTest::newRow("nothing typed") << "ink"
+                                       << "" << false;
+    }
+    void chosenFromTheQueryOrOneItBegins()
+    {
+        QFETCH(QString, kept);
+        QFETCH(QString, typed);
+        QFETCH(bool, chosen);
+        UsageStore store(Path().toStdString());
+        store.Record(Use("page", kept.toStdString()));
+        store.Record(Use("other")); // from a list, no query
+        store.Flush();
+        const QueryUsage usage = store.Usage(typed.toStdString());
+        QCOMPARE(usage.Score("page").chosen > 0, chosen);
+        QVERIFY(usage.Score("page").weight > 0);
+        QCOMPARE(usage.Score("other").chosen, 0.0);
+    }
+
+    // What Find makes of it: a lower result chosen before comes first, for
+    // the query and while the query is still being typed, and not for others.
+    void findPutsThePageChosenBeforeFirst()
+    {
+        const CatalogueIndex &index = CatalogueIndex::Catalogue();
+        const std::vector<FindHit> plain = index.Find("usb cable");
+        QVERIFY(plain.size() > 2);
+        const FindRecord &lower = *plain.back().record;
+        UsageStore store(Path().toStdString());
+        for (int i = 0; i < 2; ++i)
+            store.Record({SearchResultId(lower), lower.address, "USB  cable", 0});
+        // Used often but never from this query: no more than a tie-break.
+        for (int i = 0; i < 5; ++i)
+            store.Record({SearchResultId(*plain[1].record), plain[1].record->address, "", 0});
+        store.Flush();
+        for (const char *typed : {"usb cable", "usb ca"}) {
+            const std::vector<FindHit> hits = index.Find(typed, FindUsageOf(store.Usage(typed)));
+            QVERIFY(!hits.empty());
+            QCOMPARE(hits.front().record, &lower);
+        }
+        // Typed further than what was chosen from: only the tie-break remains.
+        const FindUse further = FindUsageOf(store.Usage("usb cables"))(lower);
+        QCOMPARE(further.chosen, 0.0);
+        QVERIFY(further.weight > 1.9);
+        QVERIFY(!FindUsageOf(UsageStore(Path().toStdString() + "-none").Usage("usb")));
+    }
+
+    void prunesOldestUsesAndQueries()
+    {
+        UsageStore store(Path().toStdString());
+        // More than both bounds, in a few batches.
+        for (int i = 0; i < kMaxKeptUses + 50; ++i)
+            store.Record(
+                Use("p" + std::to_string(i), "q" + std::to_string(i % (kMaxKeptQueries + 30))));
+        store.Flush();
+        QCOMPARE(store.UseCount(), kMaxKeptUses);
+        QCOMPARE(Ask(Path(), "SELECT count(*) FROM uses"), kMaxKeptUses);
+        QVERIFY(Ask(Path(), "SELECT count(*) FROM queries") <= kMaxKeptQueries);
+        // The oldest went, and so did the queries used longest ago.
+        QCOMPARE(store.Usage("p0").Score("p0").weight, 0.0);
+        QVERIFY(store.Usage("q").Score("p10049").weight > 0);
+        // Queries are reused in turn: q780 to q809 have gone longest without use.
+        QCOMPARE(Ask(Path(), "SELECT count(*) FROM queries WHERE text IN ('q780', 'q809')"), 0);
+        QCOMPARE(Ask(Path(), "SELECT count(*) FROM queries WHERE text IN ('q779', 'q810')"), 2);
+        QCOMPARE(Ask(Path(), "SELECT count(*) FROM uses WHERE query IS NOT NULL AND query NOT IN "
+                             "(SELECT id FROM queries)"),
+                 0);
+        QCOMPARE(Ask(Path(), "PRAGMA user_version"), 1);
+        QCOMPARE(Ask(Path(), "SELECT count(*) FROM pragma_journal_mode WHERE journal_mode = 'wal'"),
+                 1);
+    }
+
+    void offWritesNothingAndClearLeavesNoTrace()
+    {
+        {
+            UsageStore store(Path().toStdString());
+            store.SetRemembering(false);
+            store.Record(Use("frmPrinters/cbInk/Secret Cartridge", "secret"));
+            store.Flush();
+            QVERIFY(!QFile::exists(Path()));
+            QVERIFY(!QFile::exists(QFileInfo(Path()).path()));
+            store.Clear(); // nothing to clear: creates nothing either
+            QVERIFY(!QFile::exists(Path()));
+            // Turned off elsewhere: the writer asks before it writes.
+            UsageStore other(Path().toStdString());
+            other.SetWriteCheck([] { return false; });
+            other.Record(Use("frmPrinters/cbInk/Secret Cartridge", "secret"));
+            other.Flush();
+            QVERIFY(!QFile::exists(QFileInfo(Path()).path()));
+        }
+        UsageStore store(Path().toStdString());
+        for (int i = 0; i < 200; ++i)
+            store.Record(Use("frmPrinters/cbInk/Secret Cartridge", "secret query"));
+        store.Flush();
+        QCOMPARE(store.UseCount(), 200);
+        UsageStore other(Path().toStdString()); // another copy, reading the file
+        QCOMPARE(other.Recent().size(), std::size_t(1));
+        store.Clear();
+        QCOMPARE(store.UseCount(), 0);
+        QCOMPARE(other.UseCount(), 0);
+        QVERIFY(other.Recent().empty());
+        for (const QString &suffix : {QString(), QStringLiteral("-wal")}) {
+            QFile file(Path() + suffix);
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray bytes = file.readAll();
+            QVERIFY2(!bytes.contains("Secret") && !bytes.contains("secret"),
+                     qPrintable(suffix + " still holds what was cleared"));
+        }
+        store.Record(Use("after"));
+        store.Flush();
+        QCOMPARE(Pages(other.Recent()), std::vector<std::string>{"after"});
+    }
+
+    void damagedFileIsMovedAside_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("not a database")
+            << QByteArray("these are not the pages you opened\n").repeated(200);
+        QByteArray header("SQLite format 3");
+        header.append('\0');
+        QTest::newRow("damaged") << header + QByteArray(8192, '\x5a');
+    }
+    void damagedFileIsMovedAside()
+    {
+        QFETCH(QByteArray, content);
+        QVERIFY(QDir().mkpath(QFileInfo(Path()).path()));
+        QFile file(Path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        std::vector<std::string> said;
+        UsageStore store(Path().toStdString(),
+                         [&](const std::string &line) { said.push_back(line); });
+        QVERIFY(store.Recent().empty());
+        store.Record(Use("a"));
+        store.Record(Use("b"));
+        store.Flush();
+        QCOMPARE(said.size(), std::size_t(1));
+        const QStringList aside =
+            QDir(QFileInfo(Path()).path()).entryList({QStringLiteral("usage.sqlite.corrupt-*")});
+        QCOMPARE(aside.size(), 1);
+        QFile kept(QFileInfo(Path()).path() + "/" + aside.front());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), content);
+        QCOMPARE(Pages(store.Recent()), (std::vector<std::string>{"b", "a"}));
+    }
+
+    void unwritableFolderSaysSoOnce()
+    {
+        // A file where the folder would go: no one, not even root, can create it.
+        QVERIFY(QDir().mkpath(dir_.filePath("state")));
+        QFile blocker(dir_.filePath("state/benchlist"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        std::vector<std::string> said;
+        UsageStore store(Path().toStdString(),
+                         [&](const std::string &line) { said.push_back(line); });
+        for (int i = 0; i < 3; ++i) {
+            store.Record(Use("a"));
+            store.Flush();
+        }
+        QCOMPARE(said.size(), std::size_t(1));
+        QVERIFY(store.Recent().empty());
+    }
+
+    void twoWritersAtOnceKeepEveryUse()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        QProcess one, two;
+        for (auto [process, name] : {std::pair{&one, "one"}, std::pair{&two, "two"}})
+            process->start(QStringLiteral(BENCHLIST_USAGE_WRITER),
+                           {Path(), QStringLiteral("1000"), QString::fromLatin1(name)});
+        for (QProcess *process : {&one, &two}) {
+            QVERIFY(process->waitForFinished(300'000));
+            QCOMPARE(process->exitCode(), 0);
+        }
+        qInfo("2 writers x 1,000 uses, one commit each: %lld ms",
+              static_cast<long long>(timer.elapsed()));
+        UsageStore store(Path().toStdString());
+        QCOMPARE(store.UseCount(), 2000);
+        QCOMPARE(Ask(Path(), "SELECT count(DISTINCT page) FROM uses"), 2000);
+    }
+
+    void killMidWriteLosesAtMostThatUse()
+    {
+        QProcess writer;
+        writer.start(QStringLiteral(BENCHLIST_USAGE_WRITER),
+                     {Path(), QStringLiteral("0"), QStringLiteral("k")});
+        QVERIFY(writer.waitForStarted());
+        QByteArray out;
+        QTRY_VERIFY_WITH_TIMEOUT((out += writer.readAllStandardOutput()).count('\n') > 0, 60'000);
+        QTest::qWait(300);
+        writer.kill();
+        QVERIFY(writer.waitForFinished(30'000));
+        out += writer.readAllStandardOutput();
+        const QList<QByteArray> lines = out.trimmed().split('\n');
+        const long confirmed = lines.back().toLong();
+        UsageStore store(Path().toStdString());
+        const std::int64_t kept = store.UseCount();
+        QVERIFY2(kept >= confirmed && kept <= confirmed + 1,
+                 qPrintable(QStringLiteral("%1 kept, %2 confirmed").arg(kept).arg(confirmed)));
+        QCOMPARE(Ask(Path(), "SELECT count(*) FROM pragma_quick_check WHERE quick_check = 'ok'"),
+                 1);
+        store.Record(Use("after"));
+        store.Flush();
+        QCOMPARE(store.UseCount(), kept + 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUsage)
+#include "tst_usage.moc"
