@@ -1,8 +1,8 @@
 // Micro-benchmarks: the page lookup over the longest page tables, and building
 // each category window (offscreen, never shown).
-#include "widgets/browse/categorywindow.h"
-#include "core/lookup.h"
 #include "catalogue/catalogue.h"
+#include "core/lookup.h"
+#include "widgets/browse/categorywindow.h"
 
 #include <QApplication>
 
