@@ -265,6 +265,15 @@ class Processes:
         return found
 
     @staticmethod
+    def kill_marked(token):
+        """Ends what a bus started for the run, which the run did not start itself."""
+        for pid, _ in Processes.marked(token):
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+
+    @staticmethod
     def stop(process):
         if process.poll() is None:
             process.terminate()

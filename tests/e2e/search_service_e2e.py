@@ -353,12 +353,7 @@ def test(run, args):
     except dbus.exceptions.DBusException as error:
         raise Failure(f"D-Bus: {error}") from None
     finally:
-        # The bus started these, not the test: they are ended by the run's marker.
-        for pid, _ in Processes.marked(token):
-            try:
-                os.kill(pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
+        Processes.kill_marked(token)
 
 
 def main():

@@ -13,7 +13,6 @@ Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
 
 import importlib.util
 import os
-import signal
 import subprocess
 import sys
 import time
@@ -178,11 +177,7 @@ def test(run, args):
     except dbus_module.exceptions.DBusException as error:
         raise Failure(f"D-Bus: {error}") from None
     finally:
-        for pid, _ in Processes.marked(token):
-            try:
-                os.kill(pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
+        Processes.kill_marked(token)
 
 
 def options(parser):
