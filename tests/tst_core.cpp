@@ -611,6 +611,9 @@ void CoreTest::findRanking_data()
     QTest::newRow("only the last word a start")
         << QByteArray("pow usb")
         << QStringList{"USB -pow", "USB Hubs -pow", "Hubs USB -pow", "Powered USB Hubs -pow"};
+    QTest::newRow("a word cut off after the 32nd is no start")
+        << QByteArray("usb ").repeated(31) + "pow hubs"
+        << QStringList{"USB -pow", "USB Hubs -pow", "Hubs USB -pow", "Powered USB Hubs -pow"};
     QTest::newRow("joined words") << QByteArray("usbhubs")
                                   << QStringList{"USB Hubs", "Powered USB Hubs"};
     QTest::newRow("split word") << QByteArray("glare fil ters") << QStringList{"Glare Filters"};

@@ -59,6 +59,10 @@ constexpr std::size_t kMostWords = 16;
 // words a shopper meant, and would make a long query cost more than a short one.
 constexpr std::size_t kMostTerms = 32;
 
+// The longest text, and the most records, whose order a sort key keeps.
+constexpr std::uint64_t kMostSorted = 0xffff;
+static_assert(catalogue::PageCount() <= kMostSorted);
+
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -168,6 +172,8 @@ std::string Compact(std::string_view text)
 // extra or swapped apart.
 bool OneSlipApart(std::string_view a, std::string_view b)
 {
+    if (a.size() > b.size() + 1 || b.size() > a.size() + 1)
+        return false;
     const auto differ = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
     const auto i = static_cast<std::size_t>(differ.first - a.begin());
     if (i == 0)
@@ -209,6 +215,7 @@ namespace {
 std::vector<FindWordSpan> WordSpans(std::string_view text, std::size_t most)
 {
     std::vector<FindWordSpan> words;
+    words.reserve(std::min(most, text.size() / 2 + 1)); // at most a word per two characters
     FindWordSpan word{{}, 0, 0, false};
     auto endWord = [&](std::size_t at) {
         if (!word.word.empty()) {
@@ -288,14 +295,17 @@ struct QueryTerm {
     std::string text; // a number and its unit are one: "1000 mhz" is "1000mhz"
     bool small;       // need not match: "and", "the"
     bool gluedToNext; // "dvd-rw"
+    bool typedOn;     // the query's last word, which may be the start of a longer one
 };
 
 std::vector<QueryTerm> QueryTerms(std::string_view query)
 {
-    std::vector<FindWordSpan> spans = WordSpans(query, 2 * kMostTerms);
+    std::vector<FindWordSpan> spans = WordSpans(query, 2 * kMostTerms + 1);
     std::vector<QueryTerm> terms;
-    for (std::size_t i = 0; i < spans.size() && terms.size() < kMostTerms; ++i) {
-        QueryTerm term{std::move(spans[i].word), false, spans[i].gluedToNext};
+    terms.reserve(std::min(spans.size(), kMostTerms));
+    std::size_t i = 0;
+    for (; i < spans.size() && terms.size() < kMostTerms; ++i) {
+        QueryTerm term{std::move(spans[i].word), false, spans[i].gluedToNext, false};
         const std::optional<Amount> amount = AmountOf(term.text);
         if (amount && !amount->unit && !amount->lettered && i + 1 < spans.size()
             && UnitNamed(spans[i + 1].word)) {
@@ -308,13 +318,17 @@ std::vector<QueryTerm> QueryTerms(std::string_view query)
     // Nothing but small words says nothing to look for.
     if (std::all_of(terms.begin(), terms.end(), [](const QueryTerm &term) { return term.small; }))
         terms.clear();
+    // A word cut off after the thirty-second is being typed by nobody.
+    if (!terms.empty() && i == spans.size())
+        terms.back().typedOn = true;
     return terms;
 }
 
 // A rank as integers that compare as the rank does, for sorting a long list
 // at a few instructions a comparison. Every count of a score fits a byte (see
-// Score), a word's bit in `lacked` fits 16 bits (kMostWords).
-std::array<std::uint64_t, 4> SortKey(const FindRank &rank)
+// Score), a word's bit in `lacked` fits 16 bits (kMostWords), a text's length
+// and a record's place 16 bits (kMostSorted).
+std::array<std::uint64_t, 3> SortKey(const FindRank &rank)
 {
     const auto ordered = [](float x) -> std::uint64_t { // a float's order, as an unsigned's
         const auto bits = std::bit_cast<std::uint32_t>(x + 0.0F); // -0 is 0
@@ -326,7 +340,8 @@ std::array<std::uint64_t, 4> SortKey(const FindRank &rank)
             U(rank.notWholeText) << 63 | U(rank.typos) << 55 | U(rank.outside) << 47
                 | U(rank.nearness) << 39 | U(rank.fields) << 31 | U(rank.inexact) << 23
                 | U(rank.notStartsText) << 22,
-            ordered(rank.unused), std::min<U>(rank.length, 0xffffffff) << 32 | rank.order};
+            ordered(rank.unused) << 32 | std::min<U>(rank.length, kMostSorted) << 16
+                | std::min<U>(rank.order, kMostSorted)};
 }
 
 // Best first. Sorts the hits' places by their keys, then moves each hit once
@@ -334,19 +349,23 @@ std::array<std::uint64_t, 4> SortKey(const FindRank &rank)
 // the sort.
 void SortByRank(std::vector<FindHit> &hits)
 {
-    std::vector<std::array<std::uint64_t, 4>> keys(hits.size());
-    std::vector<std::uint32_t> from(hits.size()); // the hit that belongs at each place
-    for (std::uint32_t i = 0; i < hits.size(); ++i) {
-        keys[i] = SortKey(hits[i].rank);
-        from[i] = i;
-    }
-    std::sort(from.begin(), from.end(), [&keys](std::uint32_t a, std::uint32_t b) {
-        const std::array<std::uint64_t, 4> &x = keys[a], &y = keys[b];
-        std::size_t k = 0;
-        while (k + 1 < x.size() && x[k] == y[k])
-            ++k;
-        return x[k] < y[k];
+    struct Keyed {
+        std::array<std::uint64_t, 3> key;
+        std::uint32_t from; // the hit that belongs at this place, once sorted
+    };
+    std::vector<Keyed> keyed(hits.size());
+    for (std::uint32_t i = 0; i < hits.size(); ++i)
+        keyed[i] = {SortKey(hits[i].rank), i};
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        if (a.key[0] != b.key[0])
+            return a.key[0] < b.key[0];
+        if (a.key[1] != b.key[1])
+            return a.key[1] < b.key[1];
+        return a.key[2] < b.key[2];
     });
+    std::vector<std::uint32_t> from(hits.size());
+    for (std::uint32_t i = 0; i < from.size(); ++i)
+        from[i] = keyed[i].from;
     for (std::uint32_t i = 0; i < from.size(); ++i) {
         if (from[i] == i)
             continue;
@@ -389,6 +408,8 @@ struct CatalogueIndex::QueryWord {
     // A number: the quantities it matches, and how well (1 + exactness).
     std::vector<std::uint8_t> quantityQuality; // per quantity of quantities_, when a number
     std::vector<std::uint32_t> quantities;
+
+    bool MatchesNothing() const { return matched.empty() && joins.empty() && quantities.empty(); }
 };
 
 // The word of a record that a form matches best.
@@ -441,6 +462,12 @@ CatalogueIndex::CatalogueIndex(std::span<const CategoryData *const> windows)
         singular_.push_back(FindSingular(word));
         longestWord_ = std::max(longestWord_, word.size());
     }
+    bySingular_.resize(words_.size());
+    for (std::uint32_t i = 0; i < bySingular_.size(); ++i)
+        bySingular_[i] = i;
+    std::stable_sort(
+        bySingular_.begin(), bySingular_.end(),
+        [this](std::uint32_t a, std::uint32_t b) { return singular_[a] < singular_[b]; });
     for (std::size_t letter = 0; letter < letterStart_.size(); ++letter)
         letterStart_[letter] = static_cast<std::uint32_t>(
             std::lower_bound(words_.begin(), words_.end(), letter,
@@ -606,6 +633,11 @@ void CatalogueIndex::MatchWord(QueryWord &form, std::string_view word, std::uint
             return Quality(0, kPrefix);
         return 0;
     };
+    if (!typos && !prefix && form.pair) { // the same word or its plural: a lookup
+        for (const std::uint32_t id : SameSingular(singular))
+            keep(id, Quality(0, exactness));
+        return;
+    }
     const bool slips =
         typos && word.size() >= kSlipFrom && !IsDigit(word.front()); // 2600 is no 2700
     const auto [from, to] = LetterRange(word.front());
@@ -624,11 +656,35 @@ void CatalogueIndex::MatchWord(QueryWord &form, std::string_view word, std::uint
         // `target` and a word after it, joined: "harddrive" is "hard" and "drives".
         const std::string_view rest = word.substr(target.size());
         const std::string restSingular = FindSingular(rest);
+        if (!prefix) {
+            for (const std::uint32_t second : SameSingular(restSingular))
+                form.joins.push_back({id, second, exactness, freeJoin});
+            continue;
+        }
         const auto [restFrom, restTo] = LetterRange(rest.front());
         for (std::uint32_t second = restFrom; second < restTo; ++second)
             if (const std::uint8_t joined = wholeOrStart(rest, restSingular, second))
                 form.joins.push_back({id, second, ExactnessOf(joined), freeJoin});
     }
+}
+
+// The words whose singular is `singular`: those a word matches whole.
+std::span<const std::uint32_t> CatalogueIndex::SameSingular(std::string_view singular) const
+{
+    struct BySingular {
+        const std::vector<std::string> &singular;
+        bool operator()(std::uint32_t id, std::string_view word) const
+        {
+            return singular[id] < word;
+        }
+        bool operator()(std::string_view word, std::uint32_t id) const
+        {
+            return word < singular[id];
+        }
+    };
+    const auto [from, to] =
+        std::equal_range(bySingular_.begin(), bySingular_.end(), singular, BySingular{singular_});
+    return {from, to};
 }
 
 std::pair<std::uint32_t, std::uint32_t> CatalogueIndex::LetterRange(char letter) const
@@ -695,7 +751,7 @@ CatalogueIndex::Choice CatalogueIndex::Best(const QueryWord &form, std::uint32_t
                                             const Choice *previous) const
 {
     Choice best;
-    if (form.matched.empty() && form.joins.empty() && form.quantities.empty())
+    if (form.MatchesNothing())
         return best;
     auto distance = [previous](const Choice &choice) {
         if (!previous || previous->field != choice.field)
@@ -756,7 +812,7 @@ public:
     {
         if (words_[i])
             return words_[i];
-        if (Last(i))
+        if (terms_[i].typedOn)
             return words_[i] = Matched(lastWord_, terms_[i].text, true, false);
         auto [single, added] = singles_.try_emplace(terms_[i].text);
         repeated_[i] = !added;
@@ -778,14 +834,14 @@ public:
         auto [pair, added] = joined_.try_emplace({Word(i), Word(k), glued});
         if (added) {
             pair->second.pairTypos = glued ? 0 : 1;
-            Matched(pair->second, terms_[i].text + terms_[k].text, Last(k), true);
+            Matched(pair->second, terms_[i].text + terms_[k].text, terms_[k].typedOn, true);
         }
         return &pair->second;
     }
 
     // A word the query has said before adds nothing to what it finds; scoring
     // it again for every record would make a word said a thousand times cost a
-    // thousand searches. The last word stays: it may still be typed on.
+    // thousand searches. The last word stays when it may still be typed on.
     void Keep()
     {
         if (!kept.empty())
@@ -843,18 +899,16 @@ template <typename Visit> void CatalogueIndex::EachHolder(const QueryWord &word,
 
 // Finds the best word of the record for each word of the query, or for two
 // neighbouring ones together, and scores the lot. Sets a bit in `found` for
-// each word of query.scored it found. Without `held`, false when a word is
-// missing; with it, a word may be missing, and one whose bit (Query::bits) is
-// not in `held` is known to be.
-bool CatalogueIndex::Score(std::uint32_t record, const Query &query, const std::uint32_t *held,
-                           FindHit &hit, std::uint32_t &found) const
+// each word of query.scored it found. Without `lacking`, false when a word is
+// missing; with it, a word may be missing, and one whose bit is in `lacking`
+// (a bit per word of query.scored) is known to be.
+bool CatalogueIndex::Score(std::uint32_t record, const Query &query,
+                           const std::uint32_t *knownLacking, FindHit &hit,
+                           std::uint32_t &found) const
 {
     const std::vector<const QueryWord *> &words = query.scored;
-    std::uint32_t lacking = 0; // a bit per word known to be missing
-    if (held)
-        for (std::size_t i = 0; i < query.bits.size(); ++i)
-            if (query.bits[i] & ~*held)
-                lacking |= 1U << i;
+    const bool held = knownLacking != nullptr;
+    const std::uint32_t lacking = held ? *knownLacking : 0;
     const auto lacks = [lacking](std::size_t i) { return (lacking >> i & 1U) != 0; };
     found = 0;
     unsigned typos = 0, nearness = 0, fields = 0, inexact = 0, outside = 0;
@@ -885,7 +939,7 @@ bool CatalogueIndex::Score(std::uint32_t record, const Query &query, const std::
         const Choice *before = previous.found ? &previous : nullptr;
         const bool optional = query.Optional(i);
         const Choice single = optional && !before ? Choice{} : Best(*words[i], record, before);
-        if (i + 1 < words.size() && !lacks(i + 1)) {
+        if (i + 1 < words.size() && !lacks(i + 1) && !query.pairs[i]->MatchesNothing()) {
             const Choice joined = Best(*query.pairs[i], record, before);
             if (joined.found) {
                 const Choice next = single.found ? Best(*words[i + 1], record, &single) : Choice{};
@@ -977,12 +1031,13 @@ std::vector<FindHit> CatalogueIndex::Find(std::string_view text, const FindUsage
     hits.reserve(candidates.size());
     std::uint32_t found = 0;
     for (std::uint32_t record : candidates) {
-        FindHit hit{&records_[record], {}, {}, {}, {}};
-        if (!Score(record, query, nullptr, hit, found))
+        FindHit &hit = hits.emplace_back(&records_[record]);
+        if (!Score(record, query, nullptr, hit, found)) {
+            hits.pop_back();
             continue;
+        }
         hit.score.wholeText = compact_[record] == compactQuery;
-        hit.rank = RankOf(hit, record, usage);
-        hits.push_back(std::move(hit));
+        Rank(hit, record, usage);
     }
     if (hits.empty())
         return FindMost(query, usage);
@@ -1048,46 +1103,59 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
     hits.reserve(records_.size()
                  - static_cast<std::size_t>(std::count(holds.begin(), holds.end(), 0U)));
     std::uint32_t found = 0;
+    // Neighbouring records often hold the same words: the words of query.scored
+    // they lack, for the last bits of `holds` seen.
+    std::pair<std::uint32_t, std::uint32_t> lackingOf{0, 0};
     for (std::uint32_t record = 0; record < holds.size(); ++record) {
         if (!holds[record])
             continue;
-        FindHit hit{&records_[record], {}, {}, {}, {}};
-        Score(record, query, &holds[record], hit, found);
+        if (holds[record] != lackingOf.first) {
+            std::uint32_t lacking = 0;
+            for (std::size_t j = 0; j < query.bits.size(); ++j)
+                lacking |= std::uint32_t((query.bits[j] & ~holds[record]) != 0) << j;
+            lackingOf = {holds[record], lacking};
+        }
+        FindHit &hit = hits.emplace_back(&records_[record]);
+        Score(record, query, &lackingOf.second, hit, found);
         std::uint32_t held = 0;
         for (; found; found &= found - 1)
             held |= query.bits[static_cast<std::size_t>(std::countr_zero(found))];
-        if (!held)
+        if (!held) {
+            hits.pop_back();
             continue;
+        }
         const std::uint32_t lacks = ~held & ((1U << distinct.size()) - 1);
         hit.missing = FindMissing(words, lacks);
         std::uint32_t lacked = 0;
         for (std::uint32_t bits = lacks; bits; bits &= bits - 1)
             lacked += cost[static_cast<std::size_t>(std::countr_zero(bits))];
-        hit.rank = RankOf(hit, record, usage);
+        Rank(hit, record, usage);
         hit.rank.lacked = lacked;
-        hits.push_back(std::move(hit));
     }
     SortByRank(hits);
     return hits;
 }
 
-FindRank CatalogueIndex::RankOf(const FindHit &hit, std::uint32_t record,
-                                const FindUsage &usage) const
+// Sets the hit's rank in place: a rank returned by value is copied once more
+// for each of a long list of hits.
+void CatalogueIndex::Rank(FindHit &hit, std::uint32_t record, const FindUsage &usage) const
 {
     const FindScore &s = hit.score;
-    FindRank rank{
-        .missing = static_cast<std::uint16_t>(std::min<std::size_t>(hit.missing.size(), 0xffff)),
-        .typo = s.typos > 0,
-        .notWholeText = !s.wholeText,
-        .typos = s.typos,
-        .outside = s.outside,
-        .nearness = s.nearness,
-        .fields = s.fields,
-        .inexact = s.inexact,
-        .notStartsText = !s.startsText,
-        .length = hit.record->text.size(),
-        .order = record,
-    };
+    FindRank &rank = hit.rank;
+    rank.missing = static_cast<std::uint16_t>(std::min<std::size_t>(hit.missing.size(), 0xffff));
+    rank.lacked = 0;
+    rank.typo = s.typos > 0;
+    rank.unchosen = 0;
+    rank.notWholeText = !s.wholeText;
+    rank.typos = s.typos;
+    rank.outside = s.outside;
+    rank.nearness = s.nearness;
+    rank.fields = s.fields;
+    rank.inexact = s.inexact;
+    rank.notStartsText = !s.startsText;
+    rank.unused = 0;
+    rank.length = hit.record->text.size();
+    rank.order = record;
     if (usage) {
         // Usage comes from a file the shopper may have edited: take only sound values.
         const FindUse use = usage(*hit.record);
@@ -1098,7 +1166,6 @@ FindRank CatalogueIndex::RankOf(const FindHit &hit, std::uint32_t record,
             rank.unchosen = minus(use.chosen);
         rank.unused = minus(use.weight);
     }
-    return rank;
 }
 
 bool CatalogueIndex::Holds(const FindRecord &record, std::string_view text, std::size_t word) const
@@ -1117,10 +1184,10 @@ bool CatalogueIndex::Holds(const FindRecord &record, std::string_view text, std:
     for (std::size_t i = 0; i < terms.size(); ++i)
         query.Word(i);
     query.Keep();
-    FindHit hit{&record, {}, {}, {}, {}};
+    FindHit hit(&record);
     std::uint32_t found = 0;
-    const std::uint32_t anything = ~0U;
-    Score(static_cast<std::uint32_t>(&record - records_.data()), query, &anything, hit, found);
+    const std::uint32_t nothingKnown = 0;
+    Score(static_cast<std::uint32_t>(&record - records_.data()), query, &nothingKnown, hit, found);
     for (std::size_t j = 0; j < query.kept.size(); ++j)
         if ((found >> j & 1U) && terms[query.kept[j]].text == terms[term].text)
             return true;

@@ -138,11 +138,15 @@ private:
 };
 
 struct FindHit {
-    const FindRecord *record;
+    FindHit() = default;
+    // Member by member: a search makes one hit per record it ranks.
+    explicit FindHit(const FindRecord *found) : record(found) {}
+
+    const FindRecord *record = nullptr;
     FindScore score;
     // Which words matched, by their place among the words of FindWordSpans():
     // bit i of marked[FindField] for the i-th word of that field.
-    std::array<std::uint32_t, 3> marked;
+    std::array<std::uint32_t, 3> marked{};
     FindMissing missing; // words of the query this record lacks; empty: full match
     FindRank rank;
 
@@ -220,6 +224,7 @@ private:
     void AddQuantities(std::string_view text, const std::vector<FindWordSpan> &spans,
                        FindField field);
     std::pair<std::uint32_t, std::uint32_t> LetterRange(char letter) const;
+    std::span<const std::uint32_t> SameSingular(std::string_view singular) const;
     void MatchQueryWord(QueryWord &form) const;
     void MatchWord(QueryWord &form, std::string_view word, std::uint8_t quality, bool typos,
                    bool prefix, bool freeJoin) const;
@@ -227,10 +232,10 @@ private:
     std::span<const Token> TokensOf(std::uint32_t record) const;
     template <typename Visit> void EachHolder(const QueryWord &word, Visit visit) const;
     Choice Best(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
-    bool Score(std::uint32_t record, const Query &query, const std::uint32_t *held, FindHit &hit,
-               std::uint32_t &found) const;
+    bool Score(std::uint32_t record, const Query &query, const std::uint32_t *knownLacking,
+               FindHit &hit, std::uint32_t &found) const;
     std::vector<FindHit> FindMost(Query &query, const FindUsage &usage) const;
-    FindRank RankOf(const FindHit &hit, std::uint32_t record, const FindUsage &usage) const;
+    void Rank(FindHit &hit, std::uint32_t record, const FindUsage &usage) const;
 
     std::vector<FindRecord> records_;
     std::vector<std::string> compact_;                // each record's text, letters and digits only
@@ -240,6 +245,7 @@ private:
     std::vector<std::uint32_t> firstQuantity_;        // per record, and one past the last
     std::vector<std::string> words_;                  // every word of the catalogue, sorted
     std::vector<std::string> singular_;               // per word of words_
+    std::vector<std::uint32_t> bySingular_;           // words_ ids, by singular_ then id
     std::vector<std::vector<std::uint32_t>> holders_; // per word, the records holding it
     std::array<std::uint32_t, 257> letterStart_{};    // first word of each first byte
     std::size_t longestWord_ = 0;
