@@ -196,7 +196,9 @@ void MainWindow::BuildRecentMenu(QMenu *file)
     QAction *remember = file->addAction(QStringLiteral("Re&member Opened Pages"));
     remember->setObjectName(QStringLiteral("mnuRemember"));
     remember->setCheckable(true);
-    remember->setChecked(RememberingPages());
+    // On by default; the settings file is read each time File opens, not
+    // during start-up, and another copy of the program may have changed it.
+    remember->setChecked(true);
     connect(remember, &QAction::triggered, this, [](bool on) { SetRememberingPages(on); });
     connect(file, &QMenu::aboutToShow, this,
             [remember] { remember->setChecked(RememberingPages()); });
