@@ -13,6 +13,9 @@
 #include <QTest>
 
 #include <sqlite3.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <cstdint>
 #include <string>
@@ -293,6 +296,34 @@ private slots:
         }
         QCOMPARE(said.size(), std::size_t(1));
         QVERIFY(store.Recent().empty());
+    }
+
+    void fullDiskSaysSoOnceAndKeepsWhatIsThere()
+    {
+        std::vector<std::string> said;
+        UsageStore store(Path().toStdString(),
+                         [&](const std::string &line) { said.push_back(line); });
+        store.Record(Use("kept"));
+        store.Flush();
+        // No file of this process may grow past 64 KiB: a write beyond fails
+        // half-done as on a full disk (SQLite names it an I/O error here).
+        rlimit unlimited{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
+        const rlimit full{64 * 1024, unlimited.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+        for (int i = 0; i < 40; ++i) {
+            store.Record(
+                Use("page" + std::to_string(i), std::string(4000, 'q') + std::to_string(i)));
+            store.Flush();
+        }
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, SIG_DFL);
+        QCOMPARE(said.size(), std::size_t(1));
+        QCOMPARE(store.Recent().back().page, std::string("kept"));
+        store.Record(Use("after")); // room again: remembered again
+        store.Flush();
+        QCOMPARE(store.Recent().front().page, std::string("after"));
     }
 
     void twoWritersAtOnceKeepEveryUse()
