@@ -800,7 +800,7 @@ CatalogueIndex::Choice CatalogueIndex::Best(const QueryWord &form, std::uint32_t
 class CatalogueIndex::Query {
 public:
     Query(const CatalogueIndex &index, std::string_view text)
-        : index_(index), terms_(QueryTerms(text)), words_(terms_.size()),
+        : index_(index), terms_(QueryTerms(text)), words_(terms_.size()), nextPairs_(terms_.size()),
           repeated_(terms_.size(), 0)
     {
     }
@@ -830,12 +830,18 @@ public:
     // The words i and k, next to each other once repeats are left out, as one.
     const QueryWord *Pair(std::size_t i, std::size_t k)
     {
+        // Each neighbour pair is asked for twice in a row, as the word after
+        // one word and the word before the next.
+        if (k == i + 1 && nextPairs_[i])
+            return nextPairs_[i];
         const bool glued = k == i + 1 && terms_[i].gluedToNext;
         auto [pair, added] = joined_.try_emplace({Word(i), Word(k), glued});
         if (added) {
             pair->second.pairTypos = glued ? 0 : 1;
             Matched(pair->second, terms_[i].text + terms_[k].text, terms_[k].typedOn, true);
         }
+        if (k == i + 1)
+            nextPairs_[i] = &pair->second;
         return &pair->second;
     }
 
@@ -875,9 +881,10 @@ private:
 
     const CatalogueIndex &index_;
     const std::vector<QueryTerm> terms_;
-    std::vector<const QueryWord *> words_; // per term, once matched
-    std::vector<char> repeated_;           // per term: said before, and not the last
-    std::uint32_t optional_ = 0;           // a bit per kept term that is a small word
+    std::vector<const QueryWord *> words_;     // per term, once matched
+    std::vector<const QueryWord *> nextPairs_; // per term, with the next, once matched
+    std::vector<char> repeated_;               // per term: said before, and not the last
+    std::uint32_t optional_ = 0;               // a bit per kept term that is a small word
     std::unordered_map<std::string_view, QueryWord> singles_;
     QueryWord lastWord_;
     std::map<std::tuple<const QueryWord *, const QueryWord *, bool>, QueryWord> joined_;
