@@ -116,11 +116,8 @@ std::vector<const FindRecord *> RecentRecords(std::size_t count)
 std::vector<FindHit> RecentHits()
 {
     std::vector<FindHit> hits;
-    for (const FindRecord *record : RecentRecords()) {
-        FindHit hit{};
-        hit.record = record;
-        hits.push_back(std::move(hit));
-    }
+    for (const FindRecord *record : RecentRecords())
+        hits.emplace_back(record);
     return hits;
 }
 
