@@ -82,13 +82,13 @@ void Check(const CatalogueIndex &index, std::string_view query, const FindUsage 
     for (std::size_t word = 0; word < words.size(); ++word)
         if (seen.insert(words[word]).second)
             distinct.push_back(word);
-    // Holds matches the whole query anew each time. A long query, or one with
-    // many results, has its words checked in the first full result and in a
-    // share of the others, a different share for each query, so that it takes
-    // milliseconds, not a second.
+    // Holds matches the whole query anew each time, at the cost of a search.
+    // A query has its words checked in the first full result and in a few
+    // others, different ones for each query, so that the checks cost about
+    // what the search does and a run makes thousands of queries a second.
     const auto full = std::size_t(
         std::count_if(hits.begin(), hits.end(), [](const FindHit &hit) { return !hit.Partial(); }));
-    const std::size_t budget = std::max<std::size_t>(1, 192 / (informative + 1));
+    const std::size_t budget = std::max<std::size_t>(1, 24 / (informative + 1));
     const std::size_t every = (full * distinct.size()) / budget + 1;
     const std::size_t offset = std::hash<std::string_view>{}(query) % every;
     bool partialSeen = false;
