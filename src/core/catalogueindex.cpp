@@ -363,18 +363,15 @@ void SortByRank(std::vector<FindHit> &hits)
             return a.key[1] < b.key[1];
         return a.key[2] < b.key[2];
     });
-    std::vector<std::uint32_t> from(hits.size());
-    for (std::uint32_t i = 0; i < from.size(); ++i)
-        from[i] = keyed[i].from;
-    for (std::uint32_t i = 0; i < from.size(); ++i) {
-        if (from[i] == i)
+    for (std::uint32_t i = 0; i < keyed.size(); ++i) {
+        if (keyed[i].from == i)
             continue;
         FindHit first = std::move(hits[i]);
         std::uint32_t at = i;
-        for (; from[at] != i; at = std::exchange(from[at], at))
-            hits[at] = std::move(hits[from[at]]);
+        for (; keyed[at].from != i; at = std::exchange(keyed[at].from, at))
+            hits[at] = std::move(hits[keyed[at].from]);
         hits[at] = std::move(first);
-        from[at] = at;
+        keyed[at].from = at;
     }
 }
 
