@@ -2,7 +2,7 @@
 #include "app/start.h"
 #include "base/project.h"
 #include "core/windowmodel.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 #include "widgets/forms/fonts.h"
 #include "widgets/shell/findwindow.h"
 #include "widgets/shell/forms.h"

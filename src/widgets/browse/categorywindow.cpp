@@ -2,7 +2,7 @@
 
 #include "core/aboutnet.h"
 #include "core/lookup.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/qtstrings.h"

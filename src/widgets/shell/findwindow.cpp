@@ -3,7 +3,7 @@
 #include "core/aboutnet.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 

@@ -5,7 +5,7 @@
 #include "core/addresses.h"
 #include "core/catalogueexport.h"
 #include "core/catalogueindex.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/twips.h"
 #include "widgets/shell/categorybuttons.h"

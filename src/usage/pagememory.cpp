@@ -1,4 +1,4 @@
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
