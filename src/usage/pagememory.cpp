@@ -3,26 +3,21 @@
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
 
-#include <QCoreApplication>
-#include <QSettings>
-
-#include <atomic>
-
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
+#include <unistd.h>
 
 namespace benchlist {
 
 namespace {
 
-const QString kRememberKey = QStringLiteral("RememberOpenedPages");
-
-// $XDG_CONFIG_HOME/benchlist/benchlist.conf, whichever process asks.
-std::unique_ptr<QSettings> Settings()
-{
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("benchlist"), QStringLiteral("benchlist"));
-}
+constexpr std::string_view kRememberKey = "RememberOpenedPages";
+constexpr std::string_view kGeneralGroup = "[General]";
 
 std::unique_ptr<UsageStore> &Store()
 {
@@ -30,10 +25,94 @@ std::unique_ptr<UsageStore> &Store()
     return store;
 }
 
-// The switch as last read, for a write after Qt has gone (QSettings with it).
-std::atomic<bool> lastSwitch{true};
+std::vector<std::string> ReadLines(const std::string &path)
+{
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string Trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t\r") - first + 1));
+}
+
+struct SwitchPlace {
+    std::size_t line = 0; // the switch's line, or where it would go
+    bool found = false;
+    bool inGroup = false; // the file has a [General] group
+};
+
+// Where the switch is in the file's [General] group, the group Qt's settings
+// files keep ungrouped keys in and so where earlier versions wrote it.
+SwitchPlace FindSwitch(const std::vector<std::string> &lines)
+{
+    SwitchPlace place;
+    bool inGeneral = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string line = Trimmed(lines[i]);
+        if (line.starts_with('[')) {
+            inGeneral = line == kGeneralGroup && !place.inGroup;
+            place.inGroup = place.inGroup || inGeneral;
+            if (inGeneral)
+                place.line = i + 1;
+        } else if (inGeneral && Trimmed(line.substr(0, line.find('='))) == kRememberKey) {
+            place.line = i;
+            place.found = true;
+            return place;
+        } else if (inGeneral && !line.empty()) {
+            place.line = i + 1;
+        }
+    }
+    return place;
+}
+
+// Written beside the file and renamed over it, so that a reader never sees
+// half a file; the file's other settings are kept as they are.
+void WriteSwitch(const std::string &path, bool on)
+{
+    std::vector<std::string> lines = ReadLines(path);
+    const std::string line = std::string(kRememberKey) + (on ? "=true" : "=false");
+    const SwitchPlace place = FindSwitch(lines);
+    if (place.found)
+        lines[place.line] = line;
+    else if (place.inGroup)
+        lines.insert(lines.begin() + std::ptrdiff_t(place.line), line);
+    else if (lines.empty())
+        lines = {std::string(kGeneralGroup), line};
+    else
+        lines.insert(lines.begin(), {std::string(kGeneralGroup), line, std::string()});
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+    const std::string temporary = path + ".new-" + std::to_string(::getpid());
+    std::ofstream out(temporary, std::ios::trunc);
+    for (const std::string &each : lines)
+        out << each << '\n';
+    out.close();
+    if (!out || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        std::fprintf(stderr, "benchlist: could not save the settings in %s\n", path.c_str());
+    }
+}
 
 } // namespace
+
+std::string SettingsPath()
+{
+    std::string base;
+    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
+        base = config;
+    } else {
+        const char *home = std::getenv("HOME");
+        base = std::string(home ? home : "") + "/.config";
+    }
+    return base + "/benchlist/benchlist.conf";
+}
 
 UsageStore &PageMemory()
 {
@@ -42,13 +121,8 @@ UsageStore &PageMemory()
         store = std::make_unique<UsageStore>(UsageStore::DefaultPath());
         store->SetRemembering(RememberingPages());
         // Read again before each write, on the store's thread: the shopper
-        // may have turned it off in another copy of the program. Once the
-        // application object is gone, so is what QSettings stands on.
-        store->SetWriteCheck(
-            [] { return QCoreApplication::instance() ? RememberingPages() : lastSwitch.load(); });
-        // What is still queued is written while Qt is still there.
-        if (QCoreApplication::instance())
-            qAddPostRoutine(ClosePageMemory);
+        // may have turned it off in another copy of the program.
+        store->SetWriteCheck([] { return RememberingPages(); });
     }
     return *store;
 }
@@ -60,14 +134,21 @@ void ClosePageMemory()
 
 bool RememberingPages()
 {
-    const bool on = Settings()->value(kRememberKey, true).toBool();
-    lastSwitch = on;
-    return on;
+    const std::vector<std::string> lines = ReadLines(SettingsPath());
+    const SwitchPlace place = FindSwitch(lines);
+    if (!place.found)
+        return true;
+    // As Qt reads a stored bool: off only for "false", "0" or nothing.
+    const std::string &line = lines[place.line];
+    std::string value = Trimmed(std::string_view(line).substr(line.find('=') + 1));
+    for (char &letter : value)
+        letter = char(std::tolower(static_cast<unsigned char>(letter)));
+    return !(value.empty() || value == "false" || value == "0");
 }
 
 void SetRememberingPages(bool on)
 {
-    Settings()->setValue(kRememberKey, on);
+    WriteSwitch(SettingsPath(), on);
     PageMemory().SetRemembering(on);
 }
 
