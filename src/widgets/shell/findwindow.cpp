@@ -474,11 +474,17 @@ void FindWindow::CopyAddress()
 // not only once it moves.
 void FindWindow::AnnounceCurrent()
 {
-    const QModelIndex current = list_->currentIndex();
-    if (!current.isValid() || !list_->hasFocus())
+    if (list_->hasFocus())
+        AnnounceRow(list_->currentIndex());
+}
+
+// Told as Qt's list tells a move: the list, the first time, then the row.
+void FindWindow::AnnounceRow(const QModelIndex &row)
+{
+    if (!row.isValid())
         return;
     QAccessibleEvent focus(list_, QAccessible::Focus);
-    focus.setChild(current.row());
+    focus.setChild(row.row());
     QAccessible::updateAccessibility(&focus);
 }
 
@@ -505,7 +511,12 @@ bool FindWindow::eventFilter(QObject *watched, QEvent *event)
     case Qt::Key_PageDown:
         // The field passes moves through the results to the list.
         if (watched == field_) {
+            const QModelIndex before = list_->currentIndex();
             QApplication::sendEvent(list_, event);
+            // Qt's list speaks only when the row changes: with one result, or
+            // at either end, the move would go unheard.
+            if (list_->currentIndex() == before)
+                AnnounceRow(before);
             return true;
         }
         break;
