@@ -4,6 +4,7 @@
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
 #include "usage/pagememory.h"
+#include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 
@@ -283,7 +284,7 @@ private:
     std::vector<FindHit> hits_;
 };
 
-FindWindow::FindWindow() : FormWidget<QWidget>("frmFind")
+FindWindow::FindWindow() : FormWidget<QWidget>(kFindWindowName)
 {
     setWindowTitle(QStringLiteral("Find a Category"));
     resize(520, 420);
@@ -388,8 +389,8 @@ void FindWindow::SetWords(const QString &words)
 
 void ShowFindWindow(const QString &words)
 {
-    Forms().Show("frmFind");
-    if (auto *window = dynamic_cast<FindWindow *>(Forms().Find("frmFind")))
+    Forms().Show(kFindWindowName);
+    if (auto *window = dynamic_cast<FindWindow *>(Forms().Find(kFindWindowName)))
         window->SetWords(words);
 }
 
