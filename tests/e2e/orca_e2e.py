@@ -272,10 +272,11 @@ def find_window(run, desktop, speech, faults):
                  lambda said: all(says(text)(said) for text in (FIND_LIST, LIST_SIZE, ONE_RESULT)),
                  faults=faults)
 
-    # A partial result: the words it lacks follow where it lives.
+    # A partial result: the words it lacks follow where it lives. Orca is on
+    # the list now, and no longer echoes the keys; the status is still said.
     speech.after("words no category has all of", lambda: (
         desktop.key("ctrl+a"), desktop.type(PARTIAL_WORDS, delay=150)),
-        lambda said: len(said) >= len(PARTIAL_WORDS))
+        says("No category has every word"))
     speech.after("Down to a partial result", lambda: desktop.key("Down"),
                  lambda said: any(s.startswith(PARTIAL_RESULT) for s in said), faults=faults)
     return first
