@@ -52,9 +52,9 @@ jpg_out() { # in out
 }
 
 # --------------------------------------------------------------------------
-# The auction site's logo, of its own design: its name, "veld" in teal and
-# "mark" in plum, over a bar of three bids rising from teal through amber to
-# plum.
+# The auction site's logo, of its own design: "auctions" in teal over a bar
+# of three bids rising from teal through amber to plum. It names no company:
+# the catalogue's maker has the logo of its own beside the title.
 AUCTION_TEAL='#0f8b8d'
 AUCTION_AMBER='#f29e1f'
 AUCTION_PLUM='#7a3b8f'
@@ -62,8 +62,7 @@ AUCTION_PLUM='#7a3b8f'
 auction_logo() { # pointsize out.png
     local ps=$1 out=$2
     im -background none -font "$SANS_BOLD" -pointsize "$(( ps * 11 / 20 ))" \
-        \( -fill "$AUCTION_TEAL" label:veld \) \( -fill "$AUCTION_PLUM" label:mark \) \
-        +append -trim +repage "$work/auction-word.png"
+        -fill "$AUCTION_TEAL" label:auctions -trim +repage "$work/auction-word.png"
     local w h bar gap
     read -r w h < <(im "$work/auction-word.png" -format '%w %h\n' info:)
     bar=$(( (ps + 5) / 6 )) gap=$(( (ps + 14) / 15 ))
