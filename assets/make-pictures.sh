@@ -52,20 +52,27 @@ jpg_out() { # in out
 }
 
 # --------------------------------------------------------------------------
-# The auction site's logo: four letters, each in its own colour.
-AUCTION_RED='#e53238'
-AUCTION_BLUE='#0064d2'
-AUCTION_YELLOW='#f5af02'
-AUCTION_GREEN='#86b817'
+# The auction site's logo, of its own design: "auctions" in teal over a bar
+# of three bids rising from teal through amber to plum. It names no company:
+# the catalogue's maker has the logo of its own beside the title.
+AUCTION_TEAL='#0f8b8d'
+AUCTION_AMBER='#f29e1f'
+AUCTION_PLUM='#7a3b8f'
 
 auction_logo() { # pointsize out.png
     local ps=$1 out=$2
-    im -background none -font "$WIDE_BOLD" -pointsize "$ps" \
-        \( -fill "$AUCTION_RED" label:e \) \
-        \( -fill "$AUCTION_BLUE" label:b \) \
-        \( -fill "$AUCTION_YELLOW" label:a \) \
-        \( -fill "$AUCTION_GREEN" label:y \) \
-        +smush "-$((ps / 14))" -trim +repage "${PNG_CLEAN[@]}" "PNG32:$out"
+    im -background none -font "$SANS_BOLD" -pointsize "$(( ps * 11 / 20 ))" \
+        -fill "$AUCTION_TEAL" label:auctions -trim +repage "$work/auction-word.png"
+    local w h bar gap
+    read -r w h < <(im "$work/auction-word.png" -format '%w %h\n' info:)
+    bar=$(( (ps + 5) / 6 )) gap=$(( (ps + 14) / 15 ))
+    im -size "${w}x$(( gap + bar ))" xc:none \
+        -fill "$AUCTION_TEAL" -draw "rectangle 0,$(( gap + bar / 2 )) $(( w / 3 - 2 )),$(( gap + bar - 1 ))" \
+        -fill "$AUCTION_AMBER" -draw "rectangle $(( w / 3 )),$(( gap + bar / 4 )) $(( 2 * w / 3 - 2 )),$(( gap + bar - 1 ))" \
+        -fill "$AUCTION_PLUM" -draw "rectangle $(( 2 * w / 3 )),$gap $(( w - 1 )),$(( gap + bar - 1 ))" \
+        "$work/auction-bar.png"
+    im -background none "$work/auction-word.png" "$work/auction-bar.png" -gravity west \
+        -append +repage "${PNG_CLEAN[@]}" "PNG32:$out"
 }
 
 # --------------------------------------------------------------------------
@@ -155,7 +162,7 @@ im -size 400x60 xc:'#f4f8ff' \
     -font "$SANS_BOLD" -pointsize 9 -fill '#44506a' -annotate +99+27 'Pick a brand:' \
     -fill '#ffe680' -stroke '#c9a400' -draw 'roundrectangle 198,44 252,55 3,3' \
     -stroke none -font "$SANS_ITALIC" -pointsize 9 -fill '#6a4a00' -annotate +203+44 'click here' \
-    -fill '#0064d2' -stroke '#003a80' -draw 'roundrectangle 314,21 366,45 5,5' \
+    -fill "$AUCTION_TEAL" -stroke '#0a5c5e' -draw 'roundrectangle 314,21 366,45 5,5' \
     -stroke none -font "$SANS_BOLD" -pointsize 14 -fill white -annotate +329+25 'GO' \
     -alpha off "PNG24:$work/banner-auction.png"
 gif_out "$work/banner-auction.png" 64 "$here/banner-auction.gif"
@@ -186,7 +193,7 @@ auction_logo 30 "$work/auction-logo-30.png"
 im -size 144x59 xc:none \
     -font "$SANS_BOLD" -pointsize 10 -fill '#555555' -gravity north -annotate +0+0 'shop' \
     "$work/auction-logo-30.png" -gravity center -geometry +0-1 -compose Over -composite \
-    -gravity northwest -fill '#0064d2' -draw 'roundrectangle 36,45 108,58 4,4' \
+    -gravity northwest -fill "$AUCTION_TEAL" -draw 'roundrectangle 36,45 108,58 4,4' \
     -font "$SANS_BOLD" -pointsize 10 -fill white -gravity south -annotate +0+1 'marketplace' \
     "PNG32:$work/marketplace.png"
 # GIF transparency is on/off, so settle every edge pixel one way or the other.

@@ -64,7 +64,8 @@ BUTTONS = (
 TARGETS = {
     "instructions": 1.05,
     "first_frame_ms": 1.05,
-    "rss_rest_mib": 1.02,
+    # Debian's shared libsqlite3, loaded at every start, and the translations.
+    "rss_rest_mib": 1.04,
     "rss_all_mib": 1.10,
 }
 # Opening the largest category window costs at most this share of the main

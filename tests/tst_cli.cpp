@@ -141,6 +141,15 @@ void CliTest::commandLine_data()
          "benchlist: cannot open X display :987\n");
     dead("stale Wayland", {"WAYLAND_DISPLAY=benchlist-gone", "XDG_RUNTIME_DIR=" + QDir::tempPath()},
          "benchlist: cannot open Wayland display benchlist-gone");
+    // The session's own display server is tried first, the other after it.
+    const QString gone = "WAYLAND_DISPLAY=benchlist-gone",
+                  runtime = "XDG_RUNTIME_DIR=" + QDir::tempPath();
+    dead("Wayland session", {"XDG_SESSION_TYPE=wayland", gone, runtime, "DISPLAY=:987"},
+         "benchlist: cannot open Wayland display benchlist-gone or X display :987\n");
+    dead("X11 session", {"XDG_SESSION_TYPE=x11", gone, runtime, "DISPLAY=:987"},
+         "benchlist: cannot open X display :987 or Wayland display benchlist-gone\n");
+    dead("session type nonsense", {"XDG_SESSION_TYPE=\x01;wayland", gone, runtime, "DISPLAY=:987"},
+         "benchlist: cannot open X display :987 or Wayland display benchlist-gone\n");
     QTest::newRow("find window on Qt's display")
         << QStringList{"-display", ":987", "--find-window", "usb"} << QStringList{} << 1
         << QByteArray("benchlist: cannot open X display :987\n");

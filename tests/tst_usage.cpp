@@ -3,12 +3,14 @@
 // and damaged or unwritable files. Starts only its own writer helpers.
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
+#include "usage/pagememory.h"
 #include "usage/usagestore.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -278,6 +280,53 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), content);
         QCOMPARE(Pages(store.Recent()), (std::vector<std::string>{"b", "a"}));
+    }
+
+    // The shopper's switch, in the settings file as Qt's own settings wrote it
+    // before: read alike, and whatever else the file holds kept.
+    void rememberSwitchKeepsTheSettingsFile_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("wasOn");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("no file") << QByteArray() << true << false << QStringList();
+        QTest::newRow("other groups only")
+            << QByteArray("[Find]\nwords=usb\n") << true << false << QStringList{"Find/words=usb"};
+        QTest::newRow("beside other settings")
+            << QByteArray("[General]\nLanguage=de\n\n[Find]\nwords=usb\n") << true << false
+            << QStringList{"Language=de", "Find/words=usb"};
+        QTest::newRow("turned on again")
+            << QByteArray("[General]\nRememberOpenedPages=false\nLanguage=de\n") << false << true
+            << QStringList{"Language=de"};
+        QTest::newRow("a switch in another group")
+            << QByteArray("[Find]\nRememberOpenedPages=false\n") << true << false
+            << QStringList{"Find/RememberOpenedPages=false"};
+    }
+    void rememberSwitchKeepsTheSettingsFile()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, wasOn);
+        QFETCH(bool, on);
+        QFETCH(QStringList, kept);
+        const QString config = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        const QString path = config + QStringLiteral("/benchlist/benchlist.conf");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("state"))));
+        QFile file(path);
+        QVERIFY(before.isEmpty()
+                || (QDir().mkpath(config + QStringLiteral("/benchlist"))
+                    && file.open(QIODevice::WriteOnly) && file.write(before) == before.size()));
+        file.close();
+        QCOMPARE(RememberingPages(), wasOn);
+        SetRememberingPages(on);
+        ClosePageMemory();
+        QCOMPARE(RememberingPages(), on);
+        const QSettings settings(path, QSettings::IniFormat);
+        QCOMPARE(settings.value(QStringLiteral("RememberOpenedPages")).toBool(), on);
+        for (const QString &pair : kept)
+            QCOMPARE(settings.value(pair.section(QLatin1Char('='), 0, 0)).toString(),
+                     pair.section(QLatin1Char('='), 1));
     }
 
     void unwritableFolderSaysSoOnce()

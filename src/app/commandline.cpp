@@ -1,7 +1,7 @@
 // The command line: its reader and the program's options.
 #include "app/commandline.h"
 
-#include "service/answers.h"
+#include "app/answers.h"
 #include "service/searchservice.h"
 
 #include <string>

@@ -1,17 +1,14 @@
 #include "app/commandline.h"
 #include "app/start.h"
-#include "base/project.h"
 #include "core/windowmodel.h"
-#include "service/pagememory.h"
-#include "widgets/forms/fonts.h"
+#include "usage/pagememory.h"
+#include "widgets/forms/formwidget.h"
 #include "widgets/shell/findwindow.h"
 #include "widgets/shell/forms.h"
 
 #include <QApplication>
-#include <QPixmapCache>
 
 #include <cstdio>
-#include <vector>
 
 int main(int argc, char **argv)
 {
@@ -28,38 +25,21 @@ int main(int argc, char **argv)
         return line.option->answer(line.words);
 
     // Qt is given its own words alone, and takes out those it knows.
-    QList<QByteArray> qtWords;
-    std::vector<char *> qtArgv;
-    for (const QString &word : line.qtArguments)
-        qtWords.append(word.toLocal8Bit());
-    for (QByteArray &word : qtWords)
-        qtArgv.push_back(word.data());
-    qtArgv.push_back(nullptr);
-    int qtArgc = int(qtWords.size());
+    benchlist::QtArguments qtArguments(line.qtArguments);
     benchlist::PrepareDisplay(line.qtArguments);
-    QApplication app(qtArgc, qtArgv.data());
+    QApplication app(qtArguments.Count(), qtArguments.Words());
     benchlist::DisplayOpened();
-    if (qtArgc > 1) {
-        std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", qtArgv[1]);
+    if (const char *unexpected = qtArguments.Unexpected()) {
+        std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", unexpected);
         return 2;
     }
-    QApplication::setApplicationName(QStringLiteral("benchlist"));
-    QApplication::setApplicationVersion(QStringLiteral(BENCHLIST_FILE_VERSION));
-    // By the desktop entry's name a Wayland desktop finds the windows' icon and name.
-    QGuiApplication::setDesktopFileName(QStringLiteral(BENCHLIST_APP_ID));
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(benchlist::DefaultFont());
-    // The style caches its drawings of controls under each control's own
-    // palette, and every new control's palette is a new one: each window opened
-    // and closed would leave drawings of controls long gone behind, and memory
-    // would grow with every window. The controls are few and quick to draw.
-    QPixmapCache::setCacheLimit(0);
+    benchlist::SetUpApplication();
     benchlist::ExitAfterFirstFrameIfAsked();
 
     benchlist::WindowModel &forms = benchlist::Forms();
     benchlist::RegisterForms(forms);
     forms.SetLastWindowGone([] { QCoreApplication::quit(); });
-    forms.Show("frmMain");
+    forms.Show(benchlist::kMainWindowName);
     if (!line.words.isEmpty())
         benchlist::ShowFindWindow(line.words.first());
 

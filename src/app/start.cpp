@@ -1,20 +1,25 @@
 #include "app/start.h"
 
-#include <QGuiApplication>
+#include "base/project.h"
+#include "widgets/forms/fonts.h"
+
+#include <QApplication>
+#include <QPixmapCache>
 #include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace benchlist {
 
 namespace {
 
-std::string held;    // what Qt said while it started
-std::mutex heldLock; // Qt's own threads may speak then
-std::string failure; // said when no display opens
+std::vector<std::string> held; // what Qt said while it started, a message each
+std::mutex heldLock;           // Qt's own threads may speak then
+std::string failure;           // said when no display opens
 bool platformsChosenHere = false;
 
 // The value of Qt's option `name` (the last one counts, as in Qt), else of the variable.
@@ -49,7 +54,26 @@ void Hold(QtMsgType type, const QMessageLogContext &context, const QString &text
         std::_Exit(1);
     }
     const std::lock_guard lock(heldLock);
-    held += qFormatLogMessage(type, context, text).toStdString() + '\n';
+    // Qt ends each platform it could not start with this line: all said
+    // before it was about a platform tried and given up.
+    if (platformsChosenHere && qstrcmp(context.category, "qt.qpa.plugin") == 0
+        && text.startsWith(QLatin1String("Could not load the Qt platform plugin")))
+        held.clear();
+    else
+        held.push_back(qFormatLogMessage(type, context, text).toStdString() + '\n');
+}
+
+// The session's own display server first, the other should it fail.
+QString SessionPlatforms()
+{
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    const bool waylandSession =
+        qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
+        || (!wayland.isEmpty() && qEnvironmentVariable("DISPLAY").isEmpty());
+    // Wayland's socket is in XDG_RUNTIME_DIR unless named by its full path.
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && !wayland.startsWith(QLatin1Char('/')))
+        return QStringLiteral("xcb");
+    return QLatin1String(waylandSession ? "wayland;xcb" : "xcb;wayland");
 }
 
 // A window paints and flushes its first frame while its first exposure is
@@ -76,13 +100,7 @@ void PrepareDisplay(const QStringList &qtArguments)
 {
     QString platforms = QtValue(qtArguments, "-platform", "QT_QPA_PLATFORM");
     if (platforms.isEmpty()) {
-        // Windows are placed at fixed screen positions, which a Wayland
-        // compositor does not allow: X11 first where both are there (XWayland).
-        // Wayland's socket is in XDG_RUNTIME_DIR unless named by its full path.
-        const bool wayland =
-            qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
-            || qEnvironmentVariable("WAYLAND_DISPLAY").startsWith(QLatin1Char('/'));
-        platforms = QLatin1String(wayland ? "xcb;wayland" : "xcb");
+        platforms = SessionPlatforms();
         platformsChosenHere = qputenv("QT_QPA_PLATFORM", platforms.toLatin1());
     }
     failure = FailureLine(platforms, QtValue(qtArguments, "-display", "DISPLAY"));
@@ -96,7 +114,33 @@ void DisplayOpened()
         qunsetenv("QT_QPA_PLATFORM");
     qInstallMessageHandler(nullptr);
     const std::lock_guard lock(heldLock);
-    std::fputs(held.c_str(), stderr);
+    for (const std::string &message : held)
+        std::fputs(message.c_str(), stderr);
+}
+
+QtArguments::QtArguments(const QStringList &words)
+{
+    for (const QString &word : words)
+        words_.append(word.toLocal8Bit());
+    for (QByteArray &word : words_)
+        pointers_.push_back(word.data());
+    pointers_.push_back(nullptr);
+    count_ = int(words_.size());
+}
+
+void SetUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("benchlist"));
+    QApplication::setApplicationVersion(QStringLiteral(BENCHLIST_FILE_VERSION));
+    // By the desktop entry's name a Wayland desktop finds the windows' icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BENCHLIST_APP_ID));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(DefaultFont());
+    // The style caches its drawings of controls under each control's own
+    // palette, and every new control's palette is a new one: each window opened
+    // and closed would leave drawings of controls long gone behind, and memory
+    // would grow with every window. The controls are few and quick to draw.
+    QPixmapCache::setCacheLimit(0);
 }
 
 void ExitAfterFirstFrameIfAsked()

@@ -10,8 +10,8 @@ listens to what Orca said. At every stop of the main window and at every
 drop-down, Orca must say a name and a role; a drop-down's caption at most
 twice; nothing about selected or unselected text on a Tab tour. In the find
 window the list's size is said once, the status line once when it changes,
-the first Down from the words field says the result it lands on, and a
-partial result the words it lacks after where it lives. With --keep, Orca's
+the first Down from the words field names the list and the result it lands
+on, also when there is only one, and a partial result the words it lacks after where it lives. With --keep, Orca's
 own record of every event is kept in the work directory too.
 
 Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing, or Orca
@@ -48,6 +48,8 @@ FIND_WORDS = ("usb printer", " c")
 FIND_STATUS = "2 categories"  # after the last word
 FIND_FIRST = "USB 1.0 Printer Cables"
 FIND_SECOND = "USB 2.0 Printer Cables"
+ONE_WORDS = "usb hub"  # one result, so Down cannot move
+ONE_RESULT = "USB Hubs and Cables"
 PARTIAL_WORDS = "usb zebra"
 PARTIAL_RESULT = "USB Mice, Drives and Peripherals › Input Devices, without: zebra"
 
@@ -260,12 +262,21 @@ def find_window(run, desktop, speech, faults):
         faults.append(f"the list named {count(said, FIND_LIST)} times and its size said "
                       f"{count(said, LIST_SIZE)} times in the find window, not once")
 
-    # A partial result: the words it lacks follow where it lives.
     speech.after("Shift+Tab back to the words", lambda: desktop.key("shift+Tab"),
                  says(FIND_FIELD))
+    # One result: the first Down lands where the search put it, and still
+    # names the list, its size and the result.
+    speech.after("words with one result", lambda: (
+        desktop.key("ctrl+a"), desktop.type(ONE_WORDS, delay=150)), says("1 category"))
+    speech.after("the first Down to the one result", lambda: desktop.key("Down"),
+                 lambda said: all(says(text)(said) for text in (FIND_LIST, LIST_SIZE, ONE_RESULT)),
+                 faults=faults)
+
+    # A partial result: the words it lacks follow where it lives. Orca is on
+    # the list now, and no longer echoes the keys; the status is still said.
     speech.after("words no category has all of", lambda: (
         desktop.key("ctrl+a"), desktop.type(PARTIAL_WORDS, delay=150)),
-        lambda said: len(said) >= len(PARTIAL_WORDS))
+        says("No category has every word"))
     speech.after("Down to a partial result", lambda: desktop.key("Down"),
                  lambda said: any(s.startswith(PARTIAL_RESULT) for s in said), faults=faults)
     return first

@@ -3,7 +3,8 @@
 
 Starts its own Xvfb, weston on it with the X11 backend (so there is a real
 seat), and benchlist with WAYLAND_DISPLAY and a private XDG_RUNTIME_DIR but no
-DISPLAY. Keys and clicks go to weston's window with xdotool; weston's debug
+DISPLAY: it starts there with nothing on standard error. With both displays at
+hand, the session's type chooses; a platform tried and given up says nothing. Keys and clicks go to weston's window with xdotool; weston's debug
 streams tell where each window is, its size and its app id; a screenshot taken
 through weston shows what the program drew. Every title-bar button and the
 compositor's own maximise and full-screen shortcuts are tried on every kind of
@@ -243,18 +244,35 @@ def test(run, args):
     wayland = {"WAYLAND_DISPLAY": SOCKET, "XDG_RUNTIME_DIR": str(compositor.runtime)}
     browser = Browser(run)
     # Qt's platforms tried in turn: an X server named but gone leaves Wayland,
-    # and a session that names no Wayland display has its usual socket.
+    # and a session that names no Wayland display has its usual socket. A
+    # platform given up on the way says nothing.
     dead_x = next(f":{n}" for n in range(900, 1000) if not Path(f"/tmp/.X11-unix/X{n}").exists())
     (compositor.runtime / "wayland-0").symlink_to(SOCKET)
-    for name, how, env in (
-            ("first-frame", "", wayland),
-            ("dead-x", f" with the X display {dead_x} gone", dict(wayland, DISPLAY=dead_x)),
-            ("wayland-0", " on wayland-0", dict(wayland, WAYLAND_DISPLAY=None))):
+    # The session's type chooses between the two where both are at hand; its
+    # side of the Wayland protocol (WAYLAND_DEBUG) shows which one it took.
+    both = dict(wayland, DISPLAY=compositor.x_env["DISPLAY"], WAYLAND_DEBUG="1")
+    for name, how, env, on_wayland in (  # on_wayland None: no X at all
+            ("first-frame", "", wayland, None),
+            ("dead-x", f" with the X display {dead_x} gone", dict(wayland, DISPLAY=dead_x), None),
+            ("wayland-0", " on wayland-0", dict(wayland, WAYLAND_DISPLAY=None), None),
+            ("wayland-session", " in a Wayland session with X at hand",
+             dict(both, XDG_SESSION_TYPE="wayland"), True),
+            ("x11-session", " in an X11 session with Wayland at hand",
+             dict(both, XDG_SESSION_TYPE="x11"), False),
+            ("nonsense-session", " in a session of no known type",
+             dict(both, XDG_SESSION_TYPE="nonsense"), False),
+            ("gone-socket", " in a Wayland session whose socket is gone",
+             dict(both, XDG_SESSION_TYPE="wayland", WAYLAND_DISPLAY="benchlist-gone"), False)):
         first = Program(run, args.binary, no_x, browser, name,
                         dict(env, BENCH_EXIT_AFTER_PAINT="1"))
         status = first.process.wait(timeout=WAIT)
         if status != 0:
             raise Failure(f"exit after the first frame{how}: status {status}")
+        said = Path(first.log.name).read_text(errors="replace")
+        if on_wayland and " -> " not in said:
+            raise Failure(f"the first frame{how} not on Wayland: {said[:300]!r}")
+        if not on_wayland and said:  # on X11 even WAYLAND_DEBUG has nothing to say
+            raise Failure(f"the first frame{how} came with words on standard error: {said!r}")
         print(f"ok - the first frame{how}, then status 0")
         wait_for("its window to leave the screen",
                  lambda: "xdg_toplevel" not in compositor.scene())

@@ -1,7 +1,7 @@
 #include "windows/fixtures.h"
 
 #include "core/aboutnet.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 #include "widgets/forms/qtstrings.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "catalogue/reference.h"
 #include "core/lookup.h"
 #include "core/searchresults.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"

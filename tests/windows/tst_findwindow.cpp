@@ -4,7 +4,7 @@
 #include "core/addresses.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 #include "widgets/shell/findwindow.h"

@@ -2,7 +2,7 @@
 
 #include "core/aboutnet.h"
 #include "core/lookup.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/qtstrings.h"
@@ -82,7 +82,7 @@ CategoryWindow::CategoryWindow(const CategoryData &category)
     tabs.emplace_back(category.refreshTabIndex, refresh);
 
     auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
-    connect(find, &QShortcut::activated, this, [] { Forms().Show("frmFind"); });
+    connect(find, &QShortcut::activated, this, [] { Forms().Show(kFindWindowName); });
 
     // Tab runs in tab-index order, whatever the order on screen, and the
     // window opens with the focus on the first control of that order.
@@ -117,7 +117,7 @@ void CategoryWindow::Form_Load()
 
 void CategoryWindow::Form_Unload()
 {
-    Forms().Show("frmMain");
+    Forms().Show(kMainWindowName);
 }
 
 void CategoryWindow::Form_Resize()

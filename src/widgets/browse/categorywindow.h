@@ -13,6 +13,9 @@ class QPushButton;
 
 namespace benchlist {
 
+// The find window's name, by which the window model shows it from any window.
+inline constexpr char kFindWindowName[] = "frmFind";
+
 class DropDown;
 
 class CategoryWindow : public FormWidget<QWidget> {

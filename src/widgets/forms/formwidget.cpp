@@ -64,7 +64,7 @@ void OpenNearMainWindow(QWidget *window)
     if (!OnWayland())
         return;
     for (QWidget *main : QApplication::topLevelWidgets()) {
-        if (main != window && main->objectName() == QLatin1String("frmMain")
+        if (main != window && main->objectName() == QLatin1String(kMainWindowName)
             && main->windowHandle()) {
             window->winId();
             window->windowHandle()->setTransientParent(main->windowHandle());

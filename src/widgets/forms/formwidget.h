@@ -17,6 +17,9 @@ class QAccessibleInterface;
 
 namespace benchlist {
 
+// The main window's name, by which the window model and the windows know it.
+inline constexpr char kMainWindowName[] = "frmMain";
+
 // Fixed single border with a close box only: no resizing, minimising or maximising.
 inline constexpr Qt::WindowFlags kFixedSingleFrame =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

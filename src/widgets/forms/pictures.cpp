@@ -29,10 +29,11 @@ QHash<QString, QPixmap> &DecodedPictures()
 
 } // namespace
 
-// Qt's pixmap cache, which would keep a picture read from a file, is off (see
-// PrepareWindow), so the few pictures the windows share are kept here instead:
-// each is read and decoded once, however many windows and buttons show it.
-// They go with the application object, as pixmaps must.
+// Qt's pixmap cache, which would keep a picture read from a file, is off (the
+// program turns it off at start, in SetUpApplication), so the few pictures the
+// windows share are kept here instead: each is read and decoded once, however
+// many windows and buttons show it. They go with the application object, as
+// pixmaps must.
 QPixmap Picture(const QString &resource)
 {
     QHash<QString, QPixmap> &pictures = DecodedPictures();

@@ -3,7 +3,8 @@
 #include "core/aboutnet.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
+#include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 
@@ -283,7 +284,7 @@ private:
     std::vector<FindHit> hits_;
 };
 
-FindWindow::FindWindow() : FormWidget<QWidget>("frmFind")
+FindWindow::FindWindow() : FormWidget<QWidget>(kFindWindowName)
 {
     setWindowTitle(QStringLiteral("Find a Category"));
     resize(520, 420);
@@ -388,8 +389,8 @@ void FindWindow::SetWords(const QString &words)
 
 void ShowFindWindow(const QString &words)
 {
-    Forms().Show("frmFind");
-    if (auto *window = dynamic_cast<FindWindow *>(Forms().Find("frmFind")))
+    Forms().Show(kFindWindowName);
+    if (auto *window = dynamic_cast<FindWindow *>(Forms().Find(kFindWindowName)))
         window->SetWords(words);
 }
 
@@ -474,11 +475,17 @@ void FindWindow::CopyAddress()
 // not only once it moves.
 void FindWindow::AnnounceCurrent()
 {
-    const QModelIndex current = list_->currentIndex();
-    if (!current.isValid() || !list_->hasFocus())
+    if (list_->hasFocus())
+        AnnounceRow(list_->currentIndex());
+}
+
+// Told as Qt's list tells a move: the list, the first time, then the row.
+void FindWindow::AnnounceRow(const QModelIndex &row)
+{
+    if (!row.isValid())
         return;
     QAccessibleEvent focus(list_, QAccessible::Focus);
-    focus.setChild(current.row());
+    focus.setChild(row.row());
     QAccessible::updateAccessibility(&focus);
 }
 
@@ -505,7 +512,12 @@ bool FindWindow::eventFilter(QObject *watched, QEvent *event)
     case Qt::Key_PageDown:
         // The field passes moves through the results to the list.
         if (watched == field_) {
+            const QModelIndex before = list_->currentIndex();
             QApplication::sendEvent(list_, event);
+            // Qt's list speaks only when the row changes: with one result, or
+            // at either end, the move would go unheard.
+            if (list_->currentIndex() == before)
+                AnnounceRow(before);
             return true;
         }
         break;

@@ -12,6 +12,7 @@ class QLineEdit;
 class QListView;
 class QAccessibleInterface;
 class QMenu;
+class QModelIndex;
 
 namespace benchlist {
 
@@ -52,6 +53,7 @@ private:
     const FindRecord *Selected() const;
     void CopyAddress();
     void AnnounceCurrent();
+    void AnnounceRow(const QModelIndex &row);
 
     QLineEdit *field_;
     QListView *list_;

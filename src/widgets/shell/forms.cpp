@@ -23,11 +23,11 @@ void RegisterForms(WindowModel &model)
     QAccessible::installFactory(&ClickablePicture::Accessible);
     QAccessible::installFactory(&DropDown::Accessible);
     QAccessible::installFactory(&FindWindow::Accessible);
-    model.Register("frmMain", [] { return std::make_unique<MainWindow>(); });
+    model.Register(kMainWindowName, [] { return std::make_unique<MainWindow>(); });
     model.Register("frmExit", [] { return std::make_unique<ExitWindow>(); });
     model.Register("frmAbout", [] { return std::make_unique<AboutWindow>(); });
     model.Register("frmInstructions", [] { return std::make_unique<InstructionsWindow>(); });
-    model.Register("frmFind", [] { return std::make_unique<FindWindow>(); });
+    model.Register(kFindWindowName, [] { return std::make_unique<FindWindow>(); });
     for (const CategoryData *data : catalogue::kWindows)
         model.Register(data->name, [data] { return std::make_unique<CategoryWindow>(*data); });
 }

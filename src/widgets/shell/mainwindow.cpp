@@ -5,7 +5,8 @@
 #include "core/addresses.h"
 #include "core/catalogueexport.h"
 #include "core/catalogueindex.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
+#include "widgets/browse/categorywindow.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/twips.h"
 #include "widgets/shell/categorybuttons.h"
@@ -66,7 +67,7 @@ static_assert(EveryButtonHasAHandler());
 
 } // namespace
 
-MainWindow::MainWindow() : FormWidget<QMainWindow>("frmMain")
+MainWindow::MainWindow() : FormWidget<QMainWindow>(kMainWindowName)
 {
     setWindowTitle(QStringLiteral("The Benchlist"));
     setWindowIcon(QIcon(QStringLiteral(":/benchlist.png")));
@@ -275,19 +276,19 @@ void MainWindow::ExportBookmarksTo(const QString &fileName)
 // sequence runs once, from this window's unload, whichever way it starts.
 void MainWindow::mnuExit_Click()
 {
-    Forms().Unload("frmMain");
+    Forms().Unload(kMainWindowName);
 }
 
 void MainWindow::mnuFind_Click()
 {
-    Forms().Show("frmFind");
+    Forms().Show(kFindWindowName);
 }
 
 // Runs while this window is being unloaded, which destroys it last, after the
 // farewell window has come up.
 void MainWindow::CloseAllWindows()
 {
-    Forms().Unload("frmFind");
+    Forms().Unload(kFindWindowName);
     Forms().Unload("frmAbout");
     Forms().Unload("frmInstructions");
     for (const CategoryData *category : catalogue::kWindows)

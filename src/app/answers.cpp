@@ -1,10 +1,10 @@
-#include "service/answers.h"
+#include "app/answers.h"
 
 #include "base/project.h"
 #include "catalogue/catalogue.h"
 #include "core/catalogueexport.h"
 #include "core/searchresults.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 
 #include <cerrno>
 #include <cstdio>
