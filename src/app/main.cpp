@@ -2,6 +2,7 @@
 #include "app/start.h"
 #include "base/project.h"
 #include "core/windowmodel.h"
+#include "service/language.h"
 #include "service/pagememory.h"
 #include "widgets/forms/fonts.h"
 #include "widgets/shell/findwindow.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char **argv)
 {
+    benchlist::LoadTranslations(); // the session's language, for every answer and window
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -40,7 +42,10 @@ int main(int argc, char **argv)
     QApplication app(qtArgc, qtArgv.data());
     benchlist::DisplayOpened();
     if (qtArgc > 1) {
-        std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", qtArgv[1]);
+        const QString error =
+            benchlist::Translated("CommandLine", "unexpected argument '%1' (try --help)");
+        std::fprintf(stderr, "benchlist: %s\n",
+                     error.arg(QString::fromLocal8Bit(qtArgv[1])).toLocal8Bit().constData());
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("benchlist"));

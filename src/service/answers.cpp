@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "core/catalogueexport.h"
 #include "core/searchresults.h"
+#include "service/language.h"
 #include "service/pagememory.h"
 
 #include <cerrno>
@@ -16,7 +17,9 @@ int PrintAnswer(const std::string &text)
 {
     if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
         return 0;
-    std::fprintf(stderr, "benchlist: cannot write to standard output: %s\n", std::strerror(errno));
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    const QString line = Translated("CommandLine", "cannot write to standard output: %1");
+    std::fprintf(stderr, "benchlist: %s\n", line.arg(reason).toLocal8Bit().constData());
     return 1;
 }
 
@@ -32,7 +35,11 @@ int AnswerExportBookmarks(const QStringList &words)
     const std::string name = words.first().toLocal8Bit().toStdString();
     const std::string reason = WriteBookmarkFile(name, catalogue::kButtonOrder);
     if (!reason.empty())
-        std::fprintf(stderr, "benchlist: cannot write '%s': %s\n", name.c_str(), reason.c_str());
+        std::fprintf(stderr, "benchlist: %s\n",
+                     Translated("CommandLine", "cannot write '%1': %2")
+                         .arg(words.first(), QString::fromLocal8Bit(reason.c_str()))
+                         .toLocal8Bit()
+                         .constData());
     return reason.empty() ? 0 : 1;
 }
 
