@@ -43,7 +43,7 @@
         <translation>PC-Komponenten</translation>
     </message>
     <message>
-        <source>Desktop PC's</source>
+        <source>Desktop PC&apos;s</source>
         <translation>Desktop-PCs</translation>
     </message>
     <message>
@@ -55,7 +55,7 @@
         <translation>Netzwerk</translation>
     </message>
     <message>
-        <source>PDA's &amp; Handheld PC's</source>
+        <source>PDA&apos;s &amp; Handheld PC&apos;s</source>
         <translation>PDAs &amp; Handheld-PCs</translation>
     </message>
     <message>
@@ -79,7 +79,7 @@
         <translation>Laptops, Laptop-Komponenten und Zubehör</translation>
     </message>
     <message>
-        <source>PDA's, Handheld PC's and Accessories</source>
+        <source>PDA&apos;s, Handheld PC&apos;s and Accessories</source>
         <translation>PDAs, Handheld-PCs und Zubehör</translation>
     </message>
     <message>
@@ -111,7 +111,7 @@
         <translation>Laufwerke &amp; Peripherie</translation>
     </message>
     <message>
-        <source>PDA's / Handheld PC's</source>
+        <source>PDA&apos;s / Handheld PC&apos;s</source>
         <translation>PDAs / Handhelds</translation>
     </message>
     <message>
@@ -259,7 +259,7 @@
         <translation>Hüllen, Taschen</translation>
     </message>
     <message>
-        <source>Tablet PC's</source>
+        <source>Tablet PC&apos;s</source>
         <translation>Tablet-PCs</translation>
     </message>
     <message>
@@ -303,11 +303,11 @@
         <translation>Sony-Zubehör</translation>
     </message>
     <message>
-        <source>Toshiba PDA's &amp; Accessories</source>
+        <source>Toshiba PDA&apos;s &amp; Accessories</source>
         <translation>Toshiba-PDAs &amp; Zubehör</translation>
     </message>
     <message>
-        <source>Other PDA's &amp; Accessories</source>
+        <source>Other PDA&apos;s &amp; Accessories</source>
         <translation>Andere PDAs &amp; Zubehör</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@
         <translation>Kabel und Adapterkarten</translation>
     </message>
     <message>
-        <source>CPU's</source>
+        <source>CPU&apos;s</source>
         <translation>CPUs</translation>
     </message>
     <message>
@@ -601,8 +601,8 @@
         <translation>das Fenster öffnen, mit der Suche nach den Wörtern</translation>
     </message>
     <message>
-        <source>--find-window needs words to look for, as in: benchlist --find-window 'usb hub'</source>
-        <translation>--find-window braucht Suchwörter, etwa: benchlist --find-window 'usb hub'</translation>
+        <source>--find-window needs words to look for, as in: benchlist --find-window &apos;usb hub&apos;</source>
+        <translation>--find-window braucht Suchwörter, etwa: benchlist --find-window &apos;usb hub&apos;</translation>
     </message>
     <message>
         <source>print the last ten pages opened, newest first</source>
@@ -629,8 +629,8 @@
         <translation>kann nicht auf die Standardausgabe schreiben: %1</translation>
     </message>
     <message>
-        <source>cannot write '%1': %2</source>
-        <translation>kann '%1' nicht schreiben: %2</translation>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>kann &apos;%1&apos; nicht schreiben: %2</translation>
     </message>
     <message>
         <source>Usage: benchlist [OPTION]... [QT-OPTION]...
@@ -648,8 +648,8 @@ und --forget antworten stattdessen auf der Standardausgabe, ohne Bildschirm.
         <source>
 Each line of --find and --recent is the text, window, drop-down and address,
 tab-separated. --find answers the same every time: the pages opened before,
-which come first in the find window and the desktop's search, do not count.
-Qt's own options, such as -platform NAME, -style STYLE and -reverse, are passed
+which come first in the find window and the desktop&apos;s search, do not count.
+Qt&apos;s own options, such as -platform NAME, -style STYLE and -reverse, are passed
 on to Qt.
 
 Exit status: 0 when done, 1 when nothing is found or written, 2 for a command
@@ -671,8 +671,8 @@ nennt die ausgelassenen Wörter).
 </translation>
     </message>
     <message>
-        <source>unexpected argument '%1' (try --help)</source>
-        <translation>unerwartetes Argument '%1' (siehe --help)</translation>
+        <source>unexpected argument &apos;%1&apos; (try --help)</source>
+        <translation>unerwartetes Argument &apos;%1&apos; (siehe --help)</translation>
     </message>
 </context>
 <context>
@@ -823,7 +823,7 @@ nennt die ausgelassenen Wörter).
         <translation>Noch kein Ebay-Mitglied? Kein Problem: hier klicken und anmelden</translation>
     </message>
     <message>
-        <source>Send Loved One's The Perfect Gift!</source>
+        <source>Send Loved One&apos;s The Perfect Gift!</source>
         <translation>Das perfekte Geschenk!</translation>
     </message>
     <message>
@@ -831,8 +831,8 @@ nennt die ausgelassenen Wörter).
         <translation>Computer-Auktionen leicht gemacht</translation>
     </message>
     <message>
-        <source>&lt;a href="find"&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
-        <translation>&lt;a href="find"&gt;Kategorie per Wort suchen...&lt;/a&gt; (Strg+F)</translation>
+        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
+        <translation>&lt;a href=&quot;find&quot;&gt;Kategorie per Wort suchen...&lt;/a&gt; (Strg+F)</translation>
     </message>
     <message>
         <source>Find a category by words (Ctrl+F)</source>

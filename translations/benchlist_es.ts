@@ -43,7 +43,7 @@
         <translation>Componentes de PC</translation>
     </message>
     <message>
-        <source>Desktop PC's</source>
+        <source>Desktop PC&apos;s</source>
         <translation>PC de sobremesa</translation>
     </message>
     <message>
@@ -55,7 +55,7 @@
         <translation>Redes</translation>
     </message>
     <message>
-        <source>PDA's &amp; Handheld PC's</source>
+        <source>PDA&apos;s &amp; Handheld PC&apos;s</source>
         <translation>PDA y ordenadores de bolsillo</translation>
     </message>
     <message>
@@ -79,7 +79,7 @@
         <translation>Portátiles, componentes y accesorios</translation>
     </message>
     <message>
-        <source>PDA's, Handheld PC's and Accessories</source>
+        <source>PDA&apos;s, Handheld PC&apos;s and Accessories</source>
         <translation>PDA, PC de bolsillo y accesorios</translation>
     </message>
     <message>
@@ -111,7 +111,7 @@
         <translation>Unidades y periféricos</translation>
     </message>
     <message>
-        <source>PDA's / Handheld PC's</source>
+        <source>PDA&apos;s / Handheld PC&apos;s</source>
         <translation>PDA / PC de bolsillo</translation>
     </message>
     <message>
@@ -259,7 +259,7 @@
         <translation>Fundas, bolsas</translation>
     </message>
     <message>
-        <source>Tablet PC's</source>
+        <source>Tablet PC&apos;s</source>
         <translation>Tablet PC</translation>
     </message>
     <message>
@@ -303,11 +303,11 @@
         <translation>Accesorios Sony</translation>
     </message>
     <message>
-        <source>Toshiba PDA's &amp; Accessories</source>
+        <source>Toshiba PDA&apos;s &amp; Accessories</source>
         <translation>PDA Toshiba y accesorios</translation>
     </message>
     <message>
-        <source>Other PDA's &amp; Accessories</source>
+        <source>Other PDA&apos;s &amp; Accessories</source>
         <translation>Otras PDA y accesorios</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@
         <translation>Cables y tarjetas adaptadoras</translation>
     </message>
     <message>
-        <source>CPU's</source>
+        <source>CPU&apos;s</source>
         <translation>Procesadores</translation>
     </message>
     <message>
@@ -601,8 +601,8 @@
         <translation>abrir la ventana con la búsqueda de las palabras</translation>
     </message>
     <message>
-        <source>--find-window needs words to look for, as in: benchlist --find-window 'usb hub'</source>
-        <translation>--find-window necesita palabras que buscar, como en: benchlist --find-window 'usb hub'</translation>
+        <source>--find-window needs words to look for, as in: benchlist --find-window &apos;usb hub&apos;</source>
+        <translation>--find-window necesita palabras que buscar, como en: benchlist --find-window &apos;usb hub&apos;</translation>
     </message>
     <message>
         <source>print the last ten pages opened, newest first</source>
@@ -629,8 +629,8 @@
         <translation>no se puede escribir en la salida estándar: %1</translation>
     </message>
     <message>
-        <source>cannot write '%1': %2</source>
-        <translation>no se puede escribir '%1': %2</translation>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>no se puede escribir &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>Usage: benchlist [OPTION]... [QT-OPTION]...
@@ -648,8 +648,8 @@ y --forget responden en la salida estándar, sin pantalla.
         <source>
 Each line of --find and --recent is the text, window, drop-down and address,
 tab-separated. --find answers the same every time: the pages opened before,
-which come first in the find window and the desktop's search, do not count.
-Qt's own options, such as -platform NAME, -style STYLE and -reverse, are passed
+which come first in the find window and the desktop&apos;s search, do not count.
+Qt&apos;s own options, such as -platform NAME, -style STYLE and -reverse, are passed
 on to Qt.
 
 Exit status: 0 when done, 1 when nothing is found or written, 2 for a command
@@ -671,8 +671,8 @@ nombra las palabras que faltan).
 </translation>
     </message>
     <message>
-        <source>unexpected argument '%1' (try --help)</source>
-        <translation>argumento inesperado '%1' (pruebe --help)</translation>
+        <source>unexpected argument &apos;%1&apos; (try --help)</source>
+        <translation>argumento inesperado &apos;%1&apos; (pruebe --help)</translation>
     </message>
 </context>
 <context>
@@ -823,7 +823,7 @@ nombra las palabras que faltan).
         <translation>¿Aún no es miembro de Ebay? No pasa nada: regístrese aquí</translation>
     </message>
     <message>
-        <source>Send Loved One's The Perfect Gift!</source>
+        <source>Send Loved One&apos;s The Perfect Gift!</source>
         <translation>¡El regalo perfecto!</translation>
     </message>
     <message>
@@ -831,8 +831,8 @@ nombra las palabras que faltan).
         <translation>Subastas informáticas, fácil</translation>
     </message>
     <message>
-        <source>&lt;a href="find"&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
-        <translation>&lt;a href="find"&gt;Buscar por palabras...&lt;/a&gt; (Ctrl+F)</translation>
+        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
+        <translation>&lt;a href=&quot;find&quot;&gt;Buscar por palabras...&lt;/a&gt; (Ctrl+F)</translation>
     </message>
     <message>
         <source>Find a category by words (Ctrl+F)</source>

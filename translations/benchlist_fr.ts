@@ -43,7 +43,7 @@
         <translation>Composants PC</translation>
     </message>
     <message>
-        <source>Desktop PC's</source>
+        <source>Desktop PC&apos;s</source>
         <translation>PC de bureau</translation>
     </message>
     <message>
@@ -55,7 +55,7 @@
         <translation>Réseau</translation>
     </message>
     <message>
-        <source>PDA's &amp; Handheld PC's</source>
+        <source>PDA&apos;s &amp; Handheld PC&apos;s</source>
         <translation>PDA et ordinateurs de poche</translation>
     </message>
     <message>
@@ -79,7 +79,7 @@
         <translation>Portables, composants et accessoires</translation>
     </message>
     <message>
-        <source>PDA's, Handheld PC's and Accessories</source>
+        <source>PDA&apos;s, Handheld PC&apos;s and Accessories</source>
         <translation>PDA, PC de poche et accessoires</translation>
     </message>
     <message>
@@ -111,7 +111,7 @@
         <translation>Lecteurs, périphériques</translation>
     </message>
     <message>
-        <source>PDA's / Handheld PC's</source>
+        <source>PDA&apos;s / Handheld PC&apos;s</source>
         <translation>PDA / PC de poche</translation>
     </message>
     <message>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>366Mhz And Less Systems</source>
-        <translation>Systèmes jusqu'à 366 MHz</translation>
+        <translation>Systèmes jusqu&apos;à 366 MHz</translation>
     </message>
     <message>
         <source>400MHz - 650Mhz Systems</source>
@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>Docking Stations</source>
-        <translation>Stations d'accueil</translation>
+        <translation>Stations d&apos;accueil</translation>
     </message>
     <message>
         <source>Laptop Screens, LCDs</source>
@@ -259,7 +259,7 @@
         <translation>Housses, sacoches</translation>
     </message>
     <message>
-        <source>Tablet PC's</source>
+        <source>Tablet PC&apos;s</source>
         <translation>Tablettes PC</translation>
     </message>
     <message>
@@ -303,11 +303,11 @@
         <translation>Accessoires Sony</translation>
     </message>
     <message>
-        <source>Toshiba PDA's &amp; Accessories</source>
+        <source>Toshiba PDA&apos;s &amp; Accessories</source>
         <translation>PDA Toshiba et accessoires</translation>
     </message>
     <message>
-        <source>Other PDA's &amp; Accessories</source>
+        <source>Other PDA&apos;s &amp; Accessories</source>
         <translation>Autres PDA et accessoires</translation>
     </message>
     <message>
@@ -316,10 +316,10 @@
     </message>
     <message>
         <source>Cables and, Adapter Cards</source>
-        <translation>Câbles et cartes d'adaptation</translation>
+        <translation>Câbles et cartes d&apos;adaptation</translation>
     </message>
     <message>
-        <source>CPU's</source>
+        <source>CPU&apos;s</source>
         <translation>Processeurs</translation>
     </message>
     <message>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Ink Jet Printers</source>
-        <translation>Imprimantes à jet d'encre</translation>
+        <translation>Imprimantes à jet d&apos;encre</translation>
     </message>
     <message>
         <source>Laser Printers</source>
@@ -444,11 +444,11 @@
     </message>
     <message>
         <source>Ink Cartridges Black</source>
-        <translation>Cartouches d'encre noire</translation>
+        <translation>Cartouches d&apos;encre noire</translation>
     </message>
     <message>
         <source>Ink Cartriges Color</source>
-        <translation>Cartouches d'encre couleur</translation>
+        <translation>Cartouches d&apos;encre couleur</translation>
     </message>
     <message>
         <source>Laser Toner Black</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>Printheads</source>
-        <translation>Têtes d'impression</translation>
+        <translation>Têtes d&apos;impression</translation>
     </message>
     <message>
         <source>Printer Supplies and Accessories</source>
@@ -500,7 +500,7 @@
     </message>
     <message>
         <source>Installation Tools</source>
-        <translation>Outils d'installation</translation>
+        <translation>Outils d&apos;installation</translation>
     </message>
     <message>
         <source>KVM Switch Boxes, Cables</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>Print Servers</source>
-        <translation>Serveurs d'impression</translation>
+        <translation>Serveurs d&apos;impression</translation>
     </message>
     <message>
         <source>Racks, Mounts &amp; Patch Panels</source>
@@ -582,7 +582,7 @@
     </message>
     <message>
         <source>write the bookmark file, or with - print it</source>
-        <translation>écrire le fichier de signets, ou avec - l'afficher</translation>
+        <translation>écrire le fichier de signets, ou avec - l&apos;afficher</translation>
     </message>
     <message>
         <source>--export-bookmarks needs a file name, or - for standard output</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>print the categories the words find, best first</source>
-        <translation>afficher les catégories trouvées par les mots, la meilleure d'abord</translation>
+        <translation>afficher les catégories trouvées par les mots, la meilleure d&apos;abord</translation>
     </message>
     <message>
         <source>--find needs words to look for, as in: benchlist --find usb hub</source>
@@ -601,12 +601,12 @@
         <translation>ouvrir la fenêtre, avec la recherche sur ces mots</translation>
     </message>
     <message>
-        <source>--find-window needs words to look for, as in: benchlist --find-window 'usb hub'</source>
-        <translation>--find-window attend des mots à chercher, par exemple : benchlist --find-window 'usb hub'</translation>
+        <source>--find-window needs words to look for, as in: benchlist --find-window &apos;usb hub&apos;</source>
+        <translation>--find-window attend des mots à chercher, par exemple : benchlist --find-window &apos;usb hub&apos;</translation>
     </message>
     <message>
         <source>print the last ten pages opened, newest first</source>
-        <translation>afficher les dix dernières pages ouvertes, la plus récente d'abord</translation>
+        <translation>afficher les dix dernières pages ouvertes, la plus récente d&apos;abord</translation>
     </message>
     <message>
         <source>delete every page kept as opened, and their words</source>
@@ -626,11 +626,11 @@
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation>impossible d'écrire sur la sortie standard : %1</translation>
+        <translation>impossible d&apos;écrire sur la sortie standard : %1</translation>
     </message>
     <message>
-        <source>cannot write '%1': %2</source>
-        <translation>impossible d'écrire '%1' : %2</translation>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>impossible d&apos;écrire &apos;%1&apos; : %2</translation>
     </message>
     <message>
         <source>Usage: benchlist [OPTION]... [QT-OPTION]...
@@ -648,8 +648,8 @@ et --forget répondent plutôt sur la sortie standard, sans affichage.
         <source>
 Each line of --find and --recent is the text, window, drop-down and address,
 tab-separated. --find answers the same every time: the pages opened before,
-which come first in the find window and the desktop's search, do not count.
-Qt's own options, such as -platform NAME, -style STYLE and -reverse, are passed
+which come first in the find window and the desktop&apos;s search, do not count.
+Qt&apos;s own options, such as -platform NAME, -style STYLE and -reverse, are passed
 on to Qt.
 
 Exit status: 0 when done, 1 when nothing is found or written, 2 for a command
@@ -658,28 +658,28 @@ the words (no category has them all; standard error names the words left out).
 </source>
         <translation>
 Chaque ligne de --find et --recent donne le texte, la fenêtre, la liste
-déroulante et l'adresse, séparés par des tabulations. --find répond toujours
+déroulante et l&apos;adresse, séparés par des tabulations. --find répond toujours
 de même : les pages ouvertes auparavant, qui passent en tête dans la fenêtre
 de recherche et la recherche du bureau, ne comptent pas.
 Les options de Qt, comme -platform NOM, -style STYLE et -reverse, sont
 transmises à Qt.
 
-Code de sortie : 0 en cas de succès, 1 si rien n'est trouvé ni écrit, 2 pour
+Code de sortie : 0 en cas de succès, 1 si rien n&apos;est trouvé ni écrit, 2 pour
 une ligne de commande incomprise, 3 quand --find affiche des catégories
-auxquelles manquent certains mots (aucune ne les a tous ; la sortie d'erreur
+auxquelles manquent certains mots (aucune ne les a tous ; la sortie d&apos;erreur
 nomme les mots laissés de côté).
 </translation>
     </message>
     <message>
-        <source>unexpected argument '%1' (try --help)</source>
-        <translation>argument inattendu '%1' (essayez --help)</translation>
+        <source>unexpected argument &apos;%1&apos; (try --help)</source>
+        <translation>argument inattendu &apos;%1&apos; (essayez --help)</translation>
     </message>
 </context>
 <context>
     <name>ExitWindow</name>
     <message>
         <source>Thankyou for using Wishtrail</source>
-        <translation>Merci d'avoir utilisé Wishtrail</translation>
+        <translation>Merci d&apos;avoir utilisé Wishtrail</translation>
     </message>
     <message>
         <source>Visit Veldmark Click Here</source>
@@ -714,7 +714,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>&amp;Words of a category:</source>
-        <translation>&amp;Mots d'une catégorie :</translation>
+        <translation>&amp;Mots d&apos;une catégorie :</translation>
     </message>
     <message>
         <source>Find a category</source>
@@ -750,7 +750,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>&amp;Copy address</source>
-        <translation>&amp;Copier l'adresse</translation>
+        <translation>&amp;Copier l&apos;adresse</translation>
     </message>
     <message>
         <source>Type words of the category you look for.</source>
@@ -758,7 +758,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>No category has every word; showing those with most of them</source>
-        <translation>Aucune catégorie n'a tous les mots ; voici celles qui en ont le plus</translation>
+        <translation>Aucune catégorie n&apos;a tous les mots ; voici celles qui en ont le plus</translation>
     </message>
     <message>
         <source>1 category</source>
@@ -777,11 +777,11 @@ nomme les mots laissés de côté).
     <name>InstructionsWindow</name>
     <message>
         <source>Instructions</source>
-        <translation>Mode d'emploi</translation>
+        <translation>Mode d&apos;emploi</translation>
     </message>
     <message>
         <source>Using Benchlist is easy. Simply select from the main categories for the type of equipment you are looking for. Another sub menu will appear where you can choose from pre-selected items. Select a category here and your web browser will open with the latest results queried. Our constant evolving search technology will provide you with more direct results to the exact piece of computer equipment you are looking for. We weed out as much irrelevant items as possible and design the sytem to find the pieces of equipment you are looking for. Thus providing you with a quick and effecient way of finding the item with just a click of your mouse. Easily browse all the computer categories on Ebay without tedious work done straight from your browser.</source>
-        <translation>Benchlist est simple à utiliser. Choisissez parmi les catégories principales le type de matériel que vous cherchez. Un sous-menu s'ouvre, où vous choisissez parmi des articles présélectionnés. Choisissez-y une catégorie et votre navigateur s'ouvre sur les derniers résultats. Notre technique de recherche en constante évolution vous mène plus directement au matériel informatique exact que vous cherchez. Nous écartons autant d'articles hors sujet que possible. Vous trouvez ainsi l'article d'un simple clic, vite et bien. Parcourez sans effort toutes les catégories informatiques d'Ebay, directement depuis votre navigateur.</translation>
+        <translation>Benchlist est simple à utiliser. Choisissez parmi les catégories principales le type de matériel que vous cherchez. Un sous-menu s&apos;ouvre, où vous choisissez parmi des articles présélectionnés. Choisissez-y une catégorie et votre navigateur s&apos;ouvre sur les derniers résultats. Notre technique de recherche en constante évolution vous mène plus directement au matériel informatique exact que vous cherchez. Nous écartons autant d&apos;articles hors sujet que possible. Vous trouvez ainsi l&apos;article d&apos;un simple clic, vite et bien. Parcourez sans effort toutes les catégories informatiques d&apos;Ebay, directement depuis votre navigateur.</translation>
     </message>
     <message>
         <source>Requirements</source>
@@ -793,11 +793,11 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>We are constantly upgrading our Benchlist service and have lots of new ideas to implement. Be sure to look for new versions often.</source>
-        <translation>Nous améliorons sans cesse le service Benchlist et avons beaucoup d'idées. Cherchez souvent les nouvelles versions.</translation>
+        <translation>Nous améliorons sans cesse le service Benchlist et avons beaucoup d&apos;idées. Cherchez souvent les nouvelles versions.</translation>
     </message>
     <message>
         <source>Benchlistt is completely anonymous to use. We have no concerns or installed methods of monitoring your use of our program. You have complete privacy. We have no way to identify who is using our program, nor do we care. We hope you are using it and hope it helps you find items quickly and effeciently. That is our goal. Thankyou for trying Benchlist. We do love to hear feedback from our users. You can stop by our web site and send in feedback anytime. Please tell us when you have used our software and found that perfect gift. We love real testimonies from our users. Thank You and God Bless you and your family.</source>
-        <translation>Benchlist est entièrement anonyme. Nous ne surveillons d'aucune façon votre usage du programme : votre vie privée est complète. Nous ne pouvons pas savoir qui utilise notre programme, et cela ne nous importe pas. Nous espérons qu'il vous aide à trouver vite ce que vous cherchez : c'est notre but. Merci d'essayer Benchlist. Vos avis nous font plaisir : passez sur notre site quand vous voulez. Dites-nous quand notre logiciel vous a fait trouver le cadeau parfait. Nous aimons les vrais témoignages. Merci, et que Dieu vous bénisse, vous et votre famille.</translation>
+        <translation>Benchlist est entièrement anonyme. Nous ne surveillons d&apos;aucune façon votre usage du programme : votre vie privée est complète. Nous ne pouvons pas savoir qui utilise notre programme, et cela ne nous importe pas. Nous espérons qu&apos;il vous aide à trouver vite ce que vous cherchez : c&apos;est notre but. Merci d&apos;essayer Benchlist. Vos avis nous font plaisir : passez sur notre site quand vous voulez. Dites-nous quand notre logiciel vous a fait trouver le cadeau parfait. Nous aimons les vrais témoignages. Merci, et que Dieu vous bénisse, vous et votre famille.</translation>
     </message>
     <message>
         <source>Computer Auction Shopping Made Easy</source>
@@ -812,7 +812,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Auction site offer: brand-name computers</source>
-        <translation>Offre du site d'enchères : ordinateurs de marque</translation>
+        <translation>Offre du site d&apos;enchères : ordinateurs de marque</translation>
     </message>
     <message>
         <source>Gift certificates: send a loved one the perfect gift</source>
@@ -820,10 +820,10 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now</source>
-        <translation>Pas encore membre d'Ebay ? Aucun souci, inscrivez-vous ici</translation>
+        <translation>Pas encore membre d&apos;Ebay ? Aucun souci, inscrivez-vous ici</translation>
     </message>
     <message>
-        <source>Send Loved One's The Perfect Gift!</source>
+        <source>Send Loved One&apos;s The Perfect Gift!</source>
         <translation>Le cadeau parfait !</translation>
     </message>
     <message>
@@ -831,8 +831,8 @@ nomme les mots laissés de côté).
         <translation>Enchères informatiques faciles</translation>
     </message>
     <message>
-        <source>&lt;a href="find"&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
-        <translation>&lt;a href="find"&gt;Chercher par mots...&lt;/a&gt; (Ctrl+F)</translation>
+        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
+        <translation>&lt;a href=&quot;find&quot;&gt;Chercher par mots...&lt;/a&gt; (Ctrl+F)</translation>
     </message>
     <message>
         <source>Find a category by words (Ctrl+F)</source>
@@ -860,7 +860,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Sign Up For Ebay</source>
-        <translation>S'inscrire sur Ebay</translation>
+        <translation>S&apos;inscrire sur Ebay</translation>
     </message>
     <message>
         <source>&amp;Version</source>
@@ -884,7 +884,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Instructions</source>
-        <translation>Mode d'emploi</translation>
+        <translation>Mode d&apos;emploi</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -916,14 +916,14 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>Impossible d'écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>SearchService</name>
     <message>
         <source>Copy address</source>
-        <translation>Copier l'adresse</translation>
+        <translation>Copier l&apos;adresse</translation>
     </message>
 </context>
 </TS>
