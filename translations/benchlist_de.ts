@@ -674,6 +674,18 @@ nennt die ausgelassenen Wörter).
         <source>unexpected argument &apos;%1&apos; (try --help)</source>
         <translation>unerwartetes Argument &apos;%1&apos; (siehe --help)</translation>
     </message>
+    <message>
+        <source>no category matches those words</source>
+        <translation>keine Kategorie passt zu diesen Wörtern</translation>
+    </message>
+    <message>
+        <source>no category has every word; left out: </source>
+        <translation>keine Kategorie hat jedes Wort; ausgelassen: </translation>
+    </message>
+    <message>
+        <source>; further down also: </source>
+        <translation>; weiter unten auch: </translation>
+    </message>
 </context>
 <context>
     <name>ExitWindow</name>

@@ -674,6 +674,18 @@ nombra las palabras que faltan).
         <source>unexpected argument &apos;%1&apos; (try --help)</source>
         <translation>argumento inesperado &apos;%1&apos; (pruebe --help)</translation>
     </message>
+    <message>
+        <source>no category matches those words</source>
+        <translation>ninguna categoría coincide con esas palabras</translation>
+    </message>
+    <message>
+        <source>no category has every word; left out: </source>
+        <translation>ninguna categoría tiene todas las palabras; se omiten: </translation>
+    </message>
+    <message>
+        <source>; further down also: </source>
+        <translation>; más abajo también: </translation>
+    </message>
 </context>
 <context>
     <name>ExitWindow</name>

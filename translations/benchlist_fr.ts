@@ -674,6 +674,18 @@ nomme les mots laissés de côté).
         <source>unexpected argument &apos;%1&apos; (try --help)</source>
         <translation>argument inattendu &apos;%1&apos; (essayez --help)</translation>
     </message>
+    <message>
+        <source>no category matches those words</source>
+        <translation>aucune catégorie ne correspond à ces mots</translation>
+    </message>
+    <message>
+        <source>no category has every word; left out: </source>
+        <translation>aucune catégorie n&apos;a tous les mots ; laissés de côté : </translation>
+    </message>
+    <message>
+        <source>; further down also: </source>
+        <translation> ; plus bas aussi : </translation>
+    </message>
 </context>
 <context>
     <name>ExitWindow</name>

@@ -43,13 +43,36 @@ int AnswerExportBookmarks(const QStringList &words)
     return reason.empty() ? 0 : 1;
 }
 
+namespace {
+
+// The phrases of --find's note, said in the session's language; the words it
+// names stay as the query has them.
+constexpr const char *kNotePhrases[] = {
+    QT_TRANSLATE_NOOP("CommandLine", "no category matches those words"),
+    QT_TRANSLATE_NOOP("CommandLine", "no category has every word; left out: "),
+    QT_TRANSLATE_NOOP("CommandLine", "; further down also: "),
+};
+
+std::string TranslatedNote(std::string note)
+{
+    for (const char *phrase : kNotePhrases) {
+        const std::size_t at = note.find(phrase);
+        if (at != std::string::npos)
+            note.replace(at, std::strlen(phrase),
+                         Translated("CommandLine", phrase).toLocal8Bit().toStdString());
+    }
+    return note;
+}
+
+} // namespace
+
 int AnswerFindWords(const QStringList &words)
 {
     const FindAnswer answer =
         AnswerFind(CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString());
     if (PrintAnswer(answer.lines) != 0)
         return 1;
-    std::fputs(answer.note.c_str(), stderr);
+    std::fputs(TranslatedNote(answer.note).c_str(), stderr);
     return answer.status;
 }
 
