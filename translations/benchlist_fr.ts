@@ -28,7 +28,7 @@
     <name>Catalogue</name>
     <message>
         <source>Apple / Macintosh Computer Menu</source>
-        <translation>Apple / Macintosh : ordinateurs</translation>
+        <translation>Apple / Macintosh&#xa0;: ordinateurs</translation>
     </message>
     <message>
         <source>Computer Monitors and Accessories</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Apple Macintosh Systems, Components, and Periperhals</source>
-        <translation>Apple Macintosh : systèmes, composants, périphériques</translation>
+        <translation>Apple Macintosh&#xa0;: systèmes, composants, périphériques</translation>
     </message>
     <message>
         <source>Laptops and Laptop Components and Accessories</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>--find needs words to look for, as in: benchlist --find usb hub</source>
-        <translation>--find attend des mots à chercher, par exemple : benchlist --find usb hub</translation>
+        <translation>--find attend des mots à chercher, par exemple&#xa0;: benchlist --find usb hub</translation>
     </message>
     <message>
         <source>open the window with the find window on the words</source>
@@ -602,7 +602,7 @@
     </message>
     <message>
         <source>--find-window needs words to look for, as in: benchlist --find-window &apos;usb hub&apos;</source>
-        <translation>--find-window attend des mots à chercher, par exemple : benchlist --find-window &apos;usb hub&apos;</translation>
+        <translation>--find-window attend des mots à chercher, par exemple&#xa0;: benchlist --find-window &apos;usb hub&apos;</translation>
     </message>
     <message>
         <source>print the last ten pages opened, newest first</source>
@@ -626,11 +626,11 @@
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation>impossible d&apos;écrire sur la sortie standard : %1</translation>
+        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation>impossible d&apos;écrire &apos;%1&apos; : %2</translation>
+        <translation>impossible d&apos;écrire &apos;%1&apos;&#xa0;: %2</translation>
     </message>
     <message>
         <source>Usage: benchlist [OPTION]... [QT-OPTION]...
@@ -638,7 +638,7 @@ Opens the Benchlist window. --list, --export-bookmarks, --find, --recent
 and --forget answer on standard output instead, without a display.
 
 </source>
-        <translation>Usage : benchlist [OPTION]... [OPTION-QT]...
+        <translation>Usage&#xa0;: benchlist [OPTION]... [OPTION-QT]...
 Ouvre la fenêtre de Benchlist. --list, --export-bookmarks, --find, --recent
 et --forget répondent plutôt sur la sortie standard, sans affichage.
 
@@ -659,14 +659,14 @@ the words (no category has them all; standard error names the words left out).
         <translation>
 Chaque ligne de --find et --recent donne le texte, la fenêtre, la liste
 déroulante et l&apos;adresse, séparés par des tabulations. --find répond toujours
-de même : les pages ouvertes auparavant, qui passent en tête dans la fenêtre
+de même&#xa0;: les pages ouvertes auparavant, qui passent en tête dans la fenêtre
 de recherche et la recherche du bureau, ne comptent pas.
 Les options de Qt, comme -platform NOM, -style STYLE et -reverse, sont
 transmises à Qt.
 
-Code de sortie : 0 en cas de succès, 1 si rien n&apos;est trouvé ni écrit, 2 pour
+Code de sortie&#xa0;: 0 en cas de succès, 1 si rien n&apos;est trouvé ni écrit, 2 pour
 une ligne de commande incomprise, 3 quand --find affiche des catégories
-auxquelles manquent certains mots (aucune ne les a tous ; la sortie d&apos;erreur
+auxquelles manquent certains mots (aucune ne les a tous&#xa0;; la sortie d&apos;erreur
 nomme les mots laissés de côté).
 </translation>
     </message>
@@ -680,11 +680,11 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>no category has every word; left out: </source>
-        <translation>aucune catégorie n&apos;a tous les mots ; laissés de côté : </translation>
+        <translation>aucune catégorie n&apos;a tous les mots&#xa0;; laissés de côté&#xa0;: </translation>
     </message>
     <message>
         <source>; further down also: </source>
-        <translation> ; plus bas aussi : </translation>
+        <translation>&#xa0;; plus bas aussi&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -695,7 +695,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Visit Veldmark Click Here</source>
-        <translation>Visiter Veldmark : cliquez ici</translation>
+        <translation>Visiter Veldmark&#xa0;: cliquez ici</translation>
     </message>
     <message>
         <source>We Hope You Enjoy Using Benchlist. Please check for updates often. We are working hard to bring exciting new features and advanced searching technology to better serve you. To check for updates now simply click the link below</source>
@@ -707,18 +707,18 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Have You Tried Our Wishtrail? Easily Find The Perfect Gift On Ebay For Your Loved Ones</source>
-        <translation>Vous connaissez Wishtrail ? Le cadeau parfait pour vos proches sur Ebay</translation>
+        <translation>Vous connaissez Wishtrail&#xa0;? Le cadeau parfait pour vos proches sur Ebay</translation>
     </message>
 </context>
 <context>
     <name>FindWindow</name>
     <message>
         <source>  (typed only: not in the list)</source>
-        <translation>  (saisie seulement : absente de la liste)</translation>
+        <translation>  (saisie seulement&#xa0;: absente de la liste)</translation>
     </message>
     <message>
         <source>without: %1</source>
-        <translation>sans : %1</translation>
+        <translation>sans&#xa0;: %1</translation>
     </message>
     <message>
         <source>Find a Category</source>
@@ -726,7 +726,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>&amp;Words of a category:</source>
-        <translation>&amp;Mots d&apos;une catégorie :</translation>
+        <translation>&amp;Mots d&apos;une catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Find a category</source>
@@ -734,7 +734,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>for example: usb hub</source>
-        <translation>par exemple : usb hub</translation>
+        <translation>par exemple&#xa0;: usb hub</translation>
     </message>
     <message>
         <source>Categories found</source>
@@ -770,7 +770,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>No category has every word; showing those with most of them</source>
-        <translation>Aucune catégorie n&apos;a tous les mots ; voici celles qui en ont le plus</translation>
+        <translation>Aucune catégorie n&apos;a tous les mots&#xa0;; voici celles qui en ont le plus</translation>
     </message>
     <message>
         <source>1 category</source>
@@ -809,7 +809,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Benchlistt is completely anonymous to use. We have no concerns or installed methods of monitoring your use of our program. You have complete privacy. We have no way to identify who is using our program, nor do we care. We hope you are using it and hope it helps you find items quickly and effeciently. That is our goal. Thankyou for trying Benchlist. We do love to hear feedback from our users. You can stop by our web site and send in feedback anytime. Please tell us when you have used our software and found that perfect gift. We love real testimonies from our users. Thank You and God Bless you and your family.</source>
-        <translation>Benchlist est entièrement anonyme. Nous ne surveillons d&apos;aucune façon votre usage du programme : votre vie privée est complète. Nous ne pouvons pas savoir qui utilise notre programme, et cela ne nous importe pas. Nous espérons qu&apos;il vous aide à trouver vite ce que vous cherchez : c&apos;est notre but. Merci d&apos;essayer Benchlist. Vos avis nous font plaisir : passez sur notre site quand vous voulez. Dites-nous quand notre logiciel vous a fait trouver le cadeau parfait. Nous aimons les vrais témoignages. Merci, et que Dieu vous bénisse, vous et votre famille.</translation>
+        <translation>Benchlist est entièrement anonyme. Nous ne surveillons d&apos;aucune façon votre usage du programme&#xa0;: votre vie privée est complète. Nous ne pouvons pas savoir qui utilise notre programme, et cela ne nous importe pas. Nous espérons qu&apos;il vous aide à trouver vite ce que vous cherchez&#xa0;: c&apos;est notre but. Merci d&apos;essayer Benchlist. Vos avis nous font plaisir&#xa0;: passez sur notre site quand vous voulez. Dites-nous quand notre logiciel vous a fait trouver le cadeau parfait. Nous aimons les vrais témoignages. Merci, et que Dieu vous bénisse, vous et votre famille.</translation>
     </message>
     <message>
         <source>Computer Auction Shopping Made Easy</source>
@@ -824,19 +824,19 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Auction site offer: brand-name computers</source>
-        <translation>Offre du site d&apos;enchères : ordinateurs de marque</translation>
+        <translation>Offre du site d&apos;enchères&#xa0;: ordinateurs de marque</translation>
     </message>
     <message>
         <source>Gift certificates: send a loved one the perfect gift</source>
-        <translation>Chèques-cadeaux : offrez le cadeau parfait à un proche</translation>
+        <translation>Chèques-cadeaux&#xa0;: offrez le cadeau parfait à un proche</translation>
     </message>
     <message>
         <source>Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now</source>
-        <translation>Pas encore membre d&apos;Ebay ? Aucun souci, inscrivez-vous ici</translation>
+        <translation>Pas encore membre d&apos;Ebay&#xa0;? Aucun souci, inscrivez-vous ici</translation>
     </message>
     <message>
         <source>Send Loved One&apos;s The Perfect Gift!</source>
-        <translation>Le cadeau parfait !</translation>
+        <translation>Le cadeau parfait&#xa0;!</translation>
     </message>
     <message>
         <source>Computer Auction Shopping Made Easy</source>
@@ -928,7 +928,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
