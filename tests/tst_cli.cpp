@@ -162,8 +162,7 @@ void CliTest::commandLine_data()
     language("German of Austria", find, "LC_MESSAGES=de_AT.UTF-8", 2, "benchlist: --find braucht");
     language("unknown language", find, "LANG=xx_YY.UTF-8", 2, "benchlist: --find needs");
     language("C locale", find, "LC_ALL=C.UTF-8", 2, "benchlist: --find needs");
-    language("Spanish note", {"--find", "zebra"}, "LANGUAGE=es", 1,
-             "benchlist: ninguna categoría");
+    language("Spanish note", {"--find", "zebra"}, "LANGUAGE=es", 1, "benchlist: ninguna categoría");
     language("French listing stays English", {"--find", "GLARE"}, "LANGUAGE=fr", 0,
              "Glare Filters\tComputer Monitors and Accessories\tMonitor Accessories\t");
 }
