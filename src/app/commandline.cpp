@@ -94,12 +94,17 @@ const Option *OptionNamed(const QString &word)
 
 } // namespace
 
+QString UnexpectedArgument(const QString &word)
+{
+    return Translated("CommandLine", "unexpected argument '%1' (try --help)").arg(word);
+}
+
 CommandLine ReadCommandLine(const QStringList &arguments)
 {
     CommandLine line;
     line.qtArguments = arguments.mid(0, 1);
     const auto unexpected = [&line](const QString &word) {
-        line.error = Translated("CommandLine", "unexpected argument '%1' (try --help)").arg(word);
+        line.error = UnexpectedArgument(word);
         return line;
     };
     for (qsizetype at = 1; at < arguments.size(); ++at) {

@@ -42,10 +42,8 @@ int main(int argc, char **argv)
     QApplication app(qtArgc, qtArgv.data());
     benchlist::DisplayOpened();
     if (qtArgc > 1) {
-        const QString error =
-            benchlist::Translated("CommandLine", "unexpected argument '%1' (try --help)");
-        std::fprintf(stderr, "benchlist: %s\n",
-                     error.arg(QString::fromLocal8Bit(qtArgv[1])).toLocal8Bit().constData());
+        const QString error = benchlist::UnexpectedArgument(QString::fromLocal8Bit(qtArgv[1]));
+        std::fprintf(stderr, "benchlist: %s\n", error.toLocal8Bit().constData());
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("benchlist"));
