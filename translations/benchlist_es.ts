@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Computer Shopping Made Easy</source>
-        <translation>Comprar informática, fácil</translation>
+        <translation>Compra informática fácil</translation>
     </message>
 </context>
 <context>
@@ -813,7 +813,7 @@ nombra las palabras que faltan).
     </message>
     <message>
         <source>Computer Auction Shopping Made Easy</source>
-        <translation>Subastas informáticas, fácil</translation>
+        <translation>Subastas informáticas fáciles</translation>
     </message>
 </context>
 <context>
@@ -840,7 +840,7 @@ nombra las palabras que faltan).
     </message>
     <message>
         <source>Computer Auction Shopping Made Easy</source>
-        <translation>Subastas informáticas, fácil</translation>
+        <translation>Subastas informáticas fáciles</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
