@@ -2,8 +2,8 @@
 # shellcheck shell=bash
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev pkg-config scdoc
-    libsqlite3-dev)
-RUN_PACKAGES=(fonts-dejavu-core fonts-liberation xdg-utils qt6-wayland)
+    libsqlite3-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools)
+RUN_PACKAGES=(fonts-dejavu-core fonts-liberation xdg-utils qt6-wayland qt6-translations-l10n)
 TEST_PACKAGES=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick xclip python3
     desktop-file-utils appstream dpkg-dev file libbenchmark-dev firefox-esr sqlite3
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi man-db weston libglib2.0-bin

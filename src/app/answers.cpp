@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "core/catalogueexport.h"
 #include "core/searchresults.h"
+#include "service/language.h"
 #include "usage/pagememory.h"
 
 #include <cerrno>
@@ -16,7 +17,9 @@ int PrintAnswer(const std::string &text)
 {
     if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
         return 0;
-    std::fprintf(stderr, "benchlist: cannot write to standard output: %s\n", std::strerror(errno));
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    const QString line = Translated("CommandLine", "cannot write to standard output: %1");
+    std::fprintf(stderr, "benchlist: %s\n", line.arg(reason).toLocal8Bit().constData());
     return 1;
 }
 
@@ -32,9 +35,36 @@ int AnswerExportBookmarks(const QStringList &words)
     const std::string name = words.first().toLocal8Bit().toStdString();
     const std::string reason = WriteBookmarkFile(name, catalogue::kButtonOrder);
     if (!reason.empty())
-        std::fprintf(stderr, "benchlist: cannot write '%s': %s\n", name.c_str(), reason.c_str());
+        std::fprintf(stderr, "benchlist: %s\n",
+                     Translated("CommandLine", "cannot write '%1': %2")
+                         .arg(words.first(), QString::fromLocal8Bit(reason.c_str()))
+                         .toLocal8Bit()
+                         .constData());
     return reason.empty() ? 0 : 1;
 }
+
+namespace {
+
+// The phrases of --find's note, said in the session's language; the words it
+// names stay as the query has them.
+constexpr const char *kNotePhrases[] = {
+    QT_TRANSLATE_NOOP("CommandLine", "no category matches those words"),
+    QT_TRANSLATE_NOOP("CommandLine", "no category has every word; left out: "),
+    QT_TRANSLATE_NOOP("CommandLine", "; further down also: "),
+};
+
+std::string TranslatedNote(std::string note)
+{
+    for (const char *phrase : kNotePhrases) {
+        const std::size_t at = note.find(phrase);
+        if (at != std::string::npos)
+            note.replace(at, std::strlen(phrase),
+                         Translated("CommandLine", phrase).toLocal8Bit().toStdString());
+    }
+    return note;
+}
+
+} // namespace
 
 int AnswerFindWords(const QStringList &words)
 {
@@ -42,7 +72,7 @@ int AnswerFindWords(const QStringList &words)
         AnswerFind(CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString());
     if (PrintAnswer(answer.lines) != 0)
         return 1;
-    std::fputs(answer.note.c_str(), stderr);
+    std::fputs(TranslatedNote(answer.note).c_str(), stderr);
     return answer.status;
 }
 

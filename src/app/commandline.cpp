@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 
 #include "app/answers.h"
+#include "service/language.h"
 #include "service/searchservice.h"
 
 #include <string>
@@ -12,46 +13,72 @@ namespace {
 
 int Help(const QStringList &);
 
+// The help in the session's language, as the terminal takes it.
+std::string Text(const char *english)
+{
+    return Translated("CommandLine", english).toStdString();
+}
+
 constexpr Option kOptions[] = {
-    {"list", Takes::Nothing, "", "print every page of the catalogue, one per line", nullptr,
+    {"list", Takes::Nothing, "",
+     QT_TRANSLATE_NOOP("CommandLine", "print every page of the catalogue, one per line"), nullptr,
      AnswerList},
-    {"export-bookmarks", Takes::Word, "FILE", "write the bookmark file, or with - print it",
-     "--export-bookmarks needs a file name, or - for standard output", AnswerExportBookmarks},
-    {"find", Takes::Rest, "WORDS...", "print the categories the words find, best first",
-     "--find needs words to look for, as in: benchlist --find usb hub", AnswerFindWords},
-    {"find-window", Takes::Word, "WORDS", "open the window with the find window on the words",
-     "--find-window needs words to look for, as in: benchlist --find-window 'usb hub'", nullptr},
-    {"recent", Takes::Nothing, "", "print the last ten pages opened, newest first", nullptr,
+    {"export-bookmarks", Takes::Word, "FILE",
+     QT_TRANSLATE_NOOP("CommandLine", "write the bookmark file, or with - print it"),
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "--export-bookmarks needs a file name, or - for standard output"),
+     AnswerExportBookmarks},
+    {"find", Takes::Rest, "WORDS...",
+     QT_TRANSLATE_NOOP("CommandLine", "print the categories the words find, best first"),
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "--find needs words to look for, as in: benchlist --find usb hub"),
+     AnswerFindWords},
+    {"find-window", Takes::Word, "WORDS",
+     QT_TRANSLATE_NOOP("CommandLine", "open the window with the find window on the words"),
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "--find-window needs words to look for, as in: benchlist --find-window 'usb hub'"),
+     nullptr},
+    {"recent", Takes::Nothing, "",
+     QT_TRANSLATE_NOOP("CommandLine", "print the last ten pages opened, newest first"), nullptr,
      AnswerRecent},
-    {"forget", Takes::Nothing, "", "delete every page kept as opened, and their words", nullptr,
+    {"forget", Takes::Nothing, "",
+     QT_TRANSLATE_NOOP("CommandLine", "delete every page kept as opened, and their words"), nullptr,
      AnswerForget},
     // Its further words are those of the service's own helpers.
-    {"search-service", Takes::Rest, "", "serve the search of the desktop on the session bus",
+    {"search-service", Takes::Rest, "",
+     QT_TRANSLATE_NOOP("CommandLine", "serve the search of the desktop on the session bus"),
      nullptr, RunSearchService},
-    {"help", Takes::Nothing, "", "print this help and exit", nullptr, Help},
-    {"version", Takes::Nothing, "", "print the version and exit", nullptr, AnswerVersion},
+    {"help", Takes::Nothing, "", QT_TRANSLATE_NOOP("CommandLine", "print this help and exit"),
+     nullptr, Help},
+    {"version", Takes::Nothing, "", QT_TRANSLATE_NOOP("CommandLine", "print the version and exit"),
+     nullptr, AnswerVersion},
 };
 
 int Help(const QStringList &)
 {
-    std::string text = "Usage: benchlist [OPTION]... [QT-OPTION]...\n"
-                       "Opens the Benchlist window. --list, --export-bookmarks, --find, --recent\n"
-                       "and --forget answer on standard output instead, without a display.\n\n";
+    std::string text = Text(QT_TRANSLATE_NOOP(
+        "CommandLine", "Usage: benchlist [OPTION]... [QT-OPTION]...\n"
+                       "Opens the Benchlist window. --list, --export-bookmarks, --find, "
+                       "--recent\nand --forget answer on standard output instead, without "
+                       "a display.\n\n"));
     for (const Option &option : kOptions) {
         std::string shown = std::string("--") + option.name + " " + option.argument;
         shown.resize(25, ' ');
-        text += "  " + shown + option.help + "\n";
+        text += "  " + shown + Text(option.help) + "\n";
     }
     return PrintAnswer(
         text
-        + "\nEach line of --find and --recent is the text, window, drop-down and "
-          "address,\ntab-separated. --find answers the same every time: the pages "
-          "opened before,\nwhich come first in the find window and the desktop's "
-          "search, do not count.\nQt's own options, such as -platform NAME, -style STYLE "
-          "and -reverse, are passed\non to Qt.\n\nExit status: 0 when done, 1 when "
-          "nothing is found or written, 2 for a command\nline that is not "
-          "understood, 3 when --find prints categories that lack some of\nthe words "
-          "(no category has them all; standard error names the words left out).\n");
+        + Text(QT_TRANSLATE_NOOP(
+            "CommandLine",
+            "\nEach line of --find and --recent is the text, window, drop-down and "
+            "address,\ntab-separated. --find answers the same every time: the pages "
+            "opened before,\nwhich come first in the find window and the desktop's "
+            "search, do not count.\nQt's own options, such as -platform NAME, -style STYLE "
+            "and -reverse, are passed\non to Qt.\n\nExit status: 0 when done, 1 when "
+            "nothing is found or written, 2 for a command\nline that is not "
+            "understood, 3 when --find prints categories that lack some of\nthe words "
+            "(no category has them all; standard error names the words left out).\n")));
 }
 
 // The option a word names: "--name", "-name" and "--name=words" name "name".
@@ -67,12 +94,17 @@ const Option *OptionNamed(const QString &word)
 
 } // namespace
 
+QString UnexpectedArgument(const QString &word)
+{
+    return Translated("CommandLine", "unexpected argument '%1' (try --help)").arg(word);
+}
+
 CommandLine ReadCommandLine(const QStringList &arguments)
 {
     CommandLine line;
     line.qtArguments = arguments.mid(0, 1);
     const auto unexpected = [&line](const QString &word) {
-        line.error = QStringLiteral("unexpected argument '%1' (try --help)").arg(word);
+        line.error = UnexpectedArgument(word);
         return line;
     };
     for (qsizetype at = 1; at < arguments.size(); ++at) {
@@ -102,7 +134,7 @@ CommandLine ReadCommandLine(const QStringList &arguments)
             line.words.append(arguments.at(++at));
     }
     if (line.option && line.option->missing && line.words.isEmpty())
-        line.error = QLatin1String(line.option->missing);
+        line.error = Translated("CommandLine", line.option->missing);
     return line;
 }
 

@@ -34,4 +34,7 @@ struct CommandLine {
 // Reads the arguments, the program's name first. Changes nothing, prints nothing.
 CommandLine ReadCommandLine(const QStringList &arguments);
 
+// The error for a word neither the program nor Qt takes, in the session's language.
+QString UnexpectedArgument(const QString &word);
+
 } // namespace benchlist

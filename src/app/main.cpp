@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/start.h"
 #include "core/windowmodel.h"
+#include "service/language.h"
 #include "usage/pagememory.h"
 #include "widgets/forms/formwidget.h"
 #include "widgets/shell/findwindow.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char **argv)
 {
+    benchlist::LoadTranslations(); // the session's language, for every answer and window
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -30,7 +32,8 @@ int main(int argc, char **argv)
     QApplication app(qtArguments.Count(), qtArguments.Words());
     benchlist::DisplayOpened();
     if (const char *unexpected = qtArguments.Unexpected()) {
-        std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", unexpected);
+        const QString error = benchlist::UnexpectedArgument(QString::fromLocal8Bit(unexpected));
+        std::fprintf(stderr, "benchlist: %s\n", error.toLocal8Bit().constData());
         return 2;
     }
     benchlist::SetUpApplication();

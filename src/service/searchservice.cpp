@@ -4,6 +4,7 @@
 #include "base/project.h"
 #include "core/aboutnet.h"
 #include "core/searchresults.h"
+#include "service/language.h"
 #include "usage/pagememory.h"
 
 #include <QClipboard>
@@ -194,8 +195,7 @@ QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList &ids)
             metas.append({
                 {QStringLiteral("id"), id},
                 {QStringLiteral("name"), QString::fromUtf8(record->text)},
-                {QStringLiteral("description"),
-                 QString::fromUtf8(SearchResultDescription(*record))},
+                {QStringLiteral("description"), ResultDescription(*record)},
                 {QStringLiteral("gicon"), QString::fromLatin1(kIconName)},
             });
     }
@@ -218,7 +218,8 @@ void GnomeSearchProvider::LaunchSearch(const QStringList &terms, uint /*timestam
 QList<RemoteAction> KRunner::Actions()
 {
     searcher_.Called();
-    return {{QString::fromLatin1(kCopyAction), QStringLiteral("Copy address"),
+    return {{QString::fromLatin1(kCopyAction),
+             QCoreApplication::translate("SearchService", "Copy address"),
              QStringLiteral("edit-copy")}};
 }
 
@@ -239,7 +240,7 @@ QList<RemoteMatch> KRunner::Match(const QString &query)
             QString::fromLatin1(kIconName),
             ranks[i].type,
             ranks[i].relevance,
-            {{QStringLiteral("subtext"), QString::fromUtf8(SearchResultDescription(record))}},
+            {{QStringLiteral("subtext"), ResultDescription(record)}},
         });
     }
     return matches;

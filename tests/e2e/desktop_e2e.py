@@ -289,6 +289,41 @@ class Scenarios(Session):
         self.farewell("closing the main window")
 
 
+class GermanScenarios(Scenarios):
+    """The program in German: its windows by their German titles, and a category
+    window's drop-down that still opens pages by their English texts."""
+    main_title = "Die Benchlist"
+    farewell_title = "Danke, dass Sie Wishtrail nutzen"
+    extra_env = {"LANGUAGE": "de"}
+
+    def german(self):
+        main = self.start_checks()
+        self.d.screenshot(self.out / "main-window-de.png", self.d.outer_geometry(main))
+        self.click_main(BUTTON_BOX["cmdMonitors"])
+        window = self.becomes_active("Monitore und Zubehör", "after a click on its button")
+        self.d.click_client(window, centre(MONITORS_ACCESSORIES, dx=-30))
+        self.d.key("ctrl+a")
+        text = "Cables"
+        for count in range(1, len(text) + 1):
+            expected = self.page("/bl/cm/Cables.html") if count == len(text) else self.error
+            self.b.expect(f"typing {text[:count]!r} in German", [expected],
+                          lambda c=count: self.d.type(text[c - 1]))
+        self.b.expect("pasting 'Stands and Risers' in German",
+                      [self.page("/bl/cm/Stands-and-Risers.html")],
+                      lambda: self.paste("Stands and Risers"))
+        self.d.screenshot(self.out / "monitors-window-de.png", self.d.outer_geometry(window))
+        self.close_with_wm("Monitore und Zubehör")
+        self.d.activate(self.window(self.main_title))
+        self.d.key("ctrl+f")
+        find = self.becomes_active("Kategorie suchen", "after Ctrl+F in German")
+        self.d.type("usb cables")
+        time.sleep(0.3)  # the last keystroke's results drawn
+        self.d.screenshot(self.out / "find-window-de.png", self.d.outer_geometry(find))
+        self.d.key("Escape")
+        self.gone("Kategorie suchen")
+        self.leave()
+
+
 def find_on_command_line(args):
     """benchlist --find, with no display at all."""
     env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "LANG": "C.UTF-8"}
@@ -320,6 +355,9 @@ def test(run, args):
         begun = time.monotonic()
         run_program(run, name, scenario, args, desktop, browser, Scenarios)
         print(f"ok - {name} ({time.monotonic() - begun:.1f} s)")
+    begun = time.monotonic()
+    run_program(run, "german", GermanScenarios.german, args, desktop, browser, GermanScenarios)
+    print(f"ok - german ({time.monotonic() - begun:.1f} s)")
     run.check_mismatches()
     openers = sum(1 for _, command in run.processes.reaped if "xdg-open" in command)
     print(f"passed: {browser.checked} addresses checked, {openers} finished xdg-open "

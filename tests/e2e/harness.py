@@ -681,6 +681,12 @@ class Program:
 class Session:
     """The steps scenarios are made of, on one program run."""
 
+    # The titles the steps know the main and farewell windows by, and what the
+    # program's environment adds to the usual one (a language, say).
+    main_title = MAIN
+    farewell_title = FAREWELL
+    extra_env = None
+
     def __init__(self, run, desktop, browser, program, out, site, affiliate, publisher):
         self.run = run
         self.d = desktop
@@ -756,7 +762,7 @@ class Session:
         return x, self.menu_bar + y
 
     def click_main(self, box):
-        main = self.window(MAIN)
+        main = self.window(self.main_title)
         self.d.activate(main)
         self.d.click_client(main, self.main_point(box))
 
@@ -787,10 +793,10 @@ class Session:
 
     # ---- the start and the end
     def start_checks(self):
-        main = self.becomes_active(MAIN, "at start")
-        self.only_windows([MAIN], "at start")
-        self.check_corner(MAIN, main)
-        self.check_outer_size(MAIN, main, (690, 338), "at start")
+        main = self.becomes_active(self.main_title, "at start")
+        self.only_windows([self.main_title], "at start")
+        self.check_corner(self.main_title, main)
+        self.check_outer_size(self.main_title, main, (690, 338), "at start")
         # The client area of 284 px lies under the menu bar; the window's
         # minimum height is the two together.
         self.menu_bar = self.d.min_client_height(main) - px(MAIN_CLIENT_HEIGHT)
@@ -799,10 +805,10 @@ class Session:
         return main
 
     def farewell(self, how):
-        self.becomes_active(FAREWELL, f"after {how}")
-        self.only_windows([FAREWELL], f"after {how}")
+        self.becomes_active(self.farewell_title, f"after {how}")
+        self.only_windows([self.farewell_title], f"after {how}")
         self.b.expect("the farewell window's button", [self.site], lambda: self.d.key("space"))
-        self.becomes_active(FAREWELL, "after its button opened the home page")
+        self.becomes_active(self.farewell_title, "after its button opened the home page")
         # Every page went to a process of its own that the program does not
         # wait for; none of them may linger as the program's zombie child.
         try:
@@ -812,11 +818,11 @@ class Session:
             zombies = self.program.zombie_children()
             raise Failure(f"the program leaves {len(zombies)} child process(es) unreaped, "
                           f"such as {zombies[:3]}") from None
-        self.close_with_wm(FAREWELL)
+        self.close_with_wm(self.farewell_title)
 
     def leave(self):
         """Closes the main window and then the farewell window."""
-        self.d.activate(self.window(MAIN))
+        self.d.activate(self.window(self.main_title))
         self.d.key("alt+F4")
         self.farewell("closing the main window")
 
@@ -826,7 +832,7 @@ class Session:
 def run_program(run, name, scenario, args, desktop, browser, session_class=Session):
     """Starts the program, runs scenario(session) and checks that the program
     then ends with status 0, leaving no process and no unchecked address."""
-    program = Program(run, args.binary, desktop, browser, name)
+    program = Program(run, args.binary, desktop, browser, name, session_class.extra_env)
     session = session_class(run, desktop, browser, program, args.out, args.site_base,
                             args.affiliate_base, args.publisher)
 

@@ -1,16 +1,27 @@
 // The About and Instructions windows, and what holds for every window: fixed
-// outer sizes and a name for every control a screen reader reaches.
+// outer sizes, a name for every control a screen reader reaches, and texts
+// that fit their controls in every language.
 #include "windows/fixtures.h"
 
 #include "catalogue/catalogue.h"
 #include "core/addresses.h"
+#include "service/language.h"
 #include "widgets/forms/formwidget.h"
 #include "widgets/forms/qtstrings.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 using namespace benchlist;
 using namespace benchlist::testing;
@@ -27,6 +38,8 @@ private slots:
     void fixedSizeLeavesTheCompositorsSizes();
     void instructionsTakeNoInput();
     void everyControlHasAnAccessibleName();
+    void textsFitInEveryLanguage_data();
+    void textsFitInEveryLanguage();
 };
 
 void HelpWindowsTest::helpWindowsAreSingle_data()
@@ -198,6 +211,121 @@ void HelpWindowsTest::everyControlHasAnAccessibleName()
                 QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
         }
     }
+}
+
+namespace {
+
+// A window's labels and buttons that show text, by name or else by place.
+QMap<QString, QWidget *> TextControls(QWidget *window)
+{
+    QMap<QString, QWidget *> controls;
+    const QList<QWidget *> children = window->findChildren<QWidget *>();
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        auto *label = qobject_cast<QLabel *>(children[i]);
+        if ((label && !label->text().isEmpty()) || qobject_cast<QPushButton *>(children[i]))
+            controls[children[i]->objectName().isEmpty() ? QString::number(i)
+                                                         : children[i]->objectName()] = children[i];
+    }
+    return controls;
+}
+
+// A control's text as it is drawn.
+QString Text(QWidget *control)
+{
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+    return qobject_cast<QPushButton *>(control)->text().remove(QLatin1Char('&'));
+}
+
+// Where a control draws its text, and how: the category windows' Refresh
+// button wraps its caption, a picture button draws it over its whole face.
+QRect TextBox(QWidget *control, int &flags)
+{
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        return label->contentsRect();
+    }
+    auto *button = qobject_cast<QPushButton *>(control);
+    flags = Qt::AlignCenter | (button->objectName() == u"Command1" ? Qt::TextWordWrap : 0);
+    if (button->inherits("benchlist::PictureButton"))
+        return button->rect();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+}
+
+// The room `text` needs in `control` at its font, and no less than its box.
+QSize Needed(QWidget *control, const QString &text)
+{
+    int flags = 0;
+    const QRect box = TextBox(control, flags);
+    return QFontMetrics(control->font())
+        .boundingRect(box, flags, text)
+        .size()
+        .expandedTo(box.size());
+}
+
+} // namespace
+
+void HelpWindowsTest::textsFitInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    QStringList windows = {"frmMain", "frmAbout", "frmInstructions", "frmExit", "frmFind"};
+    for (const CategoryData *data : catalogue::kWindows)
+        windows.append(ToQString(data->name));
+    // Every language built in, "benchlist_de.qm" and the like.
+    for (QString language : QDir(QStringLiteral(":/i18n")).entryList()) {
+        language = language.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+        for (const QString &window : windows)
+            QTest::addRow("%s %s", qPrintable(language), qPrintable(window)) << language << window;
+    }
+}
+
+void HelpWindowsTest::textsFitInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    const std::string name = window.toStdString();
+    const auto english = qScopeGuard([] { LoadTranslations(QLocale::c()); });
+    Forms().DestroyAll();
+    Forms().Show(name);
+    // The room each text takes in English, where that is more than its box.
+    QMap<QString, QString> inEnglish;
+    QMap<QString, QSize> room;
+    for (auto [key, control] : TextControls(Window(name.c_str())).asKeyValueRange()) {
+        inEnglish[key] = Text(control);
+        // Controls a layout places have the room it gives them.
+        if (!control->parentWidget()->layout())
+            room[key] = Needed(control, inEnglish[key]);
+    }
+    Forms().DestroyAll();
+    QCOMPARE(LoadTranslations(QLocale(language)), language);
+    Forms().Show(name);
+    QWidget *form = Window(name.c_str());
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    const QMap<QString, QWidget *> controls = TextControls(form);
+    QCOMPARE(controls.keys(), inEnglish.keys());
+    bool translated = false;
+    for (auto [key, control] : controls.asKeyValueRange()) {
+        const QString text = Text(control);
+        translated = translated || text != inEnglish[key];
+        const QSize needed = Needed(control, text);
+        if (!room.contains(key))
+            room[key] = control->size();
+        QVERIFY2(
+            !control->isVisible()
+                || (needed.width() <= room[key].width() && needed.height() <= room[key].height()),
+            qPrintable(key + QStringLiteral(": ") + text));
+    }
+    QVERIFY2(translated, "nothing is translated");
+    // Qt's own menus follow, as a drop-down's Undo.
+    QVERIFY(QCoreApplication::translate("QLineEdit", "&Undo") != u"&Undo");
+    if (form->layout())
+        QVERIFY(form->layout()->minimumSize().width() <= form->width());
+    // Menus the bar cannot show whole would hide behind an arrow.
+    if (auto *main = qobject_cast<QMainWindow *>(form))
+        QVERIFY(main->menuBar()->sizeHint().width() <= main->width());
 }
 
 QTEST_MAIN(HelpWindowsTest)

@@ -1,4 +1,5 @@
 #include "widgets/browse/categorywindow.h"
+#include "service/language.h"
 
 #include "core/aboutnet.h"
 #include "core/lookup.h"
@@ -54,7 +55,7 @@ CategoryWindow::CategoryWindow(const CategoryData &category)
     : FormWidget<QWidget>(category.name), category_(category)
 {
     setWindowFlags(kFixedSingleFrame);
-    setWindowTitle(ToQString(category.title));
+    setWindowTitle(CatalogueText(category.title));
     // Fixed from the start, so that the frame the window manager draws never
     // changes; a window with a fixed outer size adjusts the client once framed.
     setFixedSize(PxSize(category.clientWidth, category.clientHeight));
@@ -63,8 +64,8 @@ CategoryWindow::CategoryWindow(const CategoryData &category)
                {category.bannerLeft, kBannerTop, kBannerWidth, kBannerHeight});
     AddPicture(this, NullTerminated(category.logoName).constData(), ":/logo.gif",
                {category.logoLeft, kLogoTop, kLogoWidth, kLogoHeight});
-    AddLabel(this, NullTerminated(category.titleName).constData(), ToQString(category.titleCaption),
-             category.titleBox,
+    AddLabel(this, NullTerminated(category.titleName).constData(),
+             CatalogueText(category.titleCaption), category.titleBox,
              {.font = LayoutFont(Face::SansSerif, 13.5),
               .colour = kTitleBlue,
               .alignment = Qt::AlignHCenter | Qt::AlignTop,
@@ -74,7 +75,7 @@ CategoryWindow::CategoryWindow(const CategoryData &category)
     for (const DropDownData &dropDown : category.dropDowns)
         AddDropDown(dropDown, tabs);
 
-    auto *refresh = new WrappingButton(QStringLiteral("Refresh Categories"), this);
+    auto *refresh = new WrappingButton(tr("Refresh Categories"), this);
     refresh->setObjectName(QStringLiteral("Command1"));
     refresh->setAccessibleName(refresh->text());
     refresh->setGeometry(PxRect(category.refreshBox));

@@ -5,6 +5,7 @@
 #include "base/categorydata.h"
 #include "widgets/forms/formwidget.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <vector>
@@ -19,6 +20,8 @@ inline constexpr char kFindWindowName[] = "frmFind";
 class DropDown;
 
 class CategoryWindow : public FormWidget<QWidget> {
+    Q_DECLARE_TR_FUNCTIONS(CategoryWindow)
+
 public:
     explicit CategoryWindow(const CategoryData &category);
 

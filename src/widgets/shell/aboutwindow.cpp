@@ -16,7 +16,7 @@ constexpr int kOuterHeight = 2805;
 
 AboutWindow::AboutWindow() : FormWidget<QWidget>("frmAbout")
 {
-    setWindowTitle(QStringLiteral("About Wishtrail"));
+    setWindowTitle(tr("About Wishtrail"));
     resize(PxSize(8940, 2295));
 
     AddPicture(this, "Image4", ":/title.gif", {120, 120, 5835, 1035});
@@ -24,18 +24,16 @@ AboutWindow::AboutWindow() : FormWidget<QWidget>("frmAbout")
     AddPicture(this, "Image3", ":/marketplace-logo.gif", {6720, 1080, 2160, 885});
 
     const QFont text = LayoutFont(Face::SansSerif, 9.75);
-    AddLabel(this, "lbvVersion", QStringLiteral("Version " BENCHLIST_VERSION),
+    AddLabel(this, "lbvVersion", tr("Version %1").arg(QStringLiteral(BENCHLIST_VERSION)),
              {5040, 960, 1005, 240}, {.font = text});
-    AddLabel(this, "lblCopy", QStringLiteral("Copyright \u00a9 Veldmark. All rights reserved."),
+    AddLabel(this, "lblCopy", tr("Copyright \u00a9 Veldmark. All rights reserved."),
              {600, 1560, 5055, 240},
              {.font = LayoutFont(Face::SansSerif, 9.75, {.bold = true}),
               .alignment = Qt::AlignLeft | Qt::AlignTop});
-    QPushButton *go =
-        AddGreyButton(this, "cmdGoDT", QStringLiteral("Visit Veldmark"), {0, 1920, 9015, 375},
-                      LayoutFont(Face::SansSerif, 9.75, {.bold = true}));
+    QPushButton *go = AddGreyButton(this, "cmdGoDT", tr("Visit Veldmark"), {0, 1920, 9015, 375},
+                                    LayoutFont(Face::SansSerif, 9.75, {.bold = true}));
     connect(go, &QPushButton::clicked, this, [this] { cmdGoDT_Click(); });
-    AddLabel(this, "lblJingle", QStringLiteral("Computer Shopping Made Easy"),
-             {960, 1080, 3405, 240},
+    AddLabel(this, "lblJingle", tr("Computer Shopping Made Easy"), {960, 1080, 3405, 240},
              {.font = LayoutFont(Face::SansSerif, 9.75, {.bold = true, .italic = true}),
               .colour = Qt::red});
     go->setFocus();

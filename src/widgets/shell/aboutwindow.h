@@ -3,11 +3,14 @@
 
 #include "widgets/forms/formwidget.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace benchlist {
 
 class AboutWindow : public FormWidget<QWidget> {
+    Q_DECLARE_TR_FUNCTIONS(AboutWindow)
+
 public:
     AboutWindow();
 

@@ -4,11 +4,14 @@
 
 #include "widgets/forms/formwidget.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace benchlist {
 
 class ExitWindow : public FormWidget<QWidget> {
+    Q_DECLARE_TR_FUNCTIONS(ExitWindow)
+
 public:
     ExitWindow();
 

@@ -3,6 +3,7 @@
 #include "core/aboutnet.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
+#include "service/language.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"
@@ -34,9 +35,9 @@ namespace {
 
 QString Location(const FindRecord &record)
 {
-    QString location = QString::fromStdString(SearchResultDescription(record));
+    QString location = ResultDescription(record);
     if (record.typed)
-        location += QStringLiteral("  (typed only: not in the list)");
+        location += FindWindow::tr("  (typed only: not in the list)");
     return location;
 }
 
@@ -48,7 +49,7 @@ QString Missing(const FindHit &hit)
     QStringList words;
     for (const std::string &word : hit.missing)
         words.append(QString::fromStdString(word));
-    return QStringLiteral("without: ") + words.join(QStringLiteral(", "));
+    return FindWindow::tr("without: %1").arg(words.join(QStringLiteral(", ")));
 }
 
 // Where the marked words of `text` stand, as QString positions from `offset`.
@@ -272,12 +273,16 @@ private:
 
     static QVariantList LocationMarks(const FindHit &hit)
     {
+        // The words matched are English: a title or caption shown in another
+        // language has none of them to mark.
         QVariantList marks;
         const FindRecord &record = *hit.record;
-        AddMarks(marks, record.windowTitle, hit.marked[std::size_t(FindField::Title)], 0);
-        AddMarks(marks, record.caption, hit.marked[std::size_t(FindField::Caption)],
-                 QString::fromStdString(SearchResultDescription(record)).size()
-                     - ToQString(record.caption).size());
+        const QString caption = CatalogueText(record.caption);
+        if (CatalogueText(record.windowTitle) == ToQString(record.windowTitle))
+            AddMarks(marks, record.windowTitle, hit.marked[std::size_t(FindField::Title)], 0);
+        if (caption == ToQString(record.caption))
+            AddMarks(marks, record.caption, hit.marked[std::size_t(FindField::Caption)],
+                     ResultDescription(record).size() - caption.size());
         return marks;
     }
 
@@ -286,14 +291,14 @@ private:
 
 FindWindow::FindWindow() : FormWidget<QWidget>(kFindWindowName)
 {
-    setWindowTitle(QStringLiteral("Find a Category"));
+    setWindowTitle(tr("Find a Category"));
     resize(520, 420);
 
-    auto *prompt = new QLabel(QStringLiteral("&Words of a category:"), this);
+    auto *prompt = new QLabel(tr("&Words of a category:"), this);
     field_ = new QLineEdit(this);
     field_->setObjectName(QStringLiteral("txtFind"));
-    field_->setAccessibleName(QStringLiteral("Find a category"));
-    field_->setPlaceholderText(QStringLiteral("for example: usb hub"));
+    field_->setAccessibleName(tr("Find a category"));
+    field_->setPlaceholderText(tr("for example: usb hub"));
     field_->setClearButtonEnabled(true);
     prompt->setBuddy(field_);
 
@@ -305,19 +310,19 @@ FindWindow::FindWindow() : FormWidget<QWidget>(kFindWindowName)
     results_ = new FindResults(this);
     list_ = new ResultList(this);
     list_->setObjectName(QStringLiteral("lstResults"));
-    list_->setAccessibleName(QStringLiteral("Categories found"));
+    list_->setAccessibleName(tr("Categories found"));
     list_->setModel(results_);
     list_->setItemDelegate(new ResultDelegate(list_));
     list_->setUniformItemSizes(true);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto *open = new QPushButton(QStringLiteral("&Open Page"), this);
+    auto *open = new QPushButton(tr("&Open Page"), this);
     open->setObjectName(QStringLiteral("cmdOpen"));
-    open->setAccessibleName(QStringLiteral("Open Page"));
-    auto *show = new QPushButton(QStringLiteral("&Show in its window"), this);
+    open->setAccessibleName(tr("Open Page"));
+    auto *show = new QPushButton(tr("&Show in its window"), this);
     show->setObjectName(QStringLiteral("cmdShow"));
-    show->setAccessibleName(QStringLiteral("Show in its window"));
+    show->setAccessibleName(tr("Show in its window"));
     show->setToolTip(QStringLiteral("Alt+Enter"));
 
     auto *buttons = new QHBoxLayout;
@@ -349,9 +354,9 @@ FindWindow::FindWindow() : FormWidget<QWidget>(kFindWindowName)
     connect(copy, &QShortcut::activated, this, [this] { CopyAddress(); });
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("mnuResult"));
-    menu_->addAction(QStringLiteral("&Open"), this, [this] { cmdOpen_Click(); });
-    menu_->addAction(QStringLiteral("&Show in its window"), this, [this] { cmdShow_Click(); });
-    menu_->addAction(QStringLiteral("&Copy address"), this, [this] { CopyAddress(); });
+    menu_->addAction(tr("&Open"), this, [this] { cmdOpen_Click(); });
+    menu_->addAction(tr("&Show in its window"), this, [this] { cmdShow_Click(); });
+    menu_->addAction(tr("&Copy address"), this, [this] { CopyAddress(); });
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         const QModelIndex index = list_->indexAt(at);
@@ -411,15 +416,15 @@ void FindWindow::txtFind_Change()
         static_cast<ResultList *>(list_)->SetCurrentQuietly(results_->index(0));
     QString status;
     if (noWords)
-        status = QStringLiteral("Type words of the category you look for.");
+        status = tr("Type words of the category you look for.");
     else if (results_->Partial())
-        status = QStringLiteral("No category has every word; showing those with most of them");
+        status = tr("No category has every word; showing those with most of them");
     else if (found == 1)
-        status = QStringLiteral("1 category");
+        status = tr("1 category");
     else if (found > 1)
-        status = QStringLiteral("%1 categories").arg(found);
+        status = tr("%1 categories").arg(found);
     else
-        status = QStringLiteral("No category matches these words.");
+        status = tr("No category matches these words.");
     // A screen reader on the list hears how many there are, or that there are none.
     list_->setAccessibleDescription(status);
     if (status == count_->text())

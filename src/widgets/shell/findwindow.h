@@ -5,6 +5,7 @@
 
 #include "widgets/forms/formwidget.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class QLabel;
@@ -32,6 +33,8 @@ struct FindRecord;
 class FindResults;
 
 class FindWindow : public FormWidget<QWidget> {
+    Q_DECLARE_TR_FUNCTIONS(FindWindow)
+
 public:
     FindWindow();
 

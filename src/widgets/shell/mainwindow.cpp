@@ -1,4 +1,5 @@
 #include "widgets/shell/mainwindow.h"
+#include "service/language.h"
 
 #include "catalogue/catalogue.h"
 #include "core/aboutnet.h"
@@ -69,7 +70,7 @@ static_assert(EveryButtonHasAHandler());
 
 MainWindow::MainWindow() : FormWidget<QMainWindow>(kMainWindowName)
 {
-    setWindowTitle(QStringLiteral("The Benchlist"));
+    setWindowTitle(tr("The Benchlist"));
     setWindowIcon(QIcon(QStringLiteral(":/benchlist.png")));
     BuildMenus();
     BuildClientArea();
@@ -87,24 +88,23 @@ void MainWindow::BuildClientArea()
     AddPicture(client, "Image1", ":/logo.gif", {7920, 120, 2160, 885});
     auto *auctionBanner =
         AddClickablePicture(client, "Image3", ":/banner-auction.gif", {173, 3000, 6000, 900});
-    auctionBanner->setAccessibleName(QStringLiteral("Auction site offer: brand-name computers"));
+    auctionBanner->setAccessibleName(tr("Auction site offer: brand-name computers"));
     connect(auctionBanner, &ClickablePicture::clicked, this, [this] { Image3_Click(); });
     auto *giftBanner =
         AddClickablePicture(client, "Image2", ":/banner-gift.jpg", {6540, 3000, 3480, 900});
     giftBanner->setFrameStyle(QFrame::Box | QFrame::Plain);
     giftBanner->setLineWidth(1);
-    giftBanner->setAccessibleName(
-        QStringLiteral("Gift certificates: send a loved one the perfect gift"));
+    giftBanner->setAccessibleName(tr("Gift certificates: send a loved one the perfect gift"));
     connect(giftBanner, &ClickablePicture::clicked, this, [this] { Image2_Click(); });
 
     // The labels come after the pictures so the slogan stays readable where it
     // overlaps the title picture.
     AddLabel(client, "lblSantaAd",
-             QStringLiteral("Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now"),
+             tr("Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now"),
              {630, 3960, 5085, 195}, {.font = DefaultFont(), .colour = Qt::red});
-    AddLabel(client, "lblEbayGift", QStringLiteral("Send Loved One's The Perfect Gift!"),
+    AddLabel(client, "lblEbayGift", tr("Send Loved One's The Perfect Gift!"),
              {6998, 3960, 2565, 195}, {.font = DefaultFont(), .colour = QColor(0, 0, 128)});
-    AddLabel(client, "lblJingle", QStringLiteral("Computer Auction Shopping Made Easy"),
+    AddLabel(client, "lblJingle", tr("Computer Auction Shopping Made Easy"),
              {1920, 1020, 4245, 240},
              {.font = LayoutFont(Face::SansSerif, 9.75, {.bold = true, .italic = true}),
               .colour = Qt::red});
@@ -112,8 +112,7 @@ void MainWindow::BuildClientArea()
     // Where a newcomer looks first, in the free strip under the logo: finding a
     // category by words, without knowing its window.
     auto *findHint =
-        AddLabel(client, "lblFind",
-                 QStringLiteral("<a href=\"find\">Find a category by words...</a> (Ctrl+F)"),
+        AddLabel(client, "lblFind", tr("<a href=\"find\">Find a category by words...</a> (Ctrl+F)"),
                  {6240, 1110, 3840, 240},
                  {.font = DefaultFont(),
                   .colour = QColor(0, 0, 128),
@@ -122,12 +121,12 @@ void MainWindow::BuildClientArea()
     findHint->setTextFormat(Qt::RichText);
     findHint->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     findHint->setCursor(HandCursor());
-    findHint->setAccessibleName(QStringLiteral("Find a category by words (Ctrl+F)"));
+    findHint->setAccessibleName(tr("Find a category by words (Ctrl+F)"));
     connect(findHint, &QLabel::linkActivated, this, [this] { mnuFind_Click(); });
 
     QWidget *previous = nullptr;
     for (const CategoryButton &entry : kCategoryButtons) {
-        auto *button = new PictureButton(QString::fromLatin1(entry.caption), client);
+        auto *button = new PictureButton(CatalogueText(entry.caption), client);
         button->setObjectName(QLatin1String(entry.name));
         button->setGeometry(
             PxRect(entry.left, entry.top, kCategoryButtonWidth, kCategoryButtonHeight));
@@ -165,24 +164,23 @@ void MainWindow::BuildMenus()
         connect(action, &QAction::triggered, this, [this, click] { (this->*click)(); });
     };
 
-    QMenu *file = addMenu("mnuFile", QStringLiteral("&File"));
-    addItem(file, "mnuFind", QStringLiteral("&Find a Category..."),
-            QKeySequence(Qt::CTRL | Qt::Key_F), &MainWindow::mnuFind_Click);
+    QMenu *file = addMenu("mnuFile", tr("&File"));
+    addItem(file, "mnuFind", tr("&Find a Category..."), QKeySequence(Qt::CTRL | Qt::Key_F),
+            &MainWindow::mnuFind_Click);
     BuildRecentMenu(file);
-    addItem(file, "mnuExport", QStringLiteral("&Export as Bookmarks..."), {},
-            &MainWindow::mnuExport_Click);
-    addItem(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X),
+    addItem(file, "mnuExport", tr("&Export as Bookmarks..."), {}, &MainWindow::mnuExport_Click);
+    addItem(file, "mnuExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X),
             &MainWindow::mnuExit_Click);
-    addItem(addMenu("mnuEbay", QStringLiteral("Join Ebay")), "mnuSignup",
-            QStringLiteral("Sign Up For Ebay"), {}, &MainWindow::mnuSignup_Click);
-    addItem(addMenu("mnuVerion", QStringLiteral("&Version")), "mnuUpdates",
-            QStringLiteral("Check For Updates"), {}, &MainWindow::mnuUpdates_Click);
-    addItem(addMenu("mnuTellAFriend", QStringLiteral("&Tell A Friend")), "mnuSendWishtrail",
-            QStringLiteral("Send Benchlist"), {}, &MainWindow::mnuSendWishtrail_Click);
-    QMenu *help = addMenu("mnuHelp", QStringLiteral("&Help"));
-    addItem(help, "mnuInstructions", QStringLiteral("Instructions"),
-            QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::mnuInstructions_Click);
-    addItem(help, "mnuAbout", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A),
+    addItem(addMenu("mnuEbay", tr("Join Ebay")), "mnuSignup", tr("Sign Up For Ebay"), {},
+            &MainWindow::mnuSignup_Click);
+    addItem(addMenu("mnuVerion", tr("&Version")), "mnuUpdates", tr("Check For Updates"), {},
+            &MainWindow::mnuUpdates_Click);
+    addItem(addMenu("mnuTellAFriend", tr("&Tell A Friend")), "mnuSendWishtrail",
+            tr("Send Benchlist"), {}, &MainWindow::mnuSendWishtrail_Click);
+    QMenu *help = addMenu("mnuHelp", tr("&Help"));
+    addItem(help, "mnuInstructions", tr("Instructions"), QKeySequence(Qt::CTRL | Qt::Key_H),
+            &MainWindow::mnuInstructions_Click);
+    addItem(help, "mnuAbout", tr("&About"), QKeySequence(Qt::CTRL | Qt::Key_A),
             &MainWindow::mnuAbout_Click);
 }
 
@@ -190,11 +188,11 @@ void MainWindow::BuildMenus()
 // not read before the shopper asks; Remember Opened Pages is the shopper's switch.
 void MainWindow::BuildRecentMenu(QMenu *file)
 {
-    QMenu *recent = file->addMenu(QStringLiteral("&Recent Pages"));
+    QMenu *recent = file->addMenu(tr("&Recent Pages"));
     recent->setObjectName(QStringLiteral("mnuRecent"));
     recent->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
     connect(recent, &QMenu::aboutToShow, this, [this, recent] { FillRecentPages(recent); });
-    QAction *remember = file->addAction(QStringLiteral("Re&member Opened Pages"));
+    QAction *remember = file->addAction(tr("Re&member Opened Pages"));
     remember->setObjectName(QStringLiteral("mnuRemember"));
     remember->setCheckable(true);
     // On by default; the settings file is read each time File opens, not
@@ -219,9 +217,9 @@ void MainWindow::FillRecentPages(QMenu *recent)
         });
     }
     if (pages.empty())
-        recent->addAction(QStringLiteral("(none)"))->setEnabled(false);
+        recent->addAction(tr("(none)"))->setEnabled(false);
     recent->addSeparator();
-    QAction *clear = recent->addAction(QStringLiteral("&Clear Recent Pages"));
+    QAction *clear = recent->addAction(tr("&Clear Recent Pages"));
     clear->setObjectName(QStringLiteral("mnuClearRecent"));
     clear->setEnabled(!pages.empty());
     connect(clear, &QAction::triggered, this, [] { ForgetPages(); });
@@ -253,9 +251,9 @@ void MainWindow::mnuAbout_Click()
 void MainWindow::mnuExport_Click()
 {
     const QString fileName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export as Bookmarks"),
+        this, tr("Export as Bookmarks"),
         QDir::home().filePath(QStringLiteral("benchlist-bookmarks.html")),
-        QStringLiteral("Bookmark files (*.html *.htm);;All files (*)"));
+        tr("Bookmark files (*.html *.htm);;All files (*)"));
     if (!fileName.isEmpty())
         ExportBookmarksTo(fileName);
 }
@@ -267,8 +265,8 @@ void MainWindow::ExportBookmarksTo(const QString &fileName)
         WriteBookmarkFile(QFile::encodeName(fileName).toStdString(), catalogue::kButtonOrder);
     if (!reason.empty())
         QMessageBox::warning(
-            this, QStringLiteral("Export as Bookmarks"),
-            QStringLiteral("Could not write %1: %2")
+            this, tr("Export as Bookmarks"),
+            tr("Could not write %1: %2")
                 .arg(QDir::toNativeSeparators(fileName), QString::fromLocal8Bit(reason)));
 }
 

@@ -3,6 +3,7 @@
 
 #include "widgets/forms/formwidget.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 class QMenu;
@@ -10,6 +11,8 @@ class QMenu;
 namespace benchlist {
 
 class MainWindow : public FormWidget<QMainWindow> {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
 public:
     MainWindow();
 

@@ -1,0 +1,33 @@
+// The session's language: the program's own translation and Qt's, chosen from
+// the locale at start. English is the language the program is written in and
+// needs none; a language the program does not speak falls back to English.
+#pragma once
+
+#include "core/catalogueindex.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <string_view>
+
+namespace benchlist {
+
+// Loads the translations for the first of the locale's languages that the
+// program speaks, in place of any loaded before, and gives them to the
+// application object, now or as soon as there is one. Returns the language
+// chosen ("de"), or an empty string for English.
+QString LoadTranslations(const QLocale &locale = QLocale::system());
+
+// `text` of `context` in the language loaded, also before the application
+// object exists (the command line answers without one).
+QString Translated(const char *context, const char *text);
+
+// A window title, drop-down caption or title label of the catalogue in the
+// language loaded. The catalogue's items and addresses are never translated:
+// they are the keys that pages are looked up by.
+QString CatalogueText(std::string_view english);
+
+// "Window title › drop-down caption", as CatalogueText gives both.
+QString ResultDescription(const FindRecord &record);
+
+} // namespace benchlist
