@@ -2,6 +2,7 @@
 #include "app/start.h"
 #include "core/windowmodel.h"
 #include "usage/pagememory.h"
+#include "widgets/forms/fonts.h"
 #include "widgets/forms/formwidget.h"
 #include "widgets/shell/findwindow.h"
 #include "widgets/shell/forms.h"
@@ -33,7 +34,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "benchlist: unexpected argument '%s' (try --help)\n", unexpected);
         return 2;
     }
-    benchlist::SetUpApplication();
+    benchlist::SetUpApplication(benchlist::DefaultFont());
     benchlist::ExitAfterFirstFrameIfAsked();
 
     benchlist::WindowModel &forms = benchlist::Forms();
