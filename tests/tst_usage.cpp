@@ -293,15 +293,12 @@ private slots:
         QTest::newRow("no file") << QByteArray() << true << false << QStringList();
         QTest::newRow("other groups only")
             << QByteArray("[Find]\nwords=usb\n") << true << false << QStringList{"Find/words=usb"};
-        QTest::newRow("beside other settings")
-            << QByteArray("[General]\nLanguage=de\n\n[Find]\nwords=usb\n") << true << false
-            << QStringList{"Language=de", "Find/words=usb"};
+        QTest::newRow("beside other settings, one alike in another group")
+            << QByteArray("[General]\nLanguage=de\n\n[Find]\nRememberOpenedPages=false\n") << true
+            << false << QStringList{"Language=de", "Find/RememberOpenedPages=false"};
         QTest::newRow("turned on again")
             << QByteArray("[General]\nRememberOpenedPages=false\nLanguage=de\n") << false << true
             << QStringList{"Language=de"};
-        QTest::newRow("a switch in another group")
-            << QByteArray("[Find]\nRememberOpenedPages=false\n") << true << false
-            << QStringList{"Find/RememberOpenedPages=false"};
     }
     void rememberSwitchKeepsTheSettingsFile()
     {

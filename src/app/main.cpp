@@ -3,6 +3,7 @@
 #include "core/windowmodel.h"
 #include "service/language.h"
 #include "usage/pagememory.h"
+#include "widgets/forms/fonts.h"
 #include "widgets/forms/formwidget.h"
 #include "widgets/shell/findwindow.h"
 #include "widgets/shell/forms.h"
@@ -36,7 +37,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "benchlist: %s\n", error.toLocal8Bit().constData());
         return 2;
     }
-    benchlist::SetUpApplication();
+    benchlist::SetUpApplication(benchlist::DefaultFont());
     benchlist::ExitAfterFirstFrameIfAsked();
 
     benchlist::WindowModel &forms = benchlist::Forms();

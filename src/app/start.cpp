@@ -1,7 +1,6 @@
 #include "app/start.h"
 
 #include "base/project.h"
-#include "widgets/forms/fonts.h"
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -128,14 +127,14 @@ QtArguments::QtArguments(const QStringList &words)
     count_ = int(words_.size());
 }
 
-void SetUpApplication()
+void SetUpApplication(const QFont &font)
 {
     QApplication::setApplicationName(QStringLiteral("benchlist"));
     QApplication::setApplicationVersion(QStringLiteral(BENCHLIST_FILE_VERSION));
     // By the desktop entry's name a Wayland desktop finds the windows' icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral(BENCHLIST_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(DefaultFont());
+    QApplication::setFont(font);
     // The style caches its drawings of controls under each control's own
     // palette, and every new control's palette is a new one: each window opened
     // and closed would leave drawings of controls long gone behind, and memory

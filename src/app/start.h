@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArrayList>
+#include <QFont>
 #include <QStringList>
 
 #include <vector>
@@ -33,7 +34,7 @@ void DisplayOpened();
 
 // Once the display is open: the program's name, version and desktop entry,
 // its font and how it caches drawings.
-void SetUpApplication();
+void SetUpApplication(const QFont &font);
 
 // A switch for timing start-up from outside: with BENCH_EXIT_AFTER_PAINT=1 in
 // the environment the program ends, with status 0, as soon as its first frame

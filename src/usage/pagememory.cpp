@@ -72,6 +72,20 @@ SwitchPlace FindSwitch(const std::vector<std::string> &lines)
     return place;
 }
 
+// $XDG_CONFIG_HOME/benchlist/benchlist.conf, or under ~/.config when
+// XDG_CONFIG_HOME is unset or not an absolute path, whichever process asks.
+std::string SettingsPath()
+{
+    std::string base;
+    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
+        base = config;
+    } else {
+        const char *home = std::getenv("HOME");
+        base = std::string(home ? home : "") + "/.config";
+    }
+    return base + "/benchlist/benchlist.conf";
+}
+
 // Written beside the file and renamed over it, so that a reader never sees
 // half a file; the file's other settings are kept as they are.
 void WriteSwitch(const std::string &path, bool on)
@@ -101,18 +115,6 @@ void WriteSwitch(const std::string &path, bool on)
 }
 
 } // namespace
-
-std::string SettingsPath()
-{
-    std::string base;
-    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
-        base = config;
-    } else {
-        const char *home = std::getenv("HOME");
-        base = std::string(home ? home : "") + "/.config";
-    }
-    return base + "/benchlist/benchlist.conf";
-}
 
 UsageStore &PageMemory()
 {
