@@ -4,7 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "core/catalogueexport.h"
 #include "core/searchresults.h"
-#include "service/language.h"
+#include "translation/language.h"
 #include "usage/pagememory.h"
 
 #include <cerrno>

@@ -2,7 +2,7 @@
 #include "app/commandline.h"
 
 #include "app/answers.h"
-#include "service/language.h"
+#include "translation/language.h"
 #include "service/searchservice.h"
 
 #include <string>

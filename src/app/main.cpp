@@ -1,7 +1,7 @@
 #include "app/commandline.h"
 #include "app/start.h"
 #include "core/windowmodel.h"
-#include "service/language.h"
+#include "translation/language.h"
 #include "usage/pagememory.h"
 #include "widgets/forms/fonts.h"
 #include "widgets/forms/formwidget.h"

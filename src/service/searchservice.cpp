@@ -4,7 +4,7 @@
 #include "base/project.h"
 #include "core/aboutnet.h"
 #include "core/searchresults.h"
-#include "service/language.h"
+#include "translation/language.h"
 #include "usage/pagememory.h"
 
 #include <QClipboard>

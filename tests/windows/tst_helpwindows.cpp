@@ -5,7 +5,7 @@
 
 #include "catalogue/catalogue.h"
 #include "core/addresses.h"
-#include "service/language.h"
+#include "translation/language.h"
 #include "widgets/forms/formwidget.h"
 #include "widgets/forms/qtstrings.h"
 

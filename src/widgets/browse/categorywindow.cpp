@@ -1,5 +1,5 @@
 #include "widgets/browse/categorywindow.h"
-#include "service/language.h"
+#include "translation/language.h"
 
 #include "core/aboutnet.h"
 #include "core/lookup.h"

@@ -3,7 +3,7 @@
 #include "core/aboutnet.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
-#include "service/language.h"
+#include "translation/language.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"

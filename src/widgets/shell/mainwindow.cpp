@@ -1,5 +1,5 @@
 #include "widgets/shell/mainwindow.h"
-#include "service/language.h"
+#include "translation/language.h"
 
 #include "catalogue/catalogue.h"
 #include "core/aboutnet.h"

@@ -1,8 +1,8 @@
-#include "service/language.h"
+#include "translation/language.h"
 
 #include "catalogue/catalogue.h"
 #include "core/searchresults.h"
-#include "service/cataloguetexts.h"
+#include "translation/cataloguetexts.h"
 
 #include <QCoreApplication>
 #include <QFile>
