@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Run by cpack once the packages are made. A .deb is an ar archive whose
 # headers record each member's mode as the builder's umask left it;
 # strip-nondeterminism writes 0644 and the package's date there instead, so

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Reads the release notes (NEWS) and makes from them the releases of the
 # AppStream description and the Debian changelog, so that both say what NEWS
 # says, with NEWS's dates.
