@@ -58,6 +58,12 @@ grep -qaF "$app_id" "$root/bin/benchlist" || fail "the program does not name $ap
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$root/$metainfo" \
     || fail "the AppStream description does not launch $app_id.desktop"
 
+# The launcher finds and names the program in each language it speaks.
+for language in de es fr; do
+    for key in Name GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=." "$root/$desktop" || fail "the entry has no $key[$language]"
+    done
+done
 desktop-file-validate "$root/$desktop" || fail "desktop-file-validate rejects $desktop"
 desktop-file-validate "$root/$runner" || fail "desktop-file-validate rejects $runner"
 
@@ -77,8 +83,8 @@ has "$runner" "X-Plasma-DBusRunner-Service=$bus_name"
 path=$(sed -n 's/^ObjectPath=//p' "$root/$provider")
 [[ $path == /* ]] || fail "$provider has no object path"
 grep -q '^X-Plasma-DBusRunner-Path=/' "$root/$runner" || fail "$runner has no object path"
-appstreamcli validate --no-net "$root/$metainfo" || fail "appstreamcli rejects $metainfo"
-appstreamcli validate-tree --no-net "$stage" || fail "appstreamcli rejects the installed tree"
+appstreamcli validate --pedantic --no-net "$root/$metainfo" || fail "appstreamcli rejects $metainfo"
+appstreamcli validate-tree --pedantic --no-net "$stage" || fail "appstreamcli rejects the installed tree"
 
 [ "$("$root/bin/benchlist" --version)" = "benchlist $program_version" ] \
     || fail "the installed program does not answer --version"

@@ -2,7 +2,14 @@
 # The Debian package.
 #   check-package.sh build   BUILD_DIR DEB_DIR VERSION PROGRAM_VERSION
 #       runs cpack in the build tree and checks the .deb's name, dependencies
-#       and contents;
+#       and contents, and with lintian when it is installed;
+#   check-package.sh licences BUILD_DIR DEB_DIR VERSION PROGRAM_VERSION
+#       checks with reuse lint that every file of the sources says its
+#       copyright and licence;
+#   check-package.sh reproducible BUILD_DIR DEB_DIR VERSION PROGRAM_VERSION
+#       builds the last commit twice, in two folders of BUILD_DIR, one after the
+#       other and under two umasks, and compares the two .deb files byte for
+#       byte (diffoscope shows what differs);
 #   check-package.sh install BUILD_DIR DEB_DIR VERSION PROGRAM_VERSION
 #       (root only) installs that .deb with apt-get, as a user would, starts the
 #       installed program, reads its manual page with man and loads its
@@ -23,6 +30,14 @@ skip() {
     exit 77
 }
 
+sources=$(cd "$(dirname "$0")/../.." && pwd)
+if [ "$mode" = licences ]; then
+    command -v reuse >/dev/null || skip "reuse is missing (bash scripts/build-and-test.sh installs it)"
+    cd "$sources"
+    reuse lint || fail "reuse lint: files above lack their copyright or licence"
+    exit 0
+fi
+
 for tool in cpack dpkg dpkg-deb dpkg-shlibdeps; do
     command -v "$tool" >/dev/null || skip "$tool is missing (bash scripts/build-and-test.sh installs it)"
 done
@@ -39,7 +54,29 @@ desktop_files=(
     ./usr/share/krunner/dbusplugins/example.veldmark.benchlist.desktop
     ./usr/share/man/man1/benchlist.1.gz
     ./usr/share/bash-completion/completions/benchlist
+    ./usr/share/doc/benchlist/copyright
+    ./usr/share/doc/benchlist/changelog.gz
 )
+
+# Builds the commit COMMIT of the sources in the folder DIR under the umask
+# UMASK, from a clone of its own, and packages it into DIR/deb.
+build_commit() {
+    local commit=$1 dir=$2 mask=$3
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    {
+        git clone -q --shared --no-checkout "$sources" "$dir/src" \
+            && git -C "$dir/src" checkout -q --detach "$commit" \
+            && (umask "$mask" \
+                && cmake -S "$dir/src" -B "$dir/build" -DCMAKE_BUILD_TYPE=Release \
+                    -DBUILD_TESTING=OFF -DBENCHLIST_BENCHMARKS=OFF \
+                && cmake --build "$dir/build" --parallel "$(nproc)" \
+                && cd "$dir/build" && cpack -G DEB -B "$dir/deb")
+    } >"$dir/log" 2>&1 || {
+        tail -n 40 "$dir/log"
+        fail "building $commit in $dir failed (the whole log is $dir/log)"
+    }
+}
 
 case $mode in
 build)
@@ -66,7 +103,42 @@ build)
         | tar -xO ./usr/share/dbus-1/services/example.veldmark.benchlist.SearchProvider.service)
     grep -qx 'Exec=/usr/bin/benchlist --search-service' <<<"$service" \
         || fail "the packaged service file does not start /usr/bin/benchlist: $service"
+    # The newest release of the AppStream description is the package's.
+    metainfo=$(dpkg-deb --fsys-tarfile "$deb" \
+        | tar -xO ./usr/share/metainfo/example.veldmark.benchlist.metainfo.xml)
+    newest=$(grep -m1 -o '<release version="[^"]*"' <<<"$metainfo")
+    [ "$newest" = "<release version=\"$version\"" ] \
+        || fail "the newest release of the AppStream description is not $version: $newest"
+    if command -v lintian >/dev/null; then
+        # lintian says once that it runs as root, which is no finding.
+        findings=$(lintian "$deb" 2>&1 | grep -vxF 'running with root privileges is not recommended!') \
+            || true
+        [ -z "$findings" ] || fail "lintian: $findings"
+    else
+        echo "lintian is missing: the package is not checked with it"
+    fi
     echo "built $(basename "$deb")"
+    ;;
+reproducible)
+    command -v git >/dev/null || skip "git is missing"
+    commit=$(git -C "$sources" rev-parse HEAD) || skip "$sources is not a git checkout"
+    work=$build/reproducible
+    echo "building $commit twice in $work (SOURCE_DATE_EPOCH ${SOURCE_DATE_EPOCH:-from the commit})"
+    build_commit "$commit" "$work/first" 0022
+    echo "first build done at $(date -u +%T)"
+    build_commit "$commit" "$work/second-build" 0002
+    echo "second build done at $(date -u +%T)"
+    name=$(basename "$deb")
+    one=$work/first/deb/$name
+    two=$work/second-build/deb/$name
+    if ! cmp -s "$one" "$two"; then
+        if command -v diffoscope >/dev/null; then
+            # diffoscope's status says that they differ, which is known here.
+            diffoscope --text - "$one" "$two" | head -n 200 || true
+        fi
+        fail "two builds of $commit give two different packages"
+    fi
+    echo "both builds of $commit give $(sha256sum <"$one" | cut -d' ' -f1) $name"
     ;;
 install)
     [ "$(id -u)" -eq 0 ] || skip "installing the package needs root; built $deb"

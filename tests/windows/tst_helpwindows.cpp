@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -37,6 +38,8 @@ private slots:
     void fixedSizeLeavesTheCompositorsSizes_data();
     void fixedSizeLeavesTheCompositorsSizes();
     void instructionsTakeNoInput();
+    void aboutLinesFitTheirLabels_data();
+    void aboutLinesFitTheirLabels();
     void everyControlHasAnAccessibleName();
     void textsFitInEveryLanguage_data();
     void textsFitInEveryLanguage();
@@ -192,6 +195,31 @@ void HelpWindowsTest::instructionsTakeNoInput()
     QCOMPARE(Window("frmInstructions"), window);
     QVERIFY(BecomesActive(window));
     QCOMPARE(window->size(), size);
+}
+
+void HelpWindowsTest::aboutLinesFitTheirLabels_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("saying");
+    QTest::newRow("version") << "lbvVersion"
+                             << "Version";
+    QTest::newRow("licence") << "lblCopy"
+                             << "GNU GPL 3 or later";
+    QTest::newRow("jingle") << "lblJingle"
+                            << "Shopping";
+}
+
+// One line each, at the label's own font: a longer text would be cut off.
+void HelpWindowsTest::aboutLinesFitTheirLabels()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, saying);
+    Forms().Show("frmAbout");
+    auto *line = Control<QLabel>("frmAbout", label.toLatin1().constData());
+    QVERIFY(line->text().contains(saying));
+    const int width = QFontMetrics(line->font()).horizontalAdvance(line->text());
+    QVERIFY2(width <= line->contentsRect().width(),
+             qPrintable(QStringLiteral("%1 px for %2 px").arg(width).arg(line->width())));
 }
 
 void HelpWindowsTest::everyControlHasAnAccessibleName()

@@ -26,7 +26,7 @@ AboutWindow::AboutWindow() : FormWidget<QWidget>("frmAbout")
     const QFont text = LayoutFont(Face::SansSerif, 9.75);
     AddLabel(this, "lbvVersion", tr("Version %1").arg(QStringLiteral(BENCHLIST_VERSION)),
              {5040, 960, 1005, 240}, {.font = text});
-    AddLabel(this, "lblCopy", tr("Copyright \u00a9 Veldmark. All rights reserved."),
+    AddLabel(this, "lblCopy", tr("\u00a9 2026 Veldmark. Free software: GNU GPL 3 or later."),
              {600, 1560, 5055, 240},
              {.font = LayoutFont(Face::SansSerif, 9.75, {.bold = true}),
               .alignment = Qt::AlignLeft | Qt::AlignTop});
