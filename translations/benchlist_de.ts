@@ -12,16 +12,16 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>Copyright © Veldmark. All rights reserved.</source>
-        <translation>© Veldmark. Alle Rechte vorbehalten.</translation>
-    </message>
-    <message>
         <source>Visit Veldmark</source>
         <translation>Veldmark besuchen</translation>
     </message>
     <message>
         <source>Computer Shopping Made Easy</source>
         <translation>Computerkauf leicht gemacht</translation>
+    </message>
+    <message>
+        <source>© 2026 Veldmark. Free software: GNU GPL 3 or later.</source>
+        <translation>© 2026 Veldmark. Freie Software: GNU GPL ab 3</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,16 @@
         <translation>Versión %1</translation>
     </message>
     <message>
-        <source>Copyright © Veldmark. All rights reserved.</source>
-        <translation>© Veldmark. Derechos reservados.</translation>
-    </message>
-    <message>
         <source>Visit Veldmark</source>
         <translation>Visitar Veldmark</translation>
     </message>
     <message>
         <source>Computer Shopping Made Easy</source>
         <translation>Compra informática fácil</translation>
+    </message>
+    <message>
+        <source>© 2026 Veldmark. Free software: GNU GPL 3 or later.</source>
+        <translation>© 2026 Veldmark. Software libre: GNU GPL 3 o más</translation>
     </message>
 </context>
 <context>

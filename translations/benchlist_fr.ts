@@ -12,16 +12,16 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>Copyright © Veldmark. All rights reserved.</source>
-        <translation>© Veldmark. Tous droits réservés.</translation>
-    </message>
-    <message>
         <source>Visit Veldmark</source>
         <translation>Visiter Veldmark</translation>
     </message>
     <message>
         <source>Computer Shopping Made Easy</source>
         <translation>Achat informatique facile</translation>
+    </message>
+    <message>
+        <source>© 2026 Veldmark. Free software: GNU GPL 3 or later.</source>
+        <translation>© 2026 Veldmark. Logiciel libre : GNU GPL 3 ou plus</translation>
     </message>
 </context>
 <context>
