@@ -58,7 +58,7 @@ void ClearWhileRecording(const std::string &folder)
     const auto record = [&](const std::string &name) {
         for (int i = 0; clearing; ++i) {
             store.Record(Use(name + std::to_string(i)));
-            std::this_thread::sleep_for(std::chrono::microseconds(50));
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
         }
     };
     std::thread one(record, "one/"), two(record, "two/");

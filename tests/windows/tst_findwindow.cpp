@@ -6,6 +6,7 @@
 #include "core/searchresults.h"
 #include "service/pagememory.h"
 #include "widgets/browse/dropdown.h"
+#include "widgets/forms/openpage.h"
 #include "widgets/forms/qtstrings.h"
 #include "widgets/shell/findwindow.h"
 
@@ -412,8 +413,14 @@ void FindWindowTest::openedPagesComeFirstAndBack()
     field->setText(QStringLiteral("printer usb cables"));
     const QString second = list->model()->index(1, 0).data().toString();
     QTest::keyClick(field, Qt::Key_Down);
+    handedOver_ = false; // not opened: the status line says so, and nothing is kept
     QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(Opened().size(), 1);
+    QCOMPARE(count->text(), PageNotOpened::Line());
+    PageMemory().Flush();
+    QVERIFY(RecentRecords().empty());
+    handedOver_ = true;
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(Opened().size(), 2);
     PageMemory().Flush();
     for (const QString &typed : {QStringLiteral("print"), QStringLiteral("printer usb cables")}) {
         field->setText(typed);

@@ -52,6 +52,7 @@ private:
     const FindRecord *Selected() const;
     void CopyAddress();
     void AnnounceCurrent();
+    void SetStatus(const QString &status);
 
     QLineEdit *field_;
     QListView *list_;
