@@ -13,6 +13,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 using namespace benchlist;
@@ -171,6 +172,10 @@ void CategoryWindowsTest::everyItemOpensItsPage()
     QCOMPARE(PageMemory().UseCount(), pages);
     QVERIFY(last);
     QCOMPARE(RecentRecords().front(), last);
+    auto *recent = Window("frmMain")->findChild<QMenu *>(QStringLiteral("mnuRecent"));
+    QVERIFY(recent);
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().size(), 10 + 2); // ten pages, a separator, Clear Recent Pages
 }
 
 QTEST_MAIN(CategoryWindowsTest)

@@ -19,6 +19,9 @@
 #include <QListView>
 #include <QMenu>
 #include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <algorithm>
 #include <set>
@@ -98,7 +101,24 @@ void FindWindowTest::findWindowByKeyboard()
     QCOMPARE(first.data(FindLocationMarksRole).toList().size(), 0);
     QVERIFY(Opened().isEmpty());
     QTest::keyClick(field, Qt::Key_Down);
+    // A screen reader hears the list take the focus, and then the result it is
+    // on: the list's own news would otherwise cover the result's.
+    static QList<int> heard; // the list's focus news: -1 for the list itself, else a row
+    heard.clear();
+    field->setFocus();
+    QPlatformAccessibility *accessibility =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    accessibility->setActive(true);
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            if (event->type() == QAccessible::Focus
+                && event->object()->objectName() == QLatin1String("lstResults"))
+                heard.append(event->child());
+        });
     list->setFocus();
+    QTRY_COMPARE(heard, (QList<int>{-1, 1}));
+    QAccessible::installUpdateHandler(previous);
+    accessibility->setActive(false);
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(),
              ToQString(SiteBase) + "/bl/ps/USB-2-Printer-Cables.html");
