@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 using namespace benchlist;
 using namespace benchlist::testing;
 
@@ -255,6 +257,12 @@ void MainWindowTest::exportAsBookmarks()
     const std::string html = BookmarksHtml(catalogue::kButtonOrder);
     QCOMPARE(file.readAll(), QByteArray::fromStdString(html));
     QVERIFY(!QApplication::activeModalWidget());
+    // As readable as any new file of the user's, not private as its temporary name was.
+    struct stat made {};
+    QVERIFY(stat(QFile::encodeName(fileName).constData(), &made) == 0);
+    const mode_t mask = umask(0);
+    umask(mask);
+    QCOMPARE(made.st_mode & 0777, 0666 & ~mask);
 
     // A failure is told in a message box.
     QString told;
