@@ -786,11 +786,4 @@ std::vector<RecentPage> UsageStore::Recent(std::size_t count)
     return recent;
 }
 
-std::int64_t UsageStore::UseCount()
-{
-    std::lock_guard lock(readMutex_);
-    Refresh();
-    return static_cast<std::int64_t>(uses_.size());
-}
-
 } // namespace benchlist

@@ -2,6 +2,8 @@
 // every drop-down.
 #include "windows/fixtures.h"
 
+#include "storefile.h"
+
 #include "catalogue/catalogue.h"
 #include "catalogue/reference.h"
 #include "core/lookup.h"
@@ -169,7 +171,7 @@ void CategoryWindowsTest::everyItemOpensItsPage()
     }
     QVERIFY(choices > 900);
     PageMemory().Flush();
-    QCOMPARE(PageMemory().UseCount(), pages);
+    QCOMPARE(UsesKept(QString::fromStdString(UsageStore::DefaultPath())), pages);
     QVERIFY(last);
     QCOMPARE(RecentRecords().front(), last);
     auto *recent = Window("frmMain")->findChild<QMenu *>(QStringLiteral("mnuRecent"));

@@ -1,6 +1,8 @@
 // The find window, driven from the keyboard, and the addresses it finds.
 #include "windows/fixtures.h"
 
+#include "storefile.h"
+
 #include "core/addresses.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
@@ -461,7 +463,7 @@ void FindWindowTest::openedPagesComeFirstAndBack()
     QCOMPARE(Opened().size(), 1);
     QCOMPARE(items.last()->text(), QStringLiteral("&Clear Recent Pages"));
     items.last()->trigger();
-    QCOMPARE(PageMemory().UseCount(), 0);
+    QCOMPARE(UsesKept(QString::fromStdString(UsageStore::DefaultPath())), 0);
 
     auto *remember = Window("frmMain")->findChild<QAction *>(QStringLiteral("mnuRemember"));
     QVERIFY(remember && remember->isCheckable() && remember->isChecked());
@@ -470,7 +472,7 @@ void FindWindowTest::openedPagesComeFirstAndBack()
     field->setText(QStringLiteral("printer usb cables"));
     QTest::keyClick(field, Qt::Key_Return);
     PageMemory().Flush();
-    QCOMPARE(PageMemory().UseCount(), 0);
+    QCOMPARE(UsesKept(QString::fromStdString(UsageStore::DefaultPath())), 0);
     remember->trigger();
     QVERIFY(RememberingPages());
 }
