@@ -139,8 +139,8 @@ public:
         std::unique_lock lock(mutex_);
         ReapUnwatched();
         if (!ending_ && (running_ >= kMaxRunningOpeners || !waiting_.empty())) {
-            // Eight have started, so xdg-open is there; as long as it still is,
-            // this address will be handed over in its turn.
+            // Openers run, so xdg-open was there; while it still is, this
+            // address will be handed over in its turn.
             std::string why;
             if (FindOpener(why).empty()) {
                 ReportOnce(why);
