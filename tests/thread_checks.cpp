@@ -6,12 +6,14 @@
 #include "core/aboutnet.h"
 #include "usage/usagestore.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -103,26 +105,20 @@ void OpenFromTwoThreads(const std::string &folder)
     setenv("PATH", (std::string(BENCHLIST_TEST_SCRIPTS ":") + std::getenv("PATH")).c_str(), 1);
     std::atomic<int> notHandedOver{0};
     const auto open = [&](const std::string &name) {
-        for (int i = 0; i < kEach; ++i) {
-            std::string address = "http://h/" + name + std::to_string(i);
-            int show = AboutNet::ShowNormal;
-            if (AboutNet::OpenUrl(address, show) <= 32)
-                ++notHandedOver;
-        }
+        for (int i = 0; i < kEach; ++i)
+            notHandedOver += OpenPage("http://h/" + name + std::to_string(i)) ? 0 : 1;
     };
     std::thread one(open, "one"), two(open, "two");
     one.join();
     two.join();
     Check(notHandedOver == 0, std::to_string(notHandedOver) + " addresses not handed over");
-    int lines = 0;
-    for (int tries = 0; tries < 500 && lines < 2 * kEach; ++tries) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const auto arrived = [&log] {
         std::ifstream file(log);
-        std::string line;
-        for (lines = 0; std::getline(file, line);)
-            ++lines;
-    }
-    Check(lines == 2 * kEach, std::to_string(lines) + " addresses reached xdg-open");
+        return std::count(std::istreambuf_iterator<char>(file), {}, '\n');
+    };
+    for (int tries = 0; tries < 500 && arrived() < 2 * kEach; ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Check(arrived() == 2 * kEach, std::to_string(arrived()) + " addresses reached xdg-open");
 }
 
 } // namespace
