@@ -378,14 +378,14 @@ void CoreTest::modelUnloadRules()
 
     model.Unload("frmA"); // not loaded: nothing, and not created either
     QVERIFY(log.empty());
-    QVERIFY(!model.IsLoaded("frmA"));
+    QVERIFY(!model.Find("frmA"));
 
     model.Load("frmA");
     model.Unload("frmA");
     const std::vector<std::string> expected = {"load frmA", "unload frmA", "destroy frmA"};
     QCOMPARE(log, expected);
     QCOMPARE(unloaded, std::vector<std::string>{"frmA"});
-    QVERIFY(!model.IsLoaded("frmA"));
+    QVERIFY(!model.Find("frmA"));
 
     log.clear();
     model.Load("frmA"); // created afresh after an unload
@@ -412,8 +412,8 @@ void CoreTest::modelUnloadIsNotReentrant()
     model.Load("frmMain");
     model.Unload("frmMain");
     QCOMPARE(std::count(log.begin(), log.end(), "unload frmMain"), 1);
-    QVERIFY(model.IsLoaded("frmExit"));
-    QVERIFY(!model.IsLoaded("frmMain"));
+    QVERIFY(model.Find("frmExit"));
+    QVERIFY(!model.Find("frmMain"));
     // Showing a window while it is on its way out finds it still loaded.
     QCOMPARE(std::count(log.begin(), log.end(), "load frmMain"), 1);
     model.Unload("frmExit");

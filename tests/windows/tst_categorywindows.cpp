@@ -124,7 +124,7 @@ void CategoryWindowsTest::closingCategoryWindowActivatesMain()
     Window("frmMonitors")->close();
     QCOMPARE(unloaded_, QStringList{"frmMonitors"});
     QVERIFY(BecomesActive(Window("frmMain")));
-    QVERIFY(Forms().IsLoaded("frmPDA"));
+    QVERIFY(Forms().Find("frmPDA"));
     Window("frmPDA")->close();
     QVERIFY(BecomesActive(Window("frmMain")));
     QCOMPARE(unloaded_, (QStringList{"frmMonitors", "frmPDA"}));

@@ -104,7 +104,7 @@ void ClosingTest::farewellWindow()
     QCOMPARE(Opened(), QStringList(3, ToQString(HomePageUrl)));
     const auto *note = farewell->findChild<QWidget *>(QStringLiteral("msgPageNotOpened"));
     QVERIFY(note && note->isVisible());
-    QVERIFY(Forms().IsLoaded("frmExit"));
+    QVERIFY(Forms().Find("frmExit"));
     QCOMPARE(ends_, 0);
 
     farewell->close();

@@ -208,7 +208,7 @@ void DropDownTest::dropDownReportsUserActions()
     QCOMPARE(Opened(), expected);
     QCOMPARE(box->currentText(), finalText);
     QCOMPARE(box->count(), items); // nothing is ever added to the list
-    QVERIFY(Forms().IsLoaded("frmMonitors"));
+    QVERIFY(Forms().Find("frmMonitors"));
     const auto *note = window->findChild<QMessageBox *>(QStringLiteral("msgPageNotOpened"));
     QCOMPARE(note && note->isVisible(), !handedOver_);
     PageMemory().Flush();

@@ -172,7 +172,7 @@ void FindWindowTest::findWindowByKeyboard()
     QCOMPARE(field->text(), QStringLiteral("glare"));
     QCOMPARE(count->text(), QStringLiteral("1 category"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(!Forms().IsLoaded("frmFind"));
+    QVERIFY(!Forms().Find("frmFind"));
     QVERIFY(Opened().isEmpty());
 }
 

@@ -101,7 +101,7 @@ void MainWindowTest::mainWindowHandlers()
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(QApplication::activeWindow(), main);
     }
-    QVERIFY(Forms().IsLoaded("frmMain"));
+    QVERIFY(Forms().Find("frmMain"));
 }
 
 void MainWindowTest::bannersWorkFromTheKeyboard_data()
@@ -183,7 +183,7 @@ void MainWindowTest::categoryButtonsOpenTheirWindow()
     QCOMPARE(OuterCorner(shown), QPoint(67, 67));
     QVERIFY(
         !(shown->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QVERIFY(Forms().IsLoaded("frmMain"));
+    QVERIFY(Forms().Find("frmMain"));
     QVERIFY(Opened().isEmpty()); // filling the drop-downs opens nothing
 }
 
@@ -204,7 +204,7 @@ void MainWindowTest::openWindowIsOnlyBroughtForward()
     QVERIFY(QTest::qWaitForWindowActive(monitors));
     QCOMPARE(flat->currentText(), QStringLiteral("kept"));
     QCOMPARE(OuterCorner(monitors), QPoint(200, 150));
-    QVERIFY(Forms().IsLoaded("frmLaptops"));
+    QVERIFY(Forms().Find("frmLaptops"));
     QVERIFY(unloaded_.isEmpty());
 }
 
