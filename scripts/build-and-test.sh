@@ -28,7 +28,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 # The parts that own threads, the store's writer and the opener, driven from
 # several threads at once by a check without Qt, under ThreadSanitizer. Its
-# store is cleared a thousand times, so it lives in memory where there is room.
+# store, cleared a thousand times, lives in memory (/dev/shm where there is
+# one), so that the clears do not wait on a disk.
 cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBENCHLIST_WERROR=ON -DBUILD_TESTING=ON \
     -DBENCHLIST_BENCHMARKS=OFF \
     -DCMAKE_CXX_FLAGS="-fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
