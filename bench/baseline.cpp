@@ -99,8 +99,7 @@ public:
             auto *button = new QPushButton(face, QString::fromLatin1(entry.caption), client);
             button->setGeometry(PxRect(entry.left, entry.top, benchlist::kCategoryButtonWidth,
                                        benchlist::kCategoryButtonHeight));
-            connect(button, &QPushButton::clicked, this,
-                    [this, &entry] { Open(entry.window->name); });
+            connect(button, &QPushButton::clicked, this, [this, &entry] { Open(*entry.window); });
         }
         resize(PxSize(10230, 4260) + QSize(0, menuBar()->sizeHint().height()));
         move(benchlist::Px(1000), benchlist::Px(1000));
@@ -123,12 +122,11 @@ private:
         help->addAction(QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A));
     }
 
-    void Open(std::string_view name)
+    void Open(const CategoryData &category)
     {
-        const CategoryData *category = benchlist::catalogue::WindowNamed(name);
-        std::unique_ptr<QWidget> &window = windows_[name];
+        std::unique_ptr<QWidget> &window = windows_[category.name];
         if (!window)
-            window = BuildCategoryWindow(*category);
+            window = BuildCategoryWindow(category);
         window->show();
         window->raise();
         window->activateWindow();

@@ -26,6 +26,18 @@ cmake --build build/asan --parallel "$(nproc)" --target fast_lane
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/asan --output-on-failure --timeout 600 -L fast
 
+# The parts that own threads, the store's writer and the opener, driven from
+# several threads at once by a check without Qt, under ThreadSanitizer. Its
+# store, cleared a thousand times, lives in memory (/dev/shm where there is
+# one), so that the clears do not wait on a disk.
+cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBENCHLIST_WERROR=ON -DBUILD_TESTING=ON \
+    -DBENCHLIST_BENCHMARKS=OFF \
+    -DCMAKE_CXX_FLAGS="-fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
+cmake --build build/tsan --parallel "$(nproc)" --target thread_checks
+tsan_state=$(mktemp -d "$( [ -w /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")/benchlist-tsan.XXXXXX")
+TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/thread_checks "$tsan_state"
+rm -rf "$tsan_state"
+
 # The fuzz targets (tests/fuzz), built with clang for its libFuzzer, with the
 # libraries they test under AddressSanitizer and UndefinedBehaviorSanitizer,
 # each run for a minute from its seed corpus. Warnings are the GCC builds' to

@@ -8,7 +8,8 @@ TEST_PACKAGES=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick xcli
     desktop-file-utils appstream dpkg-dev file libbenchmark-dev firefox-esr sqlite3
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi man-db weston libglib2.0-bin
     python3-dbus orca speech-dispatcher speech-dispatcher-audio-plugins x11-xkb-utils clang
-    libclang-rt-14-dev lintian reuse strip-nondeterminism diffoscope-minimal git)
+    libclang-rt-14-dev lintian reuse strip-nondeterminism diffoscope-minimal git
+    qt6-base-private-dev)
 # What bench/run.sh needs besides the build: an X server, an X client library
 # that sees windows draw, and callgrind.
 BENCH_PACKAGES=(xvfb python3-xlib valgrind libbenchmark-dev)

@@ -32,6 +32,22 @@ using namespace benchlist;
 
 namespace {
 
+const CategoryData *WindowNamed(std::string_view name)
+{
+    for (const CategoryData *window : catalogue::kWindows)
+        if (window->name == name)
+            return window;
+    return nullptr;
+}
+
+const DropDownData *FindDropDown(const CategoryData &window, std::string_view name)
+{
+    for (const DropDownData &dropDown : window.dropDowns)
+        if (dropDown.name == name)
+            return &dropDown;
+    return nullptr;
+}
+
 std::string Page(std::string_view path)
 {
     return path.empty() ? std::string(ErrorPageUrl) : std::string(SiteBase) + std::string(path);
@@ -226,7 +242,7 @@ void CoreTest::catalogueCases()
     QFETCH(QByteArray, dropDown);
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, path);
-    const CategoryData *data = catalogue::WindowNamed(window.toStdString());
+    const CategoryData *data = WindowNamed(window.toStdString());
     QVERIFY(data);
     const DropDownData *box = FindDropDown(*data, dropDown.toStdString());
     QVERIFY2(box, dropDown.constData());
@@ -306,7 +322,7 @@ void CoreTest::catalogueMatchesReference()
     }
     QVERIFY2(index >= 0, "a drop-down that the reference does not have");
     const cases::ReferenceControl &expected = cases::Reference()[index];
-    const CategoryData *data = catalogue::WindowNamed(window.toStdString());
+    const CategoryData *data = WindowNamed(window.toStdString());
     QVERIFY2(data, "no such window in the catalogue");
     if (expected.kind == "window") {
         QCOMPARE(Bytes(data->title), expected.text);
@@ -362,14 +378,14 @@ void CoreTest::modelUnloadRules()
 
     model.Unload("frmA"); // not loaded: nothing, and not created either
     QVERIFY(log.empty());
-    QVERIFY(!model.IsLoaded("frmA"));
+    QVERIFY(!model.Find("frmA"));
 
     model.Load("frmA");
     model.Unload("frmA");
     const std::vector<std::string> expected = {"load frmA", "unload frmA", "destroy frmA"};
     QCOMPARE(log, expected);
     QCOMPARE(unloaded, std::vector<std::string>{"frmA"});
-    QVERIFY(!model.IsLoaded("frmA"));
+    QVERIFY(!model.Find("frmA"));
 
     log.clear();
     model.Load("frmA"); // created afresh after an unload
@@ -396,8 +412,8 @@ void CoreTest::modelUnloadIsNotReentrant()
     model.Load("frmMain");
     model.Unload("frmMain");
     QCOMPARE(std::count(log.begin(), log.end(), "unload frmMain"), 1);
-    QVERIFY(model.IsLoaded("frmExit"));
-    QVERIFY(!model.IsLoaded("frmMain"));
+    QVERIFY(model.Find("frmExit"));
+    QVERIFY(!model.Find("frmMain"));
     // Showing a window while it is on its way out finds it still loaded.
     QCOMPARE(std::count(log.begin(), log.end(), "load frmMain"), 1);
     model.Unload("frmExit");
@@ -707,7 +723,7 @@ void CoreTest::findCatalogue()
     QCOMPARE(index.Records().size(), expected);
     int typed = 0;
     for (const FindRecord &record : index.Records()) {
-        const CategoryData *window = catalogue::WindowNamed(record.windowName);
+        const CategoryData *window = WindowNamed(record.windowName);
         QVERIFY(window && window->title == record.windowTitle);
         const DropDownData *box = FindDropDown(*window, record.dropDownName);
         QVERIFY(box && box->initialText == record.caption);

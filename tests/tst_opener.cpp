@@ -75,6 +75,7 @@ class OpenerTest : public QObject {
 private slots:
     void openerHandsAddressOverUnchanged_data();
     void openerHandsAddressOverUnchanged();
+    void openerReportsMissingProgram_data();
     void openerReportsMissingProgram();
     void openerDoesNotWaitForBrowser();
     void openerStartsAllWaitingAtExit();
@@ -104,23 +105,45 @@ void OpenerTest::openerHandsAddressOverUnchanged()
     QCOMPARE(lines.first(), "1|" + address);
 }
 
-// A missing xdg-open is one line on standard error however often it is asked
-// for, and no reason to end otherwise than normally.
+// An xdg-open that cannot start is one line on standard error however often
+// it is asked for, each caller hears that its address was not handed over, and
+// the program ends normally. An empty PATH never leads to the working folder.
+void OpenerTest::openerReportsMissingProgram_data()
+{
+    QTest::addColumn<bool>("emptyPath");
+    QTest::addColumn<int>("opener"); // in the folder: 0 none, 1 not executable, 2 the stand-in
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no xdg-open") << false << 0 << "not found on PATH";
+    QTest::newRow("not executable") << false << 1 << "FOLDER/xdg-open is not executable";
+    QTest::newRow("empty PATH") << true << 2 << "PATH names no folder to look in";
+}
+
 void OpenerTest::openerReportsMissingProgram()
 {
-    QTemporaryDir empty;
+    QFETCH(bool, emptyPath);
+    QFETCH(int, opener);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QString standIn = folder.filePath(QStringLiteral("xdg-open"));
+    if (opener > 0)
+        QVERIFY(QFile::copy(QStringLiteral(BENCHLIST_TEST_SCRIPTS "/xdg-open"), standIn));
+    if (opener == 1)
+        QVERIFY(QFile::setPermissions(standIn, QFile::ReadOwner | QFile::WriteOwner));
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PATH"), empty.path());
+    environment.insert(QStringLiteral("PATH"), emptyPath ? QString() : folder.path());
+    const QString log = folder.filePath(QStringLiteral("opened.log"));
+    environment.insert(QStringLiteral("BENCHLIST_OPEN_LOG"), log);
     program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder.path());
     program.start(QCoreApplication::applicationFilePath(),
                   {QStringLiteral("--open-and-exit"), QStringLiteral("3")});
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-    const QByteArray text = program.readAllStandardError();
-    QVERIFY2(text.startsWith("benchlist: cannot start xdg-open") && text.count('\n') == 1,
-             text.constData());
+    QCOMPARE(program.exitCode(), 3); // none of the three handed over
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()),
+             "benchlist: cannot start xdg-open: " + reason.replace("FOLDER", folder.path()) + '\n');
+    QVERIFY(!QFile::exists(log));
 }
 
 // Openers that take their time: OpenUrl returns at once all the same, at most
@@ -176,7 +199,7 @@ void OpenerTest::openerHoldsNoPipes()
     QTemporaryDir dir;
     const QString streams = dir.filePath(QStringLiteral("streams"));
     qputenv("BENCHLIST_OPEN_STREAMS", QFile::encodeName(streams));
-    benchlist::OpenPage(HomePageUrl);
+    QVERIFY(benchlist::OpenPage(HomePageUrl));
     QCOMPARE(opener.Lines(1).size(), 1);
     qunsetenv("BENCHLIST_OPEN_STREAMS");
     const auto written = [&streams] {
@@ -194,7 +217,7 @@ void OpenerTest::openerLeavesNoChildren()
     RecordingOpener opener;
     constexpr int kOpens = 1000;
     for (int i = 0; i < kOpens; ++i)
-        benchlist::OpenPage(ErrorPageUrl);
+        QVERIFY(benchlist::OpenPage(ErrorPageUrl));
     QCOMPARE(opener.Lines(kOpens).size(), kOpens);
     // Any thread of the program may be an opener's parent.
     const auto children = [] {
@@ -211,12 +234,15 @@ void OpenerTest::openerLeavesNoChildren()
 }
 
 // A stand-in for the program's end: hands `count` addresses to the opener and
-// returns at once, as the program does when its last window closes.
+// returns at once, as the program does when its last window closes, with the
+// number of addresses not handed over.
 int OpenAndExit(int count)
 {
+    int notHandedOver = 0;
     for (int i = 0; i < count; ++i)
-        OpenPage(CataloguePageUrl("/bl/waiting" + std::to_string(i) + ".html"));
-    return 0;
+        notHandedOver +=
+            OpenPage(CataloguePageUrl("/bl/waiting" + std::to_string(i) + ".html")) ? 0 : 1;
+    return notHandedOver;
 }
 
 int main(int argc, char **argv)

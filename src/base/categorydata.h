@@ -138,12 +138,4 @@ constexpr bool IsListed(const DropDownData &dropDown, std::string_view text)
     return false;
 }
 
-constexpr const DropDownData *FindDropDown(const CategoryData &window, std::string_view name)
-{
-    for (const DropDownData &dropDown : window.dropDowns)
-        if (dropDown.name == name)
-            return &dropDown;
-    return nullptr;
-}
-
 } // namespace benchlist

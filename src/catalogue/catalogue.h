@@ -60,12 +60,4 @@ constexpr std::size_t PageCount()
     return count;
 }
 
-constexpr const CategoryData *WindowNamed(std::string_view name)
-{
-    for (const CategoryData *window : kWindows)
-        if (window->name == name)
-            return window;
-    return nullptr;
-}
-
 } // namespace benchlist::catalogue

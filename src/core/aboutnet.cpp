@@ -1,18 +1,22 @@
 #include "core/aboutnet.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <string>
+#include <string_view>
 #include <system_error>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,20 +39,56 @@ HandOff &CurrentHandOff()
     return handOff;
 }
 
-void ReportOnce(const char *what, int error)
+void ReportOnce(const std::string &why)
 {
     static std::once_flag reported;
-    std::call_once(reported, [what, error] {
-        std::fprintf(stderr, "benchlist: cannot %s: %s\n", what, std::strerror(error));
+    std::call_once(reported, [&why] {
+        std::fprintf(stderr, "benchlist: cannot start xdg-open: %s\n", why.c_str());
     });
+}
+
+// The xdg-open that PATH leads to, or empty with the reason. Only folders
+// named by their full path count: an empty PATH, or an empty or relative
+// folder in it, would otherwise run whatever xdg-open the working folder holds.
+std::string FindOpener(std::string &why)
+{
+    const char *path = std::getenv("PATH");
+    std::string_view folders = path ? path : "";
+    bool looked = false;
+    std::string refused;
+    while (!folders.empty()) {
+        const std::size_t end = std::min(folders.find(':'), folders.size());
+        const std::string_view folder = folders.substr(0, end);
+        folders.remove_prefix(std::min(end + 1, folders.size()));
+        if (folder.empty() || folder.front() != '/')
+            continue;
+        looked = true;
+        const std::string candidate = std::string(folder) + "/xdg-open";
+        struct stat status {};
+        if (stat(candidate.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+            continue;
+        if (access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+        refused = candidate;
+    }
+    why = !refused.empty() ? refused + " is not executable"
+          : looked         ? "not found on PATH"
+                           : "PATH names no folder to look in";
+    return {};
 }
 
 // Starts xdg-open with the address as its one argument, with no shell in
 // between, in a session of its own, reading from and writing to /dev/null so
 // that it holds on to none of the program's pipes; it keeps standard error.
-// Returns its process id, or -1 when it could not be started.
+// Returns its process id, or -1 when it could not be started, said once.
 pid_t StartOpener(const std::string &address)
 {
+    std::string why;
+    std::string program = FindOpener(why);
+    if (program.empty()) {
+        ReportOnce(why);
+        return -1;
+    }
     posix_spawn_file_actions_t files;
     posix_spawnattr_t attributes;
     posix_spawn_file_actions_init(&files);
@@ -56,14 +96,14 @@ pid_t StartOpener(const std::string &address)
     posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
-    char program[] = "xdg-open";
-    char *argv[] = {program, const_cast<char *>(address.c_str()), nullptr};
+    char *argv[] = {program.data(), const_cast<char *>(address.c_str()), nullptr};
     pid_t opener = -1;
-    const int error = posix_spawnp(&opener, program, &files, &attributes, argv, environ);
+    // Reports a program that cannot run at once; never waits for the browser.
+    const int error = posix_spawn(&opener, program.c_str(), &files, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&files);
     if (error != 0) {
-        ReportOnce("start xdg-open", error);
+        ReportOnce(std::strerror(error));
         return -1;
     }
     return opener;
@@ -75,95 +115,102 @@ void WaitFor(pid_t opener)
     }
 }
 
-// One thread starts an opener for each address in the order given, while
-// fewer than eight run, so that the window never waits for a process; each
-// opener is waited for by a thread of its own, so that none is left a zombie.
+// Each address gets its opener in the caller's thread, which so learns whether
+// it started, while fewer than eight run; the rest wait their turn in order.
+// A thread waits for each opener, so that none is left a zombie and none
+// holds up a window, and starts the next address waiting when its opener ends.
 // At exit the addresses still waiting get their openers at once, and the
 // program does not wait for any of them.
-class Starter {
+class Openers {
 public:
-    static Starter &Instance()
+    static Openers &Instance()
     {
         // Never destroyed: its threads may still be waiting at exit.
-        static Starter *const starter = [] {
-            auto *created = new Starter;
+        static Openers *const openers = [] {
+            auto *created = new Openers;
             std::atexit([] { Instance().StartAllWaiting(); });
             return created;
         }();
-        return *starter;
+        return *openers;
     }
 
-    bool Take(std::string address)
+    bool Open(const std::string &address)
     {
         std::unique_lock lock(mutex_);
-        if (ending_) {
-            lock.unlock();
-            return StartOpener(address) > 0;
-        }
-        if (!threadStarted_) {
-            try {
-                std::thread(&Starter::Run, this).detach();
-                threadStarted_ = true;
-            } catch (const std::system_error &failure) {
-                ReportOnce("start a thread for xdg-open", failure.code().value());
+        ReapUnwatched();
+        if (!ending_ && (running_ >= kMaxRunningOpeners || !waiting_.empty())) {
+            // Openers run, so xdg-open was there; while it still is, this
+            // address will be handed over in its turn.
+            std::string why;
+            if (FindOpener(why).empty()) {
+                ReportOnce(why);
                 return false;
             }
+            waiting_.push_back(address);
+            return true;
         }
-        waiting_.push_back(std::move(address));
-        changed_.notify_all();
+        ++running_;
+        lock.unlock();
+        const pid_t opener = StartOpener(address);
+        if (opener <= 0) {
+            lock.lock();
+            --running_;
+            return false;
+        }
+        Watch(opener);
         return true;
     }
 
 private:
-    Starter() = default;
+    Openers() = default;
 
-    void Run()
+    void Watch(pid_t opener)
     {
-        std::unique_lock lock(mutex_);
-        for (;;) {
-            changed_.wait(lock, [this] {
-                return ending_ || (!waiting_.empty() && running_ < kMaxRunningOpeners);
-            });
-            if (ending_)
-                return;
-            const std::string address = std::move(waiting_.front());
-            waiting_.pop_front();
-            starting_ = true;
-            ++running_;
-            lock.unlock();
-            const pid_t opener = StartOpener(address);
-            if (opener > 0)
-                WatchOver(opener);
-            lock.lock();
-            starting_ = false;
-            if (opener <= 0)
-                --running_;
-            changed_.notify_all();
+        try {
+            std::thread([this, opener] {
+                for (pid_t next = opener; next > 0; next = NextInLine())
+                    WaitFor(next);
+            }).detach();
+        } catch (const std::system_error &) {
+            // No thread to spare: a later caller reaps this opener, which no
+            // longer counts against the eight, so that no address waits for it.
+            const std::lock_guard lock(mutex_);
+            --running_;
+            unwatched_.push_back(opener);
         }
     }
 
-    void WatchOver(pid_t opener)
+    // After an opener ended: starts the address waiting longest, if any, and
+    // returns its opener's process id, or -1.
+    pid_t NextInLine()
     {
-        const auto watch = [this, opener] {
-            WaitFor(opener);
-            const std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
+        --running_;
+        while (!ending_ && !waiting_.empty()) {
+            const std::string address = std::move(waiting_.front());
+            waiting_.pop_front();
+            ++running_;
+            lock.unlock();
+            const pid_t next = StartOpener(address);
+            if (next > 0)
+                return next;
+            lock.lock();
             --running_;
-            changed_.notify_all();
-        };
-        try {
-            std::thread(watch).detach();
-        } catch (const std::system_error &) {
-            watch(); // no thread to spare: the next start waits for this opener
         }
+        return -1;
+    }
+
+    // Openers whose thread could not be made, reaped by a later caller once ended.
+    void ReapUnwatched()
+    {
+        std::erase_if(unwatched_,
+                      [](pid_t opener) { return waitpid(opener, nullptr, WNOHANG) != 0; });
     }
 
     void StartAllWaiting()
     {
         std::unique_lock lock(mutex_);
         ending_ = true;
-        changed_.notify_all();
-        // The address being started goes first; a start is brief.
-        changed_.wait(lock, [this] { return !starting_; });
         const std::deque<std::string> rest = std::exchange(waiting_, {});
         lock.unlock();
         for (const std::string &address : rest)
@@ -171,12 +218,10 @@ private:
     }
 
     std::mutex mutex_;
-    std::condition_variable changed_;
     std::deque<std::string> waiting_;
+    std::vector<pid_t> unwatched_;
     int running_ = 0;
-    bool starting_ = false;
     bool ending_ = false;
-    bool threadStarted_ = false;
 };
 
 } // namespace
@@ -189,7 +234,7 @@ HandOff SetHandOff(HandOff handOff)
 bool HandOver(std::string_view address)
 {
     const HandOff &handOff = CurrentHandOff();
-    return handOff ? handOff(address) : Starter::Instance().Take(std::string(address));
+    return handOff ? handOff(address) : Openers::Instance().Open(std::string(address));
 }
 
 int OpenUrl(std::string &address, int & /*showCommand*/)
@@ -201,11 +246,11 @@ int OpenUrl(std::string &address, int & /*showCommand*/)
 
 namespace benchlist {
 
-void OpenPage(std::string_view address)
+bool OpenPage(std::string_view address)
 {
     std::string url(address);
     int showCommand = AboutNet::ShowNormal;
-    AboutNet::OpenUrl(url, showCommand);
+    return AboutNet::OpenUrl(url, showCommand) > 32;
 }
 
 } // namespace benchlist

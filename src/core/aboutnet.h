@@ -12,7 +12,8 @@ inline constexpr int ShowNormal = 1;
 
 // Hands the address over exactly as given (no escaping, trimming or case change)
 // and returns at once, without waiting for the browser. Whether the address was
-// handed over: true when xdg-open is to start on it, false when it cannot.
+// handed over: true when xdg-open started on it, or will in its turn while
+// eight others run; false when it cannot start, said once on standard error.
 bool HandOver(std::string_view address);
 
 // The routine every window calls: the address and the show command by
@@ -30,8 +31,9 @@ HandOff SetHandOff(HandOff handOff);
 
 namespace benchlist {
 
-// The calling pattern of every caller: the address in a local string, the
-// normal show command in a local integer, and the result ignored.
-void OpenPage(std::string_view address);
+// The calling pattern of every caller: the address in a local string and the
+// normal show command in a local integer. Whether the page was handed over:
+// a page that was not is neither opened nor to be remembered as opened.
+[[nodiscard]] bool OpenPage(std::string_view address);
 
 } // namespace benchlist

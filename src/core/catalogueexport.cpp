@@ -64,6 +64,22 @@ void AppendFolderEnd(std::string &out, std::string_view indent)
     out.append(indent).append("</DL><p>\n");
 }
 
+// The mode open() with 0666 gives a new file, for the private one mkstemp
+// makes. The file mask is read, not set and set back, which would change it
+// for every thread of the program for a moment.
+mode_t NewFileMode()
+{
+    std::FILE *status = std::fopen("/proc/self/status", "re");
+    unsigned mask = 022;
+    char line[256];
+    while (status && std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "Umask: %o", &mask) == 1)
+            break;
+    if (status)
+        std::fclose(status);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
 } // namespace
 
 std::string CatalogueListing(WindowList windows)
@@ -166,19 +182,13 @@ std::string WriteBookmarkFile(const std::string &name, WindowList windows)
             return std::strerror(errno);
         return written ? std::string() : std::strerror(error);
     }
-    // Written whole beside the older file, then renamed over it.
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = fileName + ".new-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return std::strerror(errno);
-    }
+    // Written whole beside the older file, under a name of its own, then renamed over it.
+    std::string temporary = fileName + ".new-XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        return std::strerror(EEXIST);
-    bool done =
-        (!exists || fchmod(fd, old.st_mode & 07777) == 0) && WriteAll(fd, html) && fsync(fd) == 0;
+        return std::strerror(errno);
+    bool done = fchmod(fd, exists ? old.st_mode & 07777 : NewFileMode()) == 0 && WriteAll(fd, html)
+                && fsync(fd) == 0;
     int error = errno;
     if (close(fd) != 0 && done) {
         done = false;

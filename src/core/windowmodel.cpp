@@ -35,11 +35,6 @@ WindowModel::Entry *WindowModel::FindEntry(std::string_view name)
     return it == entries_.end() ? nullptr : &it->second;
 }
 
-bool WindowModel::IsLoaded(std::string_view name) const
-{
-    return Find(name) != nullptr;
-}
-
 int WindowModel::LoadedCount() const
 {
     return static_cast<int>(std::count_if(entries_.begin(), entries_.end(),

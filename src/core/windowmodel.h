@@ -39,8 +39,8 @@ public:
 
     void Register(std::string_view name, Factory factory);
 
-    bool IsLoaded(std::string_view name) const;
     int LoadedCount() const;
+    // The window of that name while it is loaded, else null.
     Form *Find(std::string_view name) const;
 
     // Creates the window and runs its Form_Load unless it is loaded already.

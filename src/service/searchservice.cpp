@@ -141,8 +141,8 @@ const FindRecord *Searcher::Known(const QString &id) const
 void Searcher::Open(const QString &id, const QString &query) const
 {
     if (const FindRecord *record = Known(id)) {
-        OpenPage(record->address);
-        RememberPage(*record, query.toStdString());
+        if (OpenPage(record->address))
+            RememberPage(*record, query.toStdString());
     }
 }
 

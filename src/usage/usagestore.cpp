@@ -491,8 +491,10 @@ void UsageStore::Clear()
 {
     {
         std::lock_guard lock(queueMutex_);
+        // The uses dropped count as done. Uses the writer has taken off the
+        // queue are not among them: it counts them itself once through.
+        written_ += queue_.size();
         queue_.clear();
-        written_ = queued_;
         jobs_.push_back([this] { ClearNow(); });
         if (!writer_.joinable())
             writer_ = std::thread([this] { WriterLoop(); });
@@ -782,13 +784,6 @@ std::vector<RecentPage> UsageStore::Recent(std::size_t count)
         recent.push_back({pages_[use->page].first, pages_[use->page].second});
     }
     return recent;
-}
-
-std::int64_t UsageStore::UseCount()
-{
-    std::lock_guard lock(readMutex_);
-    Refresh();
-    return static_cast<std::int64_t>(uses_.size());
 }
 
 } // namespace benchlist

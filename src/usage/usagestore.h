@@ -116,7 +116,6 @@ public:
     // $XDG_STATE_HOME/benchlist/usage.sqlite, or ~/.local/state/benchlist/
     // when XDG_STATE_HOME is unset or not an absolute path.
     static std::string DefaultPath();
-    const std::string &Path() const { return path_; }
 
     // Off: nothing is recorded and the file is never opened for writing;
     // what was kept still ranks and is still listed.
@@ -137,9 +136,6 @@ public:
     QueryUsage Usage(std::string_view query);
     // The last `count` pages opened, each once, newest first.
     std::vector<RecentPage> Recent(std::size_t count = 10);
-    // Every use kept, oldest first (what the tests and --recent count).
-    std::int64_t UseCount();
-
     // Deletes every use and query and rebuilds the file so that nothing of
     // them is left in it. Waits for the disk.
     void Clear();

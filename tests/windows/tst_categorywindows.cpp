@@ -2,6 +2,8 @@
 // every drop-down.
 #include "windows/fixtures.h"
 
+#include "storefile.h"
+
 #include "catalogue/catalogue.h"
 #include "catalogue/reference.h"
 #include "core/lookup.h"
@@ -13,6 +15,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 using namespace benchlist;
@@ -121,7 +124,7 @@ void CategoryWindowsTest::closingCategoryWindowActivatesMain()
     Window("frmMonitors")->close();
     QCOMPARE(unloaded_, QStringList{"frmMonitors"});
     QVERIFY(BecomesActive(Window("frmMain")));
-    QVERIFY(Forms().IsLoaded("frmPDA"));
+    QVERIFY(Forms().Find("frmPDA"));
     Window("frmPDA")->close();
     QVERIFY(BecomesActive(Window("frmMain")));
     QCOMPARE(unloaded_, (QStringList{"frmMonitors", "frmPDA"}));
@@ -168,9 +171,13 @@ void CategoryWindowsTest::everyItemOpensItsPage()
     }
     QVERIFY(choices > 900);
     PageMemory().Flush();
-    QCOMPARE(PageMemory().UseCount(), pages);
+    QCOMPARE(UsesKept(QString::fromStdString(UsageStore::DefaultPath())), pages);
     QVERIFY(last);
     QCOMPARE(RecentRecords().front(), last);
+    auto *recent = Window("frmMain")->findChild<QMenu *>(QStringLiteral("mnuRecent"));
+    QVERIFY(recent);
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().size(), 10 + 2); // ten pages, a separator, Clear Recent Pages
 }
 
 QTEST_MAIN(CategoryWindowsTest)

@@ -2,6 +2,7 @@
 #include "windows/fixtures.h"
 
 #include "core/addresses.h"
+#include "service/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 
 using namespace benchlist;
@@ -60,6 +62,12 @@ void DropDownTest::dropDownReportsUserActions_data()
         << QStringList{"/bl/cm/LCD-Flat-Panel.html", "/bl/cm/15-inch-Smaller-LCD.html",
                        "/bl/cm/17-inch-LCD.html"}
         << "17-inch LCD";
+    // Not handed over: said over the window, which goes on taking keys; nothing is kept.
+    QTest::newRow("no opener") << "cbFlat"
+                               << "noopener;down;down"
+                               << QStringList{"/bl/cm/LCD-Flat-Panel.html",
+                                              "/bl/cm/15-inch-Smaller-LCD.html"}
+                               << "15-inch Smaller LCD";
     // An initial text equal to an item is no choice yet: the first Down or Up chooses item 0.
     QTest::newRow("down from an initial text that is the first item")
         << "cbAccessories"
@@ -146,6 +154,8 @@ void DropDownTest::dropDownReportsUserActions()
         if (verb == u"type") {
             for (QChar c : argument)
                 QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
+        } else if (verb == u"noopener") {
+            handedOver_ = false;
         } else if (verb == u"clear") {
             box->lineEdit()->selectAll();
             QTest::keyClick(box, Qt::Key_Backspace);
@@ -198,7 +208,11 @@ void DropDownTest::dropDownReportsUserActions()
     QCOMPARE(Opened(), expected);
     QCOMPARE(box->currentText(), finalText);
     QCOMPARE(box->count(), items); // nothing is ever added to the list
-    QVERIFY(Forms().IsLoaded("frmMonitors"));
+    QVERIFY(Forms().Find("frmMonitors"));
+    const auto *note = window->findChild<QMessageBox *>(QStringLiteral("msgPageNotOpened"));
+    QCOMPARE(note && note->isVisible(), !handedOver_);
+    PageMemory().Flush();
+    QVERIFY(handedOver_ || RecentRecords().empty());
     // Screen readers go on hearing the caption; the text is the value.
     QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(box);
     QCOMPARE(heard->text(QAccessible::Name), caption);

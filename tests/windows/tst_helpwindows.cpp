@@ -78,11 +78,11 @@ void HelpWindowsTest::helpWindowsAreSingle()
         QCOMPARE(QApplication::focusWidget(), Control("frmAbout", "cmdGoDT"));
         ClickButton("frmAbout", "cmdGoDT");
         QCOMPARE(Opened(), QStringList{ToQString(HomePageUrl)});
-        QVERIFY(Forms().IsLoaded("frmAbout"));
+        QVERIFY(Forms().Find("frmAbout"));
     }
     first->close();
-    QVERIFY(!Forms().IsLoaded(window.toStdString()));
-    QVERIFY(Forms().IsLoaded("frmMain"));
+    QVERIFY(!Forms().Find(window.toStdString()));
+    QVERIFY(Forms().Find("frmMain"));
     QCOMPARE(unloaded_, QStringList{window});
 }
 
@@ -156,7 +156,7 @@ void HelpWindowsTest::fixedSizeLeavesTheCompositorsSizes()
     FollowCompositor(form, QEvent::Resize);
     QTRY_COMPARE(form->windowHandle()->size(), size);
     QCOMPARE(form->size(), size);
-    QVERIFY(Forms().IsLoaded(window.toStdString()));
+    QVERIFY(Forms().Find(window.toStdString()));
 }
 
 void HelpWindowsTest::instructionsTakeNoInput()

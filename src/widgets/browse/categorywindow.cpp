@@ -1,10 +1,10 @@
 #include "widgets/browse/categorywindow.h"
 #include "translation/language.h"
 
-#include "core/aboutnet.h"
 #include "core/lookup.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
+#include "widgets/forms/openpage.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/qtstrings.h"
 #include "widgets/forms/twips.h"
@@ -148,10 +148,9 @@ void CategoryWindow::DropDown_Click(const DropDownData &dropDown)
         return;
     const std::string text = box->currentText().toStdString();
     const std::string address = LookupPage(dropDown.pages, text);
-    OpenPage(address);
     // A text of the drop-down's own is a page the shopper may want again; a
     // text it does not know led to the error page.
-    if (WinningEntry(dropDown.pages, text))
+    if (OpenPageFrom(this, address) && WinningEntry(dropDown.pages, text))
         RememberPage(category_.name, dropDown.name, text, address);
 }
 

@@ -1,8 +1,8 @@
 #include "widgets/shell/aboutwindow.h"
 
 #include "base/project.h"
-#include "core/aboutnet.h"
 #include "core/addresses.h"
+#include "widgets/forms/openpage.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/twips.h"
 #include "widgets/shell/greybutton.h"
@@ -41,7 +41,7 @@ AboutWindow::AboutWindow() : FormWidget<QWidget>("frmAbout")
 
 void AboutWindow::cmdGoDT_Click()
 {
-    OpenPage(HomePageUrl);
+    OpenPageFrom(this, HomePageUrl);
 }
 
 // The controls keep their places whatever the size; only the normal state is held.

@@ -1,8 +1,8 @@
 #include "widgets/shell/exitwindow.h"
 
 #include "base/project.h"
-#include "core/aboutnet.h"
 #include "core/addresses.h"
+#include "widgets/forms/openpage.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/twips.h"
 #include "widgets/shell/greybutton.h"
@@ -38,7 +38,7 @@ ExitWindow::ExitWindow() : FormWidget<QWidget>("frmExit")
 
 void ExitWindow::cmdGO_Click()
 {
-    OpenPage(HomePageUrl);
+    OpenPageFrom(this, HomePageUrl);
 }
 
 } // namespace benchlist

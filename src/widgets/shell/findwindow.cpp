@@ -7,6 +7,7 @@
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"
+#include "widgets/forms/openpage.h"
 #include "widgets/forms/qtstrings.h"
 
 #include <QAbstractListModel>
@@ -427,10 +428,15 @@ void FindWindow::txtFind_Change()
         status = tr("No category matches these words.");
     // A screen reader on the list hears how many there are, or that there are none.
     list_->setAccessibleDescription(status);
+    SetStatus(status);
+}
+
+void FindWindow::SetStatus(const QString &status)
+{
     if (status == count_->text())
         return;
     count_->setText(status);
-    // Shown anew, the status line is spoken once, while the focus stays in the field.
+    // Shown anew, the status line is spoken once, while the focus stays where it is.
     if (count_->isVisible()) {
         count_->hide();
         count_->show();
@@ -447,8 +453,11 @@ void FindWindow::cmdOpen_Click()
     const FindRecord *record = Selected();
     if (!record)
         return;
-    OpenPage(record->address);
-    RememberPage(*record, field_->text().toStdString());
+    // The next words typed put the count back in the status line.
+    if (!OpenPage(record->address))
+        SetStatus(PageNotOpened::Line());
+    else
+        RememberPage(*record, field_->text().toStdString());
 }
 
 // Shows the category where the drop-downs offer it: its window in front, its

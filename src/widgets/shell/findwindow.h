@@ -57,6 +57,7 @@ private:
     void CopyAddress();
     void AnnounceCurrent();
     void AnnounceRow(const QModelIndex &row);
+    void SetStatus(const QString &status);
 
     QLineEdit *field_;
     QListView *list_;

@@ -2,12 +2,12 @@
 #include "translation/language.h"
 
 #include "catalogue/catalogue.h"
-#include "core/aboutnet.h"
 #include "core/addresses.h"
 #include "core/catalogueexport.h"
 #include "core/catalogueindex.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
+#include "widgets/forms/openpage.h"
 #include "widgets/forms/pictures.h"
 #include "widgets/forms/twips.h"
 #include "widgets/shell/categorybuttons.h"
@@ -211,9 +211,9 @@ void MainWindow::FillRecentPages(QMenu *recent)
         QAction *page = recent->addAction(
             QString::fromUtf8(record->text.data(), qsizetype(record->text.size())));
         page->setToolTip(QString::fromStdString(record->address));
-        connect(page, &QAction::triggered, this, [record] {
-            OpenPage(record->address);
-            RememberPage(*record);
+        connect(page, &QAction::triggered, this, [this, record] {
+            if (OpenPageFrom(this, record->address))
+                RememberPage(*record);
         });
     }
     if (pages.empty())
@@ -237,11 +237,11 @@ void MainWindow::Form_Unload()
 
 void MainWindow::Image2_Click()
 {
-    OpenPage(GiftCertificateOfferUrl);
+    OpenPageFrom(this, GiftCertificateOfferUrl);
 }
 void MainWindow::Image3_Click()
 {
-    OpenPage(AuctionBannerOfferUrl);
+    OpenPageFrom(this, AuctionBannerOfferUrl);
 }
 void MainWindow::mnuAbout_Click()
 {
@@ -305,15 +305,15 @@ void MainWindow::mnuInstructions_Click()
 }
 void MainWindow::mnuSendWishtrail_Click()
 {
-    OpenPage(TellAFriendUrl);
+    OpenPageFrom(this, TellAFriendUrl);
 }
 void MainWindow::mnuSignup_Click()
 {
-    OpenPage(SignUpOfferUrl);
+    OpenPageFrom(this, SignUpOfferUrl);
 }
 void MainWindow::mnuUpdates_Click()
 {
-    OpenPage(VersionPageUrl);
+    OpenPageFrom(this, VersionPageUrl);
 }
 
 } // namespace benchlist
