@@ -2,7 +2,7 @@
 #include "windows/fixtures.h"
 
 #include "core/addresses.h"
-#include "service/pagememory.h"
+#include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 
