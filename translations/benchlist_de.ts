@@ -932,6 +932,23 @@ nennt die ausgelassenen Wörter).
     </message>
 </context>
 <context>
+    <name>PageNotOpened</name>
+    <message>
+        <source>The page could not be opened: xdg-open, which hands pages to the web browser, could not be started.</source>
+        <translation>Die Seite konnte nicht geöffnet werden: xdg-open, das Seiten an den Webbrowser übergibt, ließ sich nicht starten.</translation>
+    </message>
+    <message>
+        <source>Page Not Opened</source>
+        <translation>Seite nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Installing the package xdg-utils may help. The page&apos;s address, to open it yourself:
+%1</source>
+        <translation>Das Paket xdg-utils zu installieren kann helfen. Die Adresse der Seite, um sie selbst zu öffnen:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>SearchService</name>
     <message>
         <source>Copy address</source>

@@ -932,6 +932,23 @@ nombra las palabras que faltan).
     </message>
 </context>
 <context>
+    <name>PageNotOpened</name>
+    <message>
+        <source>The page could not be opened: xdg-open, which hands pages to the web browser, could not be started.</source>
+        <translation>No se pudo abrir la página: no se pudo iniciar xdg-open, que entrega las páginas al navegador web.</translation>
+    </message>
+    <message>
+        <source>Page Not Opened</source>
+        <translation>Página no abierta</translation>
+    </message>
+    <message>
+        <source>Installing the package xdg-utils may help. The page&apos;s address, to open it yourself:
+%1</source>
+        <translation>Instalar el paquete xdg-utils puede ayudar. La dirección de la página, para abrirla usted mismo:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>SearchService</name>
     <message>
         <source>Copy address</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>© 2026 Veldmark. Free software: GNU GPL 3 or later.</source>
-        <translation>© 2026 Veldmark. Logiciel libre : GNU GPL 3 ou plus</translation>
+        <translation>© 2026 Veldmark. Logiciel libre&#xa0;: GNU GPL 3 ou plus</translation>
     </message>
 </context>
 <context>
@@ -929,6 +929,23 @@ nomme les mots laissés de côté).
     <message>
         <source>Could not write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageNotOpened</name>
+    <message>
+        <source>The page could not be opened: xdg-open, which hands pages to the web browser, could not be started.</source>
+        <translation>La page n'a pas pu être ouverte : xdg-open, qui transmet les pages au navigateur web, n'a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>Page Not Opened</source>
+        <translation>Page non ouverte</translation>
+    </message>
+    <message>
+        <source>Installing the package xdg-utils may help. The page&apos;s address, to open it yourself:
+%1</source>
+        <translation>Installer le paquet xdg-utils peut aider. L'adresse de la page, pour l'ouvrir vous-même :
+%1</translation>
     </message>
 </context>
 <context>
