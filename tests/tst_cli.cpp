@@ -148,6 +148,9 @@ void CliTest::commandLine_data()
          "benchlist: cannot open Wayland display benchlist-gone or X display :987\n");
     dead("X11 session", {"XDG_SESSION_TYPE=x11", gone, runtime, "DISPLAY=:987"},
          "benchlist: cannot open X display :987 or Wayland display benchlist-gone\n");
+    QTest::newRow("Wayland and -display")
+        << QStringList{"-display", ":987"} << QStringList{gone, runtime} << 1
+        << QByteArray("benchlist: cannot open X display :987 or Wayland display benchlist-gone\n");
     dead("session type nonsense", {"XDG_SESSION_TYPE=\x01;wayland", gone, runtime, "DISPLAY=:987"},
          "benchlist: cannot open X display :987 or Wayland display benchlist-gone\n");
     QTest::newRow("find window on Qt's display")

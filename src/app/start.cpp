@@ -62,13 +62,13 @@ void Hold(QtMsgType type, const QMessageLogContext &context, const QString &text
         held.push_back(qFormatLogMessage(type, context, text).toStdString() + '\n');
 }
 
-// The session's own display server first, the other should it fail.
-QString SessionPlatforms()
+// The session's own display server first, the other should it fail. An X
+// display named by -display counts as one the session has.
+QString SessionPlatforms(const QString &xDisplay)
 {
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    const bool waylandSession =
-        qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
-        || (!wayland.isEmpty() && qEnvironmentVariable("DISPLAY").isEmpty());
+    const bool waylandSession = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
+                                || (!wayland.isEmpty() && xDisplay.isEmpty());
     // Wayland's socket is in XDG_RUNTIME_DIR unless named by its full path.
     if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && !wayland.startsWith(QLatin1Char('/')))
         return QStringLiteral("xcb");
@@ -97,12 +97,13 @@ class FirstFrameWatch : public QObject {
 
 void PrepareDisplay(const QStringList &qtArguments)
 {
+    const QString xDisplay = QtValue(qtArguments, "-display", "DISPLAY");
     QString platforms = QtValue(qtArguments, "-platform", "QT_QPA_PLATFORM");
     if (platforms.isEmpty()) {
-        platforms = SessionPlatforms();
+        platforms = SessionPlatforms(xDisplay);
         platformsChosenHere = qputenv("QT_QPA_PLATFORM", platforms.toLatin1());
     }
-    failure = FailureLine(platforms, QtValue(qtArguments, "-display", "DISPLAY"));
+    failure = FailureLine(platforms, xDisplay);
     qInstallMessageHandler(Hold);
 }
 
