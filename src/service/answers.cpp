@@ -6,6 +6,8 @@
 #include "core/searchresults.h"
 #include "service/pagememory.h"
 
+#include <QLocale>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -39,7 +41,8 @@ int AnswerExportBookmarks(const QStringList &words)
 int AnswerFindWords(const QStringList &words)
 {
     const FindAnswer answer =
-        AnswerFind(CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString());
+        AnswerFind(CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString(),
+                   QLocale().name().toStdString());
     if (PrintAnswer(answer.lines) != 0)
         return 1;
     std::fputs(answer.note.c_str(), stderr);

@@ -1,5 +1,6 @@
 #include "usage/usagestore.h"
 
+#include "core/fold.h"
 #include "core/searchresults.h"
 
 #include <sqlite3.h>
@@ -114,29 +115,11 @@ std::uint64_t FileId(const std::string &path)
     return (static_cast<std::uint64_t>(st.st_dev) << 40) ^ static_cast<std::uint64_t>(st.st_ino);
 }
 
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
 } // namespace
 
 std::string UsageQueryKey(std::string_view query)
 {
-    std::string key;
-    key.reserve(query.size());
-    bool blank = false;
-    for (const char c : query) {
-        if (IsSpace(c)) {
-            blank = !key.empty();
-            continue;
-        }
-        if (blank)
-            key += ' ';
-        blank = false;
-        key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return key;
+    return FoldText(query);
 }
 
 const std::vector<std::int32_t> &UsageSummary::PageOfRecord() const

@@ -2,6 +2,7 @@
 // Besides the sanitizers' faults, whatever the query, the results must hold
 // what every caller takes for granted; any that does not stops the run.
 #include "core/catalogueindex.h"
+#include "../findholds.h"
 
 #include <QByteArray>
 #include <QString>
@@ -108,7 +109,7 @@ void Check(const CatalogueIndex &index, std::string_view query, const FindUsage 
                 Fail("a full result stands below a partial one", query, i);
             if (i == 0 || i % every == offset)
                 for (const std::size_t word : distinct)
-                    if (!index.Holds(record, query, word))
+                    if (!test::HoldsWord(index, record, query, word))
                         Fail("a full result lacks a word", query, i);
         }
         if (!MarksWithin(hit.marked[std::size_t(FindField::Text)], record.text)
