@@ -549,8 +549,10 @@ constexpr const CategoryData *kWindows[] = {&kFirst, &kSecond};
 
 // Two drop-downs whose captions hold the same words, one starting with them.
 constexpr std::string_view kPrinterItems[] = {
-    "Other Printers",          "Printers Other", "Other Laser Printers", "USB Cables",
-    "Cables for the USB Port", "USB Adapters",   "Laptop Bags",          "Parallel Long Name"};
+    "Other Printers",    "Printers Other",          "Other Laser Printers",
+    "USB Cables",        "Cables for the USB Port", "USB Adapters",
+    "Laptop Bags",       "Parallel Long Name",      "Laptop Sleeves",
+    "Hard Drive Cables", "Hard Cases for Drives",   "Notebook Covers and Sleeves"};
 constexpr PageEntry kPrinterPages[] = {{"Other Printers", "/bl/p/a.html"},
                                        {"Printers Other", "/bl/p/b.html"},
                                        {"Other Laser Printers", "/bl/p/c.html"},
@@ -558,7 +560,11 @@ constexpr PageEntry kPrinterPages[] = {{"Other Printers", "/bl/p/a.html"},
                                        {"Cables for the USB Port", "/bl/p/e.html"},
                                        {"USB Adapters", "/bl/p/f.html"},
                                        {"Laptop Bags", "/bl/p/g.html"},
-                                       {"Parallel Long Name", "/bl/p/h.html"}};
+                                       {"Parallel Long Name", "/bl/p/h.html"},
+                                       {"Laptop Sleeves", "/bl/p/i.html"},
+                                       {"Notebook Covers and Sleeves", "/bl/p/l.html"},
+                                       {"Hard Drive Cables", "/bl/p/j.html"},
+                                       {"Hard Cases for Drives", "/bl/p/k.html"}};
 constexpr std::string_view kSerialItems[] = {"Serial", "Parallel"};
 constexpr PageEntry kSerialPages[] = {{"Parallel", "/bl/s/first.html"},
                                       {"Serial", "/bl/s/serial.html"},
@@ -625,8 +631,19 @@ void CoreTest::findRanking_data()
         << QByteArray("glaer fitlers") << QStringList{"Glare Filters"};
     QTest::newRow("two slips in one word") << QByteArray("gaelr") << QStringList{};
     QTest::newRow("short words take no slip") << QByteArray("hbus") << QStringList{};
-    QTest::newRow("non-ascii letter is one slip")
+    QTest::newRow("an accent is dropped")
         << QString::fromUtf8("gl\u00e2re").toUtf8() << QStringList{"Glare Filters"};
+    QTest::newRow("a mark apart from its letter")
+        << QString::fromUtf8("gla\u0301re").toUtf8() << QStringList{"Glare Filters"};
+    QTest::newRow("full-width letters and a ligature")
+        << QString::fromUtf8("ＧＬＡＲＥ \ufb01lters").toUtf8() << QStringList{"Glare Filters"};
+    QTest::newRow("an umlaut as its vowel")
+        << QString::fromUtf8("H\u00dcBS usb").toUtf8()
+        << QStringList{"Hubs USB", "USB Hubs", "Powered USB Hubs"};
+    QTest::newRow("half a character is a word of its own")
+        << QByteArray("glare\xc3") << QStringList{"Glare Filters -\xef\xbf\xbd"};
+    QTest::newRow("a byte no character starts splits a word")
+        << QByteArray("gla\xffre") << QStringList{};
     QTest::newRow("apostrophe joins") << QByteArray("pow'ered") << QStringList{"Powered USB Hubs"};
     QTest::newRow("control characters separate")
         << QByteArray("glare\0filters\x1b", 14) << QStringList{"Glare Filters"};
@@ -918,6 +935,11 @@ void CoreTest::findTiers_data()
     QTest::newRow("everyday word") << QByteArray("notebook bag") << QStringList{"Laptop Bags"};
     QTest::newRow("everyday word, plural")
         << QByteArray("notebooks bags") << QStringList{"Laptop Bags"};
+    QTest::newRow("the catalogue's own words apart before an everyday word beside")
+        << QByteArray("notebook sleeves")
+        << QStringList{"Notebook Covers and Sleeves", "Laptop Sleeves"};
+    QTest::newRow("an everyday word for two catalogue words, together or apart")
+        << QByteArray("hdd") << QStringList{"Hard Drive Cables", "Hard Cases for Drives"};
     QTest::newRow("small words between others")
         << QByteArray("cables for the usb") << QStringList{"Cables for the USB Port", "USB Cables"};
     QTest::newRow("nothing but small words") << QByteArray("for the") << QStringList{};
@@ -960,6 +982,10 @@ void CoreTest::findBadInput_data()
     for (int i = 0; i < 40; ++i)
         manyWords += QByteArray::number(i * 37) + " word" + QByteArray::number(i) + ' ';
     QTest::newRow("forty different words") << manyWords;
+    QTest::newRow("mixed scripts") << QString::fromUtf8("usb кабель ψηφιακή 电缆 hub").toUtf8();
+    QTest::newRow("marks alone") << QByteArray("\xcc\x81\xcc\x88 \xcd\x8f usb");
+    QTest::newRow("overlong and surrogate bytes") << QByteArray("\xc0\xaf\xed\xa0\x80usb\xf8\x88");
+    QTest::newRow("a word of 100,000 letters") << QString(100000, QChar(0xe9)).toUtf8();
 }
 
 void CoreTest::findBadInput()

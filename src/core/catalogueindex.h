@@ -184,7 +184,11 @@ private:
     std::vector<std::uint32_t> HoldersOfAll(const std::vector<QueryWord> &parts) const;
     std::span<const Token> TokensOf(std::uint32_t record) const;
     template <typename Visit> void EachHolder(const QueryWord &word, Visit visit) const;
+    static Choice Chosen(unsigned typos, std::uint8_t quality, FindField field, unsigned begin,
+                         unsigned end);
     Choice Best(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
+    template <typename Consider>
+    void EachWordChoice(const QueryWord &form, std::uint32_t record, Consider &consider) const;
     Choice BestMeaning(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
     bool HeldOwn(const Query &query, std::size_t from, std::size_t count,
                  std::uint32_t record) const;

@@ -51,154 +51,7 @@ bool OneSlipFromStart(std::string_view word, std::string_view target)
                && rest[1] == targetRest[0] && targetRest.substr(2).starts_with(rest.substr(2)));
 }
 
-// The phrase with the singular of its last word: "power bricks" is "power brick".
-std::string WithSingularLast(std::string_view phrase)
-{
-    const std::size_t blank = phrase.rfind(' ');
-    const std::size_t last = blank == std::string_view::npos ? 0 : blank + 1;
-    return std::string(phrase.substr(0, last)) + FindSingular(phrase.substr(last));
-}
-
 } // namespace
-
-std::vector<QueryTerm> QueryTerms(std::string_view query)
-{
-    std::vector<FindWordSpan> spans = FindWordSpans(query, 2 * kMostTerms + 1);
-    std::vector<QueryTerm> terms;
-    terms.reserve(std::min(spans.size(), kMostTerms));
-    std::size_t i = 0;
-    for (; i < spans.size() && terms.size() < kMostTerms; ++i) {
-        QueryTerm term{std::move(spans[i].word), std::move(spans[i].second), false,
-                       spans[i].gluedToNext, false};
-        const std::optional<Amount> amount = AmountOf(term.text);
-        if (amount && !amount->unit && !amount->lettered && i + 1 < spans.size()
-            && UnitNamed(spans[i + 1].word)) {
-            term.text += spans[i + 1].word;
-            term.gluedToNext = spans[++i].gluedToNext;
-        }
-        term.small = IsSmallWord(term.text);
-        terms.push_back(std::move(term));
-    }
-    // Nothing but small words says nothing to look for.
-    if (std::all_of(terms.begin(), terms.end(), [](const QueryTerm &term) { return term.small; }))
-        terms.clear();
-    // A word cut off after the thirty-second is being typed by nobody.
-    if (!terms.empty() && i == spans.size())
-        terms.back().typedOn = true;
-    return terms;
-}
-
-CatalogueIndex::Query::Query(const CatalogueIndex &index, std::string_view text,
-                             std::uint8_t language)
-    : index_(index), language_(language), terms_(QueryTerms(text)), words_(terms_.size()),
-      nextPairs_(terms_.size()), repeated_(terms_.size(), 0)
-{
-}
-
-const CatalogueIndex::QueryWord *CatalogueIndex::Query::Word(std::size_t i)
-{
-    if (words_[i])
-        return words_[i];
-    const QueryTerm &term = terms_[i];
-    if (term.typedOn)
-        return words_[i] = Matched(lastWord_, term.text, term.second, true, false);
-    auto [single, added] = singles_.try_emplace(term.text);
-    repeated_[i] = !added;
-    return words_[i] = added ? Matched(single->second, term.text, term.second, false, false)
-                             : &single->second;
-}
-
-void CatalogueIndex::Query::SameAs(std::size_t i, std::size_t before)
-{
-    words_[i] = words_[before];
-    repeated_[i] = 1;
-}
-
-const CatalogueIndex::QueryWord *CatalogueIndex::Query::Pair(std::size_t i, std::size_t k)
-{
-    // Each neighbour pair is asked for twice in a row, as the word after
-    // one word and the word before the next.
-    if (k == i + 1 && nextPairs_[i])
-        return nextPairs_[i];
-    const bool glued = k == i + 1 && terms_[i].gluedToNext;
-    auto [pair, added] = joined_.try_emplace({Word(i), Word(k), glued});
-    if (added) {
-        pair->second.pairTypos = glued ? 0 : 1;
-        Matched(pair->second, terms_[i].text + terms_[k].text, {}, terms_[k].typedOn, true);
-    }
-    if (k == i + 1)
-        nextPairs_[i] = &pair->second;
-    return &pair->second;
-}
-
-const CatalogueIndex::QueryWord *CatalogueIndex::Query::Phrase(const std::vector<std::size_t> &at)
-{
-    std::string text;
-    for (const std::size_t i : at)
-        text.append(text.empty() ? "" : " ").append(terms_[i].text);
-    if (MeaningsOf(text).empty() && MeaningsOf(WithSingularLast(text)).empty())
-        return nullptr;
-    auto [phrase, added] = phrases_.try_emplace(text);
-    if (added) {
-        phrase->second.phrase = true;
-        Matched(phrase->second, text, {}, false, false);
-    }
-    return &phrase->second;
-}
-
-std::vector<const CatalogueIndex::QueryWord *> CatalogueIndex::Query::FormsOf(std::size_t i)
-{
-    std::vector<const QueryWord *> forms{Word(i)};
-    if (i > 0)
-        forms.push_back(Pair(i - 1, i));
-    if (!Last(i))
-        forms.push_back(Pair(i, i + 1));
-    for (std::size_t length = 2; length <= kLongestPhrase; ++length)
-        for (std::size_t from = i + 1 >= length ? i + 1 - length : 0;
-             from <= i && from + length <= terms_.size(); ++from) {
-            std::vector<std::size_t> at(length);
-            for (std::size_t k = 0; k < length; ++k)
-                at[k] = from + k;
-            if (const QueryWord *phrase = Phrase(at))
-                forms.push_back(phrase);
-        }
-    return forms;
-}
-
-void CatalogueIndex::Query::Keep()
-{
-    if (!kept.empty())
-        return;
-    for (std::size_t i = 0; i < terms_.size(); ++i)
-        if (!repeated_[i])
-            kept.push_back(i);
-    phrases.resize(kept.size());
-    for (std::size_t j = 0; j < kept.size(); ++j) {
-        scored.push_back(Word(kept[j]));
-        optional_ |= std::uint32_t(terms_[kept[j]].small) << j;
-        if (j > 0)
-            pairs.push_back(Pair(kept[j - 1], kept[j]));
-        for (std::size_t length = kLongestPhrase; length >= 2; --length) {
-            if (j + length > kept.size())
-                continue;
-            const std::vector<std::size_t> at(kept.begin() + std::ptrdiff_t(j),
-                                              kept.begin() + std::ptrdiff_t(j + length));
-            if (const QueryWord *phrase = Phrase(at))
-                phrases[j].push_back({length, phrase});
-        }
-    }
-}
-
-CatalogueIndex::QueryWord *CatalogueIndex::Query::Matched(QueryWord &word, std::string text,
-                                                          std::string second, bool last, bool pair)
-{
-    word.text = std::move(text);
-    word.second = std::move(second);
-    word.last = last;
-    word.pair = pair;
-    index_.MatchQueryWord(word, language_);
-    return &word;
-}
 
 // Records in `form` every catalogue word that `word` matches, and every pair of
 // words it is the two joined. Every such word shares the first letter of `word`.
@@ -322,7 +175,7 @@ void CatalogueIndex::MatchVocabulary(QueryWord &form, std::string_view phrase,
                                      std::uint8_t language) const
 {
     std::vector<std::pair<std::string_view, std::uint8_t>> meanings; // and their cost
-    const std::string singular = WithSingularLast(phrase);
+    const std::string singular = FindSingularPhrase(phrase);
     for (const std::string_view said : {phrase, std::string_view(singular)})
         for (const VocabularyMeaning &meaning : MeaningsOf(said))
             meanings.emplace_back(meaning.catalogue, meaning.language == language ? 1 : 2);
@@ -412,6 +265,14 @@ std::array<std::uint32_t, 3> Marks(FindField field, unsigned begin, unsigned end
 
 } // namespace
 
+// A word of a record chosen for a form: its slips, and the vocabulary and
+// exactness of its quality.
+CatalogueIndex::Choice CatalogueIndex::Chosen(unsigned typos, std::uint8_t quality, FindField field,
+                                              unsigned begin, unsigned end)
+{
+    return {true, typos, VocabularyOf(quality), ExactnessOf(quality), field, begin, end, {}};
+}
+
 CatalogueIndex::Choice CatalogueIndex::Best(const QueryWord &form, std::uint32_t record,
                                             const Choice *previous) const
 {
@@ -436,47 +297,40 @@ CatalogueIndex::Choice CatalogueIndex::Best(const QueryWord &form, std::uint32_t
             choice.marks = Marks(choice.field, choice.begin, choice.end);
         best = choice;
     };
+    EachWordChoice(form, record, consider);
+    if (!form.quantityQuality.empty())
+        for (std::uint32_t i = firstQuantity_[record]; i < firstQuantity_[record + 1]; ++i)
+            if (const std::uint8_t quality = form.quantityQuality[i]) {
+                const Located &at = quantities_[i];
+                consider(Chosen(0, quality, at.field, at.quantity.begin, at.quantity.end));
+            }
+    if (!form.meanings.empty())
+        if (const Choice meaning = BestMeaning(form, record, previous); meaning.found)
+            consider(meaning);
+    return best;
+}
+
+// Calls `consider` with each word of the record the form matches, alone or
+// with the next.
+template <typename Consider>
+void CatalogueIndex::EachWordChoice(const QueryWord &form, std::uint32_t record,
+                                    Consider &consider) const
+{
     const std::span<const Token> tokens = TokensOf(record);
     const std::uint8_t *const qualities = form.quality.data();
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const Token &token = tokens[i];
         if (const std::uint8_t quality = qualities[token.word])
-            consider({true,
-                      TyposOf(quality) + form.pairTypos,
-                      VocabularyOf(quality),
-                      ExactnessOf(quality),
-                      token.field,
-                      token.place,
-                      token.place,
-                      {}});
+            consider(Chosen(TyposOf(quality) + form.pairTypos, quality, token.field, token.place,
+                            token.place));
         if (form.joins.empty() || i + 1 == tokens.size() || tokens[i + 1].field != token.field)
             continue;
         for (const QueryWord::Join &join : form.joins)
             if (join.first == token.word && join.second == tokens[i + 1].word)
-                consider({true,
-                          join.free || token.gluedToNext ? 0U : 1U,
-                          join.vocabulary,
-                          join.exactness,
-                          token.field,
-                          token.place,
-                          tokens[i + 1].place,
-                          {}});
+                consider(Chosen(join.free || token.gluedToNext ? 0U : 1U,
+                                Quality(0, join.exactness, join.vocabulary), token.field,
+                                token.place, tokens[i + 1].place));
     }
-    if (!form.quantityQuality.empty())
-        for (std::uint32_t i = firstQuantity_[record]; i < firstQuantity_[record + 1]; ++i)
-            if (const std::uint8_t quality = form.quantityQuality[i])
-                consider({true,
-                          0,
-                          0,
-                          ExactnessOf(quality),
-                          quantities_[i].field,
-                          quantities_[i].quantity.begin,
-                          quantities_[i].quantity.end,
-                          {}});
-    if (!form.meanings.empty())
-        if (const Choice meaning = BestMeaning(form, record, previous); meaning.found)
-            consider(meaning);
-    return best;
 }
 
 // The best of the form's meanings of several words that the record holds: all

@@ -196,6 +196,13 @@ std::string FindSingular(std::string_view word)
     return std::string(word);
 }
 
+std::string FindSingularPhrase(std::string_view phrase)
+{
+    const std::size_t blank = phrase.rfind(' ');
+    const std::size_t last = blank == std::string_view::npos ? 0 : blank + 1;
+    return std::string(phrase.substr(0, last)) + FindSingular(phrase.substr(last));
+}
+
 std::span<const VocabularyMeaning> MeaningsOf(std::string_view phrase)
 {
     static const Vocabulary vocabulary;

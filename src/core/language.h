@@ -70,6 +70,8 @@ std::span<const Numeral> Numerals();
 // The form that singular and regular plural share: "batteries" and "battery"
 // are both "battery", "switches" and "switch" both "switch".
 std::string FindSingular(std::string_view word);
+// A phrase with the singular of its last word: "power bricks" is "power brick".
+std::string FindSingularPhrase(std::string_view phrase);
 
 // One meaning of a vocabulary entry: the catalogue words a record must all
 // hold, folded.
