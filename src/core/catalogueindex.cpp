@@ -185,11 +185,16 @@ void CatalogueIndex::AddTokens(std::string_view text, FindField field, WordIds &
     const std::vector<FindWordSpan> spans = FindWordSpans(text);
     std::uint8_t place = 0;
     for (const FindWordSpan &span : spans) {
-        const auto [it, added] =
-            ids.try_emplace(span.word, static_cast<std::uint32_t>(words_.size()));
-        if (added)
-            words_.push_back(span.word);
-        tokens_.push_back({it->second, field, place, span.gluedToNext});
+        // A word with "ä", "ö" or "ü" stands in its place in both its forms.
+        for (const std::string *form : {&span.word, &span.second}) {
+            if (form->empty())
+                continue;
+            const auto [it, added] =
+                ids.try_emplace(*form, static_cast<std::uint32_t>(words_.size()));
+            if (added)
+                words_.push_back(*form);
+            tokens_.push_back({it->second, field, place, span.gluedToNext});
+        }
         if (place < 255)
             ++place;
     }

@@ -81,14 +81,15 @@ const CatalogueIndex::QueryWord *CatalogueIndex::Query::Phrase(const std::vector
     std::string text;
     for (const std::size_t i : at)
         text.append(text.empty() ? "" : " ").append(terms_[i].text);
-    if (MeaningsOf(text).empty() && MeaningsOf(FindSingularPhrase(text)).empty())
-        return nullptr;
-    auto [phrase, added] = phrases_.try_emplace(text);
-    if (added) {
-        phrase->second.phrase = true;
-        Matched(phrase->second, text, {}, false, false);
+    auto [phrase, added] = phrases_.try_emplace(std::move(text));
+    if (added
+        && (!MeaningsOf(phrase->first).empty()
+            || !MeaningsOf(FindSingularPhrase(phrase->first)).empty())) {
+        phrase->second.emplace();
+        phrase->second->phrase = true;
+        Matched(*phrase->second, phrase->first, {}, false, false);
     }
-    return &phrase->second;
+    return phrase->second ? &*phrase->second : nullptr;
 }
 
 std::vector<const CatalogueIndex::QueryWord *> CatalogueIndex::Query::FormsOf(std::size_t i)

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <unordered_map>
@@ -156,7 +157,8 @@ private:
     std::unordered_map<std::string_view, QueryWord> singles_;
     QueryWord lastWord_;
     std::map<std::tuple<const QueryWord *, const QueryWord *, bool>, QueryWord> joined_;
-    std::map<std::string, QueryWord> phrases_; // by the phrase's words; none: no meaning
+    // By the phrase's words; none where the vocabulary has no meaning for them.
+    std::map<std::string, std::optional<QueryWord>> phrases_;
 };
 
 } // namespace benchlist

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -60,7 +61,16 @@ public:
     double Relevance() const;
     bool Typo() const;
 
-    auto operator<=>(const FindRank &) const = default;
+    // The one comparison of ranks, word by word of the key.
+    std::strong_ordering operator<=>(const FindRank &other) const
+    {
+        if (key_[0] != other.key_[0])
+            return key_[0] <=> other.key_[0];
+        if (key_[1] != other.key_[1])
+            return key_[1] <=> other.key_[1];
+        return key_[2] <=> other.key_[2];
+    }
+    bool operator==(const FindRank &) const = default;
 
 private:
     std::array<std::uint64_t, 3> key_{};

@@ -50,10 +50,19 @@ private:
     std::size_t Step(std::size_t at)
     {
         const char c = text_[at];
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) { // most text: one byte, as it is
+            if (word_.word.empty())
+                word_.begin = at;
+            word_.word += c;
+            if (!word_.second.empty())
+                word_.second += c;
+            return 1;
+        }
         if (c == '.' && !word_.word.empty() && IsDigit(word_.word.back()) && at + 1 < text_.size()
             && IsDigit(text_[at + 1])) {
             word_.word += '.'; // "2.4" is one number
-            word_.second += '.';
+            if (!word_.second.empty())
+                word_.second += '.';
             return 1;
         }
         if (const std::size_t apostrophe = ApostropheAt(text_, at))
@@ -67,7 +76,8 @@ private:
         if (folded.kind == FoldedKind::Invalid) {
             // Not UTF-8: a word of its own, so no word around it is matched in half.
             word_.word.pop_back();
-            word_.second.pop_back();
+            if (!word_.second.empty())
+                word_.second.pop_back();
             End(at);
             word_ = {std::string(1, kInvalidByte), at, 0, false, {}};
             End(at + 1);
@@ -81,8 +91,6 @@ private:
             word_.end = at;
             const char c = at < text_.size() ? text_[at] : ' ';
             word_.gluedToNext = (c == '-' || c == '/' || c == '.') && StartsWord(text_, at + 1);
-            if (word_.second == word_.word)
-                word_.second.clear();
             words_.push_back(std::move(word_));
         }
         word_ = {{}, at + 1, 0, false, {}};

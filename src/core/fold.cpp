@@ -55,7 +55,8 @@ FoldedCharacter FoldAscii(char c, std::string &word, std::string &second)
         return {1, FoldedKind::Separator};
     const char folded = upper ? static_cast<char>(c - 'A' + 'a') : c;
     word += folded;
-    second += folded;
+    if (!second.empty())
+        second += folded;
     return {1, FoldedKind::Word};
 }
 
@@ -73,12 +74,15 @@ FoldedCharacter FoldNext(std::string_view text, std::size_t at, std::string &wor
                          static_cast<utf8proc_ssize_t>(text.size() - at), &code);
     if (size <= 0) {
         word += kInvalidByte;
-        second += kInvalidByte;
+        if (!second.empty())
+            second += kInvalidByte;
         return {1, FoldedKind::Invalid};
     }
     const auto taken = static_cast<std::size_t>(size);
-    if (code == kCombiningDiaeresis && !second.empty()
-        && (second.back() == 'a' || second.back() == 'o' || second.back() == 'u')) {
+    if (code == kCombiningDiaeresis && !word.empty()
+        && (word.back() == 'a' || word.back() == 'o' || word.back() == 'u')) {
+        if (second.empty())
+            second = word;
         second += 'e'; // "a" and a separate diaeresis: "ä" as it may also be written
         return {taken, FoldedKind::Mark};
     }
@@ -93,15 +97,19 @@ FoldedCharacter FoldNext(std::string_view text, std::size_t at, std::string &wor
         static_cast<utf8proc_option_t>(UTF8PROC_DECOMPOSE | UTF8PROC_COMPAT | UTF8PROC_CASEFOLD
                                        | UTF8PROC_STRIPMARK),
         &boundary);
+    const bool umlaut = IsUmlaut(code);
+    if (umlaut && second.empty())
+        second = word;
     bool any = false;
     for (utf8proc_ssize_t i = 0; i < count && i < utf8proc_ssize_t(folded.size()); ++i) {
         if (!IsWordCategory(folded[std::size_t(i)]))
             continue;
         AppendUtf8(word, folded[std::size_t(i)]);
-        AppendUtf8(second, folded[std::size_t(i)]);
+        if (umlaut || !second.empty())
+            AppendUtf8(second, folded[std::size_t(i)]);
         any = true;
     }
-    if (any && IsUmlaut(code))
+    if (umlaut)
         second += 'e';
     return {taken, any ? FoldedKind::Word : FoldedKind::Separator};
 }

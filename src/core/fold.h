@@ -28,8 +28,9 @@ struct FoldedCharacter {
     FoldedKind kind;
 };
 
-// Folds the character at `at` of `text`, appending what it folds to to `word`
-// and its second form to `second` (the same but for "ä", "ö", "ü").
+// Folds the character at `at` of `text`, appending what it folds to to `word`,
+// and to `second` the word's second form: `second` stays empty until the word
+// has an "ä", "ö" or "ü", and from then on is the word with "ae", "oe", "ue".
 FoldedCharacter FoldNext(std::string_view text, std::size_t at, std::string &word,
                          std::string &second);
 

@@ -310,6 +310,42 @@ void UsageStore::CloseWriter()
     writeDb_ = nullptr;
 }
 
+// Sets the writer's new connection up, and gives a new file its tables: an
+// SQLite code, and the file's schema version in `version`.
+int UsageStore::PrepareWriter(int &version)
+{
+    sqlite3_busy_timeout(writeDb_, kBusyMilliseconds);
+    // Going over to the write-ahead log needs the file to itself for a
+    // moment; the busy handler does not cover that, so try again.
+    int code = SQLITE_OK;
+    for (int tries = 0; tries < 100; ++tries) {
+        code = Exec(writeDb_, "PRAGMA journal_mode=WAL");
+        if ((code & 0xff) != SQLITE_BUSY && (code & 0xff) != SQLITE_LOCKED)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (code == SQLITE_OK)
+        code = Exec(writeDb_, "PRAGMA synchronous=NORMAL; PRAGMA secure_delete=ON");
+    if (code == SQLITE_OK) {
+        Statement st(writeDb_, "PRAGMA user_version");
+        code = st.Ok() ? st.Step() : st.Code();
+        if (code == SQLITE_ROW) {
+            version = static_cast<int>(st.Int(0));
+            code = SQLITE_OK;
+        }
+    }
+    if (code == SQLITE_OK && version == 0) {
+        code = Exec(writeDb_, "BEGIN IMMEDIATE");
+        if (code == SQLITE_OK)
+            code = Exec(writeDb_, kSchema);
+        if (code == SQLITE_OK)
+            code = Exec(writeDb_, "COMMIT");
+        else
+            Exec(writeDb_, "ROLLBACK");
+    }
+    return code;
+}
+
 bool UsageStore::OpenWriter()
 {
     std::error_code error;
@@ -327,37 +363,9 @@ bool UsageStore::OpenWriter()
     for (int attempt = 0; attempt < 2; ++attempt) {
         int code = sqlite3_open_v2(path_.c_str(), &writeDb_,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-        if (code == SQLITE_OK) {
-            sqlite3_busy_timeout(writeDb_, kBusyMilliseconds);
-            // Going over to the write-ahead log needs the file to itself for a
-            // moment; the busy handler does not cover that, so try again.
-            for (int tries = 0; tries < 100; ++tries) {
-                code = Exec(writeDb_, "PRAGMA journal_mode=WAL");
-                if ((code & 0xff) != SQLITE_BUSY && (code & 0xff) != SQLITE_LOCKED)
-                    break;
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-        }
-        if (code == SQLITE_OK)
-            code = Exec(writeDb_, "PRAGMA synchronous=NORMAL; PRAGMA secure_delete=ON");
         int version = 0;
-        if (code == SQLITE_OK) {
-            Statement st(writeDb_, "PRAGMA user_version");
-            code = st.Ok() ? st.Step() : st.Code();
-            if (code == SQLITE_ROW) {
-                version = static_cast<int>(st.Int(0));
-                code = SQLITE_OK;
-            }
-        }
-        if (code == SQLITE_OK && version == 0) {
-            code = Exec(writeDb_, "BEGIN IMMEDIATE");
-            if (code == SQLITE_OK)
-                code = Exec(writeDb_, kSchema);
-            if (code == SQLITE_OK)
-                code = Exec(writeDb_, "COMMIT");
-            else
-                Exec(writeDb_, "ROLLBACK");
-        }
+        if (code == SQLITE_OK)
+            code = PrepareWriter(version);
         if (code == SQLITE_OK && version > kSchemaVersion) {
             CloseWriter();
             if (!failedOnce_) {

@@ -156,6 +156,7 @@ private:
     // Writer thread.
     void WriterLoop();
     bool OpenWriter();
+    int PrepareWriter(int &version);
     bool WriteBatch(const std::vector<PageUse> &batch);
     void Prune();
     void CloseWriter();
