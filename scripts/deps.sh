@@ -2,7 +2,7 @@
 # shellcheck shell=bash
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev pkg-config scdoc
-    libsqlite3-dev libutf8proc-dev)
+    libsqlite3-dev libutf8proc-dev python3)
 RUN_PACKAGES=(fonts-dejavu-core fonts-liberation xdg-utils qt6-wayland)
 TEST_PACKAGES=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick xclip python3
     desktop-file-utils appstream dpkg-dev file libbenchmark-dev firefox-esr sqlite3

@@ -552,7 +552,8 @@ constexpr std::string_view kPrinterItems[] = {
     "Other Printers",    "Printers Other",          "Other Laser Printers",
     "USB Cables",        "Cables for the USB Port", "USB Adapters",
     "Laptop Bags",       "Parallel Long Name",      "Laptop Sleeves",
-    "Hard Drive Cables", "Hard Cases for Drives",   "Notebook Covers and Sleeves"};
+    "Hard Drive Cables", "Hard Cases for Drives",   "Notebook Covers and Sleeves",
+    "Bürodrucker Cables"};
 constexpr PageEntry kPrinterPages[] = {{"Other Printers", "/bl/p/a.html"},
                                        {"Printers Other", "/bl/p/b.html"},
                                        {"Other Laser Printers", "/bl/p/c.html"},
@@ -563,6 +564,7 @@ constexpr PageEntry kPrinterPages[] = {{"Other Printers", "/bl/p/a.html"},
                                        {"Parallel Long Name", "/bl/p/h.html"},
                                        {"Laptop Sleeves", "/bl/p/i.html"},
                                        {"Notebook Covers and Sleeves", "/bl/p/l.html"},
+                                       {"Bürodrucker Cables", "/bl/p/m.html"},
                                        {"Hard Drive Cables", "/bl/p/j.html"},
                                        {"Hard Cases for Drives", "/bl/p/k.html"}};
 constexpr std::string_view kSerialItems[] = {"Serial", "Parallel"};
@@ -943,6 +945,12 @@ void CoreTest::findTiers_data()
     QTest::newRow("small words between others")
         << QByteArray("cables for the usb") << QStringList{"Cables for the USB Port", "USB Cables"};
     QTest::newRow("nothing but small words") << QByteArray("for the") << QStringList{};
+    QTest::newRow("an umlaut without its marks")
+        << QByteArray("burodrucker") << QStringList{"Bürodrucker Cables"};
+    QTest::newRow("an umlaut written with an e")
+        << QByteArray("BUERODRUCKER") << QStringList{"Bürodrucker Cables"};
+    QTest::newRow("an umlaut whose marks stand apart")
+        << QString::fromUtf8("bu\u0308rodrucker").toUtf8() << QStringList{"Bürodrucker Cables"};
 }
 
 void CoreTest::findTiers()
