@@ -1,7 +1,7 @@
 // Whether a result holds a word of a query, judged from outside the index:
-// a search for the word alone, or beside one or two of the query's other
-// words, finds the record with every word. Only the query's last word may be
-// the start of a longer one.
+// a search for the word alone, or beside up to three of the query's words
+// around it (small words too, which may join it), finds the record with every
+// word. Only the query's last word may be the start of a longer one.
 #pragma once
 
 #include "core/catalogueindex.h"
@@ -26,24 +26,27 @@ inline bool HoldsWord(const CatalogueIndex &index, const FindRecord &record, std
                       std::size_t word)
 {
     const std::vector<std::string> words = FindInformativeWords(query);
+    std::vector<std::string> said = FindWords(query);
     if (word >= words.size())
         return false;
-    const std::vector<std::string> typed = FindWords(query);
-    const bool typedOn = !typed.empty() && typed.back() == words.back() && typed.size() <= 32;
+    said.resize(std::min<std::size_t>(said.size(), 65));
     // Thirty-two small words after it: the last word is not being typed on.
     std::string notTyped;
     for (int i = 0; i < 32; ++i)
         notTyped += " and";
-    for (std::size_t length = 1; length <= 3; ++length)
-        for (std::size_t from = word + 1 >= length ? word + 1 - length : 0;
-             from <= word && from + length <= words.size(); ++from) {
-            std::string search;
-            for (std::size_t k = from; k < from + length; ++k)
-                search += words[k] + ' ';
-            const bool last = typedOn && from + length == words.size();
-            if (FindsWhole(index, record, last ? search : search + notTyped))
-                return true;
-        }
+    for (std::size_t at = 0; at < said.size(); ++at) {
+        const bool here = said[at] == words[word]
+                          || (at + 1 < said.size() && said[at] + said[at + 1] == words[word]);
+        for (std::size_t from = at >= 3 ? at - 3 : 0; here && from <= at; ++from)
+            for (std::size_t to = at + 1; to <= std::min(said.size(), at + 5); ++to) {
+                std::string search;
+                for (std::size_t k = from; k < to; ++k)
+                    search += said[k] + ' ';
+                const bool last = to == said.size() && said.size() <= 32;
+                if (FindsWhole(index, record, last ? search : search + notTyped))
+                    return true;
+            }
+    }
     return false;
 }
 
