@@ -1,8 +1,8 @@
 // Random bytes as a query, as the find window and --find hand one to the index.
 // Besides the sanitizers' faults, whatever the query, the results must hold
 // what every caller takes for granted; any that does not stops the run.
-#include "core/catalogueindex.h"
 #include "../findholds.h"
+#include "core/catalogueindex.h"
 
 #include <QByteArray>
 #include <QString>
@@ -83,7 +83,7 @@ void Check(const CatalogueIndex &index, std::string_view query, const FindUsage 
     for (std::size_t word = 0; word < words.size(); ++word)
         if (seen.insert(words[word]).second)
             distinct.push_back(word);
-    // Holds matches the whole query anew each time, at the cost of a search.
+    // Judging a word of a result costs a few searches of its own.
     // A query has its words checked in the first full result and in a few
     // others, different ones for each query, so that the checks cost about
     // what the search does and a run makes thousands of queries a second.
