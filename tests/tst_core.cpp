@@ -612,6 +612,10 @@ void CoreTest::findRanking_data()
         << QByteArray("usb zebra")
         << QStringList{"USB -zebra", "USB Hubs -zebra", "Hubs USB -zebra",
                        "Powered USB Hubs -zebra"};
+    QTest::newRow("of partial matches, the shopper's own words before everyday words")
+        << QByteArray("screen hubs")
+        << QStringList{"Hubs USB -screen", "USB Hubs -screen", "Powered USB Hubs -screen",
+                       "Risers -hubs", "Cables -hubs"};
     QTest::newRow("swapped letters") << QByteArray("glaer") << QStringList{"Glare Filters"};
     QTest::newRow("missing letter") << QByteArray("filtrs") << QStringList{"Glare Filters"};
     QTest::newRow("extra letter") << QByteArray("filterss") << QStringList{"Glare Filters"};

@@ -34,12 +34,13 @@ struct FindUse {
 };
 using FindUsage = std::function<FindUse(const FindRecord &)>; // empty: no usage known
 
-// Lower ranks first. In order: words of the query the record lacks, which
-// (lacking a word many records hold costs least), any slip, words reached
-// through the vocabulary, chosen before, the text being the query, slips,
-// words found only in the caption or title, nearness, fields, inexactness,
-// the text starting with the first word, all uses, the text's length, and
-// the record's place in the catalogue.
+// Lower ranks first. In order: words of the query the record lacks; for a full
+// match, any slip and then words reached through the vocabulary; for a partial
+// one, words reached through the vocabulary, which words it lacks (lacking a
+// word many records hold costs least) and any slip; chosen before, the text
+// being the query, slips, words found only in the caption or title, nearness,
+// fields, inexactness, the text starting with the first word, all uses, the
+// text's length, and the record's place in the catalogue.
 class FindRank {
 public:
     struct Parts {
@@ -59,7 +60,9 @@ public:
     // (at most 0.5 for a record that lacks words).
     bool Exact() const;
     double Relevance() const;
+    bool Partial() const;
     bool Typo() const;
+    unsigned Vocabulary() const; // the cost of the words reached through the vocabulary
 
     // The one comparison of ranks, word by word of the key.
     std::strong_ordering operator<=>(const FindRank &other) const
