@@ -2,7 +2,7 @@
 # shellcheck shell=bash
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev pkg-config scdoc
-    libsqlite3-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools)
+    libsqlite3-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libutf8proc-dev python3)
 RUN_PACKAGES=(fonts-dejavu-core fonts-liberation xdg-utils qt6-wayland qt6-translations-l10n)
 TEST_PACKAGES=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick xclip python3
     desktop-file-utils appstream dpkg-dev file libbenchmark-dev firefox-esr sqlite3

@@ -131,6 +131,9 @@ private slots:
                                      << "cartridge" << false;
         QTest::newRow("nothing typed") << "ink"
                                        << "" << false;
+        QTest::newRow("accents and full width folded as find folds them")
+            << QString::fromUtf8("\u00c9cran Ｐlat") << "ecran plat" << true;
+        QTest::newRow("a sharp s is two") << QString::fromUtf8("Stra\u00dfe") << "strasse" << true;
     }
     void chosenFromTheQueryOrOneItBegins()
     {

@@ -7,6 +7,8 @@
 #include "translation/language.h"
 #include "usage/pagememory.h"
 
+#include <QLocale>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -69,7 +71,8 @@ std::string TranslatedNote(std::string note)
 int AnswerFindWords(const QStringList &words)
 {
     const FindAnswer answer =
-        AnswerFind(CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString());
+        AnswerFind(CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString(),
+                   QLocale().name().toStdString());
     if (PrintAnswer(answer.lines) != 0)
         return 1;
     std::fputs(TranslatedNote(answer.note).c_str(), stderr);

@@ -4,6 +4,10 @@
 #pragma once
 
 #include "base/categorydata.h"
+#include "core/findrank.h"
+#include "core/findwords.h"
+#include "core/language.h"
+#include "core/quantities.h"
 
 #include <array>
 #include <bit>
@@ -30,55 +34,8 @@ struct FindRecord {
     bool typed;                    // reached only by typing: no list item shows it
 };
 
-// A word of a text as the index compares it, and where it stands in the text.
-struct FindWordSpan {
-    std::string word;
-    std::size_t begin; // bytes into the text
-    std::size_t end;
-    bool gluedToNext;
-};
-
 // Where a word of a query was found.
 enum class FindField : std::uint8_t { Text, Caption, Title };
-
-// How well a record matches, one tier after the other; lower is better in each.
-struct FindScore {
-    bool wholeText = false;     // the text is the query, but for case, blanks, punctuation
-    std::uint16_t typos = 0;    // one per slip, joined or split word
-    std::uint16_t nearness = 0; // 0 when the words stand side by side, in order
-    std::uint16_t fields = 0;   // caption and title words count more than text words
-    std::uint16_t inexact = 0;  // everyday words, numbers in ranges, and more so prefixes
-    bool startsText = false;    // the text starts with the first word of the query
-    std::uint16_t outside = 0;  // words found only in the caption or the title
-};
-
-// What this shopper's earlier choices say of a record for the current query.
-struct FindUse {
-    double chosen = 0; // > 0: opened before from this query or from one this query begins
-                       // (bigger: more often and more recently)
-    double weight = 0; // all uses of the page, each halved in weight every 30 days
-};
-using FindUsage = std::function<FindUse(const FindRecord &)>; // empty: no usage known
-
-// The one order of results, wherever they are shown (the find window, the
-// command line, the desktop's search); lower ranks first.
-struct FindRank {
-    std::uint16_t missing = 0;  // words of the query the record lacks
-    std::uint32_t lacked = 0;   // which: lacking a word many records hold costs least
-    bool typo = false;          // an exact match comes before any match with a slip
-    float unchosen = 0;         // minus FindUse::chosen: chosen before comes first
-    bool notWholeText = false;  // see FindScore
-    std::uint16_t typos = 0;    // how many slips
-    std::uint16_t outside = 0;  // words found only in the caption or the title: few first
-    std::uint16_t nearness = 0; // see FindScore
-    std::uint16_t fields = 0;   //
-    std::uint16_t inexact = 0;  //
-    bool notStartsText = false; //
-    float unused = 0;           // minus FindUse::weight
-    std::size_t length = 0;     // of the text: shorter first
-    std::uint32_t order = 0;    // in the catalogue
-    auto operator<=>(const FindRank &) const = default;
-};
 
 // The words of a query that a hit lacks, in the query's order. The hits of
 // one search share the query's words and each keeps only which of them it
@@ -153,10 +110,6 @@ struct FindHit {
     bool Partial() const { return !missing.empty(); }
 };
 
-// "a", "an", "and", "the", "of", "for", "with", "&", "or": words that need not
-// match.
-bool IsSmallWord(std::string_view word);
-
 // The words of a query a full match must hold: small words left out, unless
 // the query is nothing else.
 std::vector<std::string> FindInformativeWords(std::string_view query);
@@ -173,23 +126,22 @@ public:
 
     // The records every informative word of `query` matches in their text,
     // caption or title, best first by FindRank. A word matches whole, in its
-    // singular or plural form, as an everyday word for a catalogue word, or,
-    // the query's last word, as the start of a word. Words of five letters or
-    // more may have one letter wrong, missing, extra or swapped, but never the
-    // first. One word may be two neighbouring words joined, and two
-    // neighbouring words one word. A number matches the same number in any
-    // spelling or unit that converts ("1000 mhz", "1GHz"), the ranges that hold
-    // it, and its Roman numeral ("2", "II"). Small words count for nearness
-    // only where they stand. Only the first 32 words of a query count.
+    // singular or plural form, through the vocabulary of any language (a
+    // phrase of up to three words of the query standing for catalogue words a
+    // record must all hold), or, the query's last word, as the start of a
+    // word. Words of five letters or more may have one letter wrong, missing,
+    // extra or swapped, but never the first. One word may be two neighbouring
+    // words joined, and two neighbouring words one word. A number matches the
+    // same number in any spelling or unit that converts ("1000 mhz", "1GHz"),
+    // the ranges that hold it, and its Roman numeral ("2", "II"). Small words
+    // count for nearness only where they stand. Only the first 32 words of a
+    // query count. Where the vocabulary gives a word meanings in two
+    // languages, that of `language` (a locale's code: "de", "fr_CA") ranks first.
     //
     // When no record holds every word, the records holding most of them (see
     // FindHit::missing). `usage` lifts what this shopper chose before.
-    std::vector<FindHit> Find(std::string_view query, const FindUsage &usage = {}) const;
-
-    // Whether the record holds word `word` (an index into
-    // FindInformativeWords(query)) as Find matches it: alone or joined with a
-    // neighbour, the query's last word also as the start of a word.
-    bool Holds(const FindRecord &record, std::string_view query, std::size_t word) const;
+    std::vector<FindHit> Find(std::string_view query, const FindUsage &usage = {},
+                              std::string_view language = "en") const;
 
 private:
     struct Token {
@@ -198,20 +150,11 @@ private:
         std::uint8_t place; // among the words of its field
         bool gluedToNext;   // "DVD-RW": the next word is joined by a hyphen, slash or dot
     };
-    // A number of a text, or a range of numbers ("2.1 to 2.6GHz", "32mb & Less"),
-    // in the smallest unit of its kind (MHz, MB).
-    struct Quantity {
-        double low;
-        double high;
-        double lowScale; // what the written numbers were multiplied by
-        double highScale;
+    // A quantity of a record (see quantities.h), and where.
+    struct Located {
+        Quantity quantity;
         std::uint32_t record;
-        std::uint8_t kind; // of unit, 0 for none
         FindField field;
-        std::uint8_t begin; // places of its first and last word
-        std::uint8_t end;
-        bool lettered; // a letter follows the number: "Cat-5e"
-        bool open;     // a range with one end: "32mb & Less"
     };
     struct QueryWord;
     struct Choice;
@@ -221,27 +164,61 @@ private:
     void Add(const CategoryData &window, const DropDownData &dropDown, const PageEntry &entry,
              WordIds &ids);
     void AddTokens(std::string_view text, FindField field, WordIds &ids);
-    void AddQuantities(std::string_view text, const std::vector<FindWordSpan> &spans,
-                       FindField field);
+    void SortWords();
     std::pair<std::uint32_t, std::uint32_t> LetterRange(char letter) const;
     std::span<const std::uint32_t> SameSingular(std::string_view singular) const;
-    void MatchQueryWord(QueryWord &form) const;
-    void MatchWord(QueryWord &form, std::string_view word, std::uint8_t quality, bool typos,
-                   bool prefix, bool freeJoin) const;
+
+    // Matching (findmatch.cpp): the catalogue words each word of a query matches.
+    void MatchQueryWord(QueryWord &form, std::uint8_t language) const;
+    void MatchVocabulary(QueryWord &form, std::string_view phrase, std::uint8_t language) const;
+    void MatchWord(QueryWord &form, std::string_view word, std::uint8_t exactness, bool typos,
+                   bool prefix, bool freeJoin, std::uint8_t vocabulary = 0) const;
+    struct JoinHow {
+        std::uint8_t exactness;
+        std::uint8_t vocabulary;
+        bool free;
+    };
+    void MatchJoined(QueryWord &form, std::string_view word, std::uint32_t first,
+                     const JoinHow &how, bool prefix) const;
     void MatchAmount(QueryWord &form) const;
+    std::vector<std::uint32_t> HoldersOfAll(const std::vector<QueryWord> &parts) const;
     std::span<const Token> TokensOf(std::uint32_t record) const;
     template <typename Visit> void EachHolder(const QueryWord &word, Visit visit) const;
+    static Choice Chosen(unsigned typos, std::uint8_t quality, FindField field, unsigned begin,
+                         unsigned end);
     Choice Best(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
+    template <typename Consider>
+    void EachWordChoice(const QueryWord &form, std::uint32_t record, Consider &consider) const;
+    Choice BestMeaning(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
+    bool HeldOwn(const Query &query, std::size_t from, std::size_t count,
+                 std::uint32_t record) const;
+    std::pair<std::size_t, Choice> PhraseAt(const Query &query, std::size_t i,
+                                            std::uint32_t lacking, std::uint32_t record,
+                                            const Choice *previous) const;
+
+    // Scoring and ranking (catalogueindex.cpp).
     bool Score(std::uint32_t record, const Query &query, const std::uint32_t *knownLacking,
                FindHit &hit, std::uint32_t &found) const;
+    std::vector<std::uint32_t> Candidates(Query &query) const;
+    std::vector<FindHit> FindAll(Query &query, const std::vector<std::uint32_t> &candidates,
+                                 const FindUsage &usage) const;
     std::vector<FindHit> FindMost(Query &query, const FindUsage &usage) const;
-    void Rank(FindHit &hit, std::uint32_t record, const FindUsage &usage) const;
+    struct MostWords {
+        std::shared_ptr<const std::vector<std::string>> words; // the different ones
+        std::vector<std::uint32_t> cost;                       // of lacking each
+    };
+    std::vector<FindHit> MostHits(const Query &query, const std::vector<std::uint32_t> &holds,
+                                  const MostWords &most, const FindUsage &usage) const;
+    std::vector<std::uint32_t> HeldWords(Query &query, const std::vector<std::size_t> &ordinal,
+                                         std::vector<std::size_t> &holders) const;
+    void Rank(FindHit &hit, std::uint32_t record, const FindUsage &usage,
+              std::uint32_t lacked = 0) const;
 
     std::vector<FindRecord> records_;
     std::vector<std::string> compact_;                // each record's text, letters and digits only
     std::vector<Token> tokens_;                       // every record's words, record by record
     std::vector<std::uint32_t> firstToken_;           // per record, and one past the last
-    std::vector<Quantity> quantities_;                // every record's numbers, record by record
+    std::vector<Located> quantities_;                 // every record's numbers, record by record
     std::vector<std::uint32_t> firstQuantity_;        // per record, and one past the last
     std::vector<std::string> words_;                  // every word of the catalogue, sorted
     std::vector<std::string> singular_;               // per word of words_
@@ -250,16 +227,5 @@ private:
     std::array<std::uint32_t, 257> letterStart_{};    // first word of each first byte
     std::size_t longestWord_ = 0;
 };
-
-// Splits a text into the words the index compares: ASCII letters folded to
-// lower case, apostrophes dropped ("PDA's" is "pdas"), a dot between digits
-// kept ("2.4"), every other character that is no letter or digit a separator. A character beyond
-// ASCII counts as one letter that matches nothing of the catalogue.
-std::vector<FindWordSpan> FindWordSpans(std::string_view text);
-std::vector<std::string> FindWords(std::string_view text);
-
-// The form that singular and regular plural share: "batteries" and "battery"
-// are both "battery", "switches" and "switch" both "switch".
-std::string FindSingular(std::string_view word);
 
 } // namespace benchlist

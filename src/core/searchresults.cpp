@@ -24,27 +24,6 @@ std::string SearchResultDescription(const FindRecord &record)
     return description;
 }
 
-namespace {
-
-// How good a match is on its own, from 1 for the query's very text down
-// towards 0: each slip, gap, caption or title word, everyday word or prefix
-// costs, and a partial match keeps at most half, less the more words it lacks.
-double Quality(const FindHit &hit)
-{
-    const FindScore &score = hit.score;
-    if (score.wholeText && !hit.rank.typo && !hit.Partial())
-        return 1.0;
-    const double loss = score.typos + 0.25 * score.nearness + 0.25 * score.fields
-                        + 0.1 * score.inexact + (score.startsText ? 0.0 : 0.05);
-    const double quality = 0.9 / (1.0 + loss);
-    if (!hit.Partial())
-        return quality;
-    const double missing = static_cast<double>(hit.missing.size());
-    return 0.5 * quality / (1.0 + missing);
-}
-
-} // namespace
-
 std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits)
 {
     // Each relevance at most a step below the one before it, so that a hit
@@ -55,8 +34,8 @@ std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits)
     ranks.reserve(hits.size());
     bool exact = true;
     for (const FindHit &hit : hits) {
-        exact = exact && hit.score.wholeText && !hit.rank.typo && !hit.Partial();
-        double relevance = Quality(hit);
+        exact = exact && hit.rank.Exact();
+        double relevance = hit.rank.Relevance();
         if (!ranks.empty())
             relevance = std::min(relevance, ranks.back().relevance * kStep);
         ranks.push_back({exact ? kKRunnerExactMatch : kKRunnerPossibleMatch, relevance});
@@ -83,9 +62,10 @@ std::string WordList(std::vector<std::string> words, const std::vector<std::stri
 
 } // namespace
 
-FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query)
+FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query,
+                      std::string_view language)
 {
-    const std::vector<FindHit> hits = index.Find(query);
+    const std::vector<FindHit> hits = index.Find(query, {}, language);
     FindAnswer answer{FindListing(hits), {}, 0};
     // The words the best hits lack: those the search gave up first. Hits
     // further down may lack others as well.
@@ -138,9 +118,9 @@ std::string SearchResults::SearchQuery(std::span<const std::string> terms)
 }
 
 std::vector<FindHit> SearchResults::Search(std::span<const std::string> terms,
-                                           const FindUsage &usage) const
+                                           const FindUsage &usage, std::string_view language) const
 {
-    std::vector<FindHit> hits = index_.Find(SearchQuery(terms), usage);
+    std::vector<FindHit> hits = index_.Find(SearchQuery(terms), usage, language);
     if (hits.size() > kMaxSearchResults)
         hits.resize(kMaxSearchResults);
     return hits;

@@ -43,8 +43,9 @@ struct KRunnerRank {
 
 // Types and relevances for hits given best first, such that KRunner's sort
 // keeps their order: the leading matches of the query's very text are exact
-// matches, the rest possible ones. A relevance says how good the match is
-// (partial matches stay at 0.5 or below) and always falls along the list.
+// matches, the rest possible ones. Both are read off the hits' ranks: a
+// relevance says how good the match is (partial matches stay at 0.5 or
+// below) and always falls along the list.
 std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits);
 
 // What `benchlist --find` answers.
@@ -61,7 +62,9 @@ inline constexpr int kFoundPartly = 3; // the lines are hits that lack some word
 // Hits that lack words are listed only when no record has every word; then
 // the note names the words the first of them leave out, and any others that
 // hits further down lack.
-FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query);
+// `language` as CatalogueIndex::Find takes it.
+FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query,
+                      std::string_view language = "en");
 
 class SearchResults {
 public:
@@ -73,8 +76,8 @@ public:
     // The best matches for the terms taken together (their first
     // kMaxSearchQueryBytes), best first, at most kMaxSearchResults, ranked
     // with the shopper's `usage` of the query SearchQuery() makes of them.
-    std::vector<FindHit> Search(std::span<const std::string> terms,
-                                const FindUsage &usage = {}) const;
+    std::vector<FindHit> Search(std::span<const std::string> terms, const FindUsage &usage = {},
+                                std::string_view language = "en") const;
     // The terms as one query, as Search() looks them up.
     static std::string SearchQuery(std::span<const std::string> terms);
 

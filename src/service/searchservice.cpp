@@ -14,6 +14,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QObject>
 #include <QProcess>
 #include <QTimer>
@@ -118,7 +119,8 @@ std::vector<FindHit> Searcher::Search(const QStringList &terms) const
     for (const QString &term : terms)
         words.push_back(term.toStdString());
     // Pages the shopper opened before, here or in the program, rank higher.
-    return SearchResults::Catalogue().Search(words, PageUsage(SearchResults::SearchQuery(words)));
+    return SearchResults::Catalogue().Search(words, PageUsage(SearchResults::SearchQuery(words)),
+                                             QLocale().name().toStdString());
 }
 
 QStringList Searcher::Ids(const QStringList &terms) const

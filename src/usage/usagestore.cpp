@@ -1,5 +1,6 @@
 #include "usage/usagestore.h"
 
+#include "core/fold.h"
 #include "core/searchresults.h"
 
 #include <sqlite3.h>
@@ -114,29 +115,11 @@ std::uint64_t FileId(const std::string &path)
     return (static_cast<std::uint64_t>(st.st_dev) << 40) ^ static_cast<std::uint64_t>(st.st_ino);
 }
 
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
 } // namespace
 
 std::string UsageQueryKey(std::string_view query)
 {
-    std::string key;
-    key.reserve(query.size());
-    bool blank = false;
-    for (const char c : query) {
-        if (IsSpace(c)) {
-            blank = !key.empty();
-            continue;
-        }
-        if (blank)
-            key += ' ';
-        blank = false;
-        key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return key;
+    return FoldText(query);
 }
 
 const std::vector<std::int32_t> &UsageSummary::PageOfRecord() const
@@ -327,6 +310,42 @@ void UsageStore::CloseWriter()
     writeDb_ = nullptr;
 }
 
+// Sets the writer's new connection up, and gives a new file its tables: an
+// SQLite code, and the file's schema version in `version`.
+int UsageStore::PrepareWriter(int &version)
+{
+    sqlite3_busy_timeout(writeDb_, kBusyMilliseconds);
+    // Going over to the write-ahead log needs the file to itself for a
+    // moment; the busy handler does not cover that, so try again.
+    int code = SQLITE_OK;
+    for (int tries = 0; tries < 100; ++tries) {
+        code = Exec(writeDb_, "PRAGMA journal_mode=WAL");
+        if ((code & 0xff) != SQLITE_BUSY && (code & 0xff) != SQLITE_LOCKED)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (code == SQLITE_OK)
+        code = Exec(writeDb_, "PRAGMA synchronous=NORMAL; PRAGMA secure_delete=ON");
+    if (code == SQLITE_OK) {
+        Statement st(writeDb_, "PRAGMA user_version");
+        code = st.Ok() ? st.Step() : st.Code();
+        if (code == SQLITE_ROW) {
+            version = static_cast<int>(st.Int(0));
+            code = SQLITE_OK;
+        }
+    }
+    if (code == SQLITE_OK && version == 0) {
+        code = Exec(writeDb_, "BEGIN IMMEDIATE");
+        if (code == SQLITE_OK)
+            code = Exec(writeDb_, kSchema);
+        if (code == SQLITE_OK)
+            code = Exec(writeDb_, "COMMIT");
+        else
+            Exec(writeDb_, "ROLLBACK");
+    }
+    return code;
+}
+
 bool UsageStore::OpenWriter()
 {
     std::error_code error;
@@ -344,37 +363,9 @@ bool UsageStore::OpenWriter()
     for (int attempt = 0; attempt < 2; ++attempt) {
         int code = sqlite3_open_v2(path_.c_str(), &writeDb_,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-        if (code == SQLITE_OK) {
-            sqlite3_busy_timeout(writeDb_, kBusyMilliseconds);
-            // Going over to the write-ahead log needs the file to itself for a
-            // moment; the busy handler does not cover that, so try again.
-            for (int tries = 0; tries < 100; ++tries) {
-                code = Exec(writeDb_, "PRAGMA journal_mode=WAL");
-                if ((code & 0xff) != SQLITE_BUSY && (code & 0xff) != SQLITE_LOCKED)
-                    break;
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-        }
-        if (code == SQLITE_OK)
-            code = Exec(writeDb_, "PRAGMA synchronous=NORMAL; PRAGMA secure_delete=ON");
         int version = 0;
-        if (code == SQLITE_OK) {
-            Statement st(writeDb_, "PRAGMA user_version");
-            code = st.Ok() ? st.Step() : st.Code();
-            if (code == SQLITE_ROW) {
-                version = static_cast<int>(st.Int(0));
-                code = SQLITE_OK;
-            }
-        }
-        if (code == SQLITE_OK && version == 0) {
-            code = Exec(writeDb_, "BEGIN IMMEDIATE");
-            if (code == SQLITE_OK)
-                code = Exec(writeDb_, kSchema);
-            if (code == SQLITE_OK)
-                code = Exec(writeDb_, "COMMIT");
-            else
-                Exec(writeDb_, "ROLLBACK");
-        }
+        if (code == SQLITE_OK)
+            code = PrepareWriter(version);
         if (code == SQLITE_OK && version > kSchemaVersion) {
             CloseWriter();
             if (!failedOnce_) {

@@ -98,8 +98,9 @@ private:
 // nothing is kept, so that Find does without.
 FindUsage FindUsageOf(QueryUsage usage);
 
-// The form in which queries are kept and compared: the query's words in lower
-// case, one blank between them, so that "Ink  Cart" and "ink cart" are one.
+// The form in which queries are kept and compared: folded as find folds words
+// (core/fold.h), one blank between words, so that "Ink  Cart" and "ink cart"
+// are one, and so are "Écran" and "ecran".
 std::string UsageQueryKey(std::string_view query);
 
 class UsageStore {
@@ -151,6 +152,7 @@ private:
     // Writer thread.
     void WriterLoop();
     bool OpenWriter();
+    int PrepareWriter(int &version);
     bool WriteBatch(const std::vector<PageUse> &batch);
     void Prune();
     void CloseWriter();

@@ -1,6 +1,7 @@
 // Random bytes as a query, as the find window and --find hand one to the index.
 // Besides the sanitizers' faults, whatever the query, the results must hold
 // what every caller takes for granted; any that does not stops the run.
+#include "../findholds.h"
 #include "core/catalogueindex.h"
 
 #include <QByteArray>
@@ -82,7 +83,7 @@ void Check(const CatalogueIndex &index, std::string_view query, const FindUsage 
     for (std::size_t word = 0; word < words.size(); ++word)
         if (seen.insert(words[word]).second)
             distinct.push_back(word);
-    // Holds matches the whole query anew each time, at the cost of a search.
+    // Judging a word of a result costs a few searches of its own.
     // A query has its words checked in the first full result and in a few
     // others, different ones for each query, so that the checks cost about
     // what the search does and a run makes thousands of queries a second.
@@ -108,7 +109,7 @@ void Check(const CatalogueIndex &index, std::string_view query, const FindUsage 
                 Fail("a full result stands below a partial one", query, i);
             if (i == 0 || i % every == offset)
                 for (const std::size_t word : distinct)
-                    if (!index.Holds(record, query, word))
+                    if (!test::HoldsWord(index, record, query, word))
                         Fail("a full result lacks a word", query, i);
         }
         if (!MarksWithin(hit.marked[std::size_t(FindField::Text)], record.text)

@@ -350,6 +350,12 @@ void FindWindowTest::marksFallOnTheMatchedWords_data()
     QTest::newRow("window title") << "networking routers"
                                   << "HP Routers" << QStringList{"Routers"}
                                   << QStringList{"Networking"};
+    QTest::newRow("the catalogue's words an everyday word stands for")
+        << "notebook battery"
+        << "Laptop Batteries" << QStringList{"Laptop", "Batteries"} << QStringList{};
+    QTest::newRow("both words an everyday word stands for")
+        << "hdd"
+        << "Hard Drives" << QStringList{"Hard", "Drives"} << QStringList{};
 }
 
 void FindWindowTest::marksFallOnTheMatchedWords()

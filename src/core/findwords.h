@@ -1,0 +1,32 @@
+// Cutting text into the words find compares, each folded (see fold.h).
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace benchlist {
+
+// A word of a text as find compares it, and where it stands in the text.
+struct FindWordSpan {
+    std::string word;
+    std::size_t begin; // bytes into the text
+    std::size_t end;
+    bool gluedToNext;   // "DVD-RW": a hyphen, slash or dot joins it to the next word
+    std::string second; // "grosse" for "größe": the word with "ae", "oe", "ue"; or empty
+};
+
+// Splits a text into words: letters and digits folded, apostrophes dropped
+// ("PDA's" is "pdas"), a dot between digits kept ("2.4"), marks dropped, every
+// other character a separator. Bytes that are not UTF-8 make a word of their
+// own, of kInvalidByte, that matches nothing. At most `most` words.
+std::vector<FindWordSpan> FindWordSpans(std::string_view text,
+                                        std::size_t most = std::numeric_limits<std::size_t>::max());
+std::vector<std::string> FindWords(std::string_view text);
+
+// The text's words run together: "DVD-RW Drives" is "dvdrwdrives".
+std::string FindCompact(std::string_view text);
+
+} // namespace benchlist
