@@ -1,0 +1,45 @@
+// A second, plain and slow judge of whether a found record holds a word of the
+// query, written from the rules the README gives for finding a category by
+// words and from the word files, and sharing no code with the find index: where
+// the two disagree, one of them is wrong.
+#pragma once
+
+#include "core/catalogueindex.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace findoracle {
+
+enum class Verdict { No, Yes, Unsure }; // Unsure: a rule the judge does not weigh exactly
+
+// One word of a query as the judge cuts it.
+struct Term {
+    std::string text; // folded; a number and its unit apart are one: "2.4ghz"
+    bool small = false;
+    bool invalid = false; // holds bytes that are no UTF-8: it matches nothing
+};
+
+class Oracle {
+public:
+    // Reads the [words] sections of every *.txt in `wordsDir`.
+    explicit Oracle(const std::string &wordsDir);
+
+    // The words of `query` every full match must hold, in order.
+    std::vector<std::string> Words(std::string_view query) const;
+    // Per word of Words(query), whether `record` holds it.
+    std::vector<Verdict> Holds(const benchlist::FindRecord &record, std::string_view query) const;
+
+private:
+    Verdict Judge(const std::vector<Term> &terms, std::size_t at, std::size_t typed,
+                  const std::vector<std::string> &words) const;
+    bool Vocabulary(const std::vector<Term> &terms, std::size_t at,
+                    const std::vector<std::string> &words) const;
+
+    // A shopper's phrase, folded, to the catalogue words it may stand for.
+    std::multimap<std::string, std::vector<std::string>> phrases_;
+};
+
+} // namespace findoracle
