@@ -204,7 +204,7 @@ Oracle::Oracle(const std::string &wordsDir)
         const bool english = name == "en.txt";
         bool inWords = false;
         for (const QByteArray &raw : file.readAll().split('\n')) {
-            const std::string line = raw.left(raw.indexOf('#')).trimmed().toStdString();
+            const std::string line = raw.split('#').front().trimmed().toStdString();
             if (line.starts_with('['))
                 inWords = line == "[words]";
             const std::size_t equals = line.find('=');
@@ -216,6 +216,7 @@ Oracle::Oracle(const std::string &wordsDir)
                 means.push_back(Texts(alternative.toStdString()));
             for (const QString &phrase :
                  QString::fromStdString(line.substr(0, equals)).split(',')) {
+                written_.push_back(phrase.trimmed().toStdString());
                 for (const std::string &form :
                      {phrase.toStdString(), Umlauts(phrase.toStdString())}) {
                     const std::vector<std::string> words = Texts(form);

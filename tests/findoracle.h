@@ -31,6 +31,8 @@ public:
     std::vector<std::string> Words(std::string_view query) const;
     // Per word of Words(query), whether `record` holds it.
     std::vector<Verdict> Holds(const benchlist::FindRecord &record, std::string_view query) const;
+    // Every shopper's phrase of the word files, as written.
+    const std::vector<std::string> &Phrases() const { return written_; }
 
 private:
     Verdict Judge(const std::vector<Term> &terms, std::size_t at, std::size_t typed,
@@ -40,6 +42,7 @@ private:
 
     // A shopper's phrase, folded, to the catalogue words it may stand for.
     std::multimap<std::string, std::vector<std::string>> phrases_;
+    std::vector<std::string> written_;
 };
 
 } // namespace findoracle
