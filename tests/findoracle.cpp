@@ -19,11 +19,6 @@ namespace {
 constexpr std::size_t kMostTerms = 32; // only the first 32 words of a query count
 constexpr std::size_t kSlipFrom = 5;   // a word this long may hold one slip
 
-constexpr std::array<std::string_view, 8> kSmall = {"a",  "an",  "and",  "the",
-                                                    "of", "for", "with", "or"};
-constexpr std::array<std::string_view, 20> kUnits = {
-    "mhz",  "ghz",   "mb", "gb",   "tb",    "ft",   "feet",  "foot", "inch", "inches",
-    "watt", "watts", "w",  "port", "ports", "pack", "packs", "x",    "mbps", "k"};
 constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kRoman = {
     {{"2", "ii"}, {"3", "iii"}, {"4", "iv"}}};
 
@@ -98,27 +93,6 @@ std::vector<std::string> Texts(std::string_view text)
     return words;
 }
 
-// The words that count, a number and its unit as one; whether the last is
-// still being typed.
-std::vector<Term> QueryTerms(std::string_view query, bool &typedOn)
-{
-    std::vector<Term> cut = Cut(query), terms;
-    std::size_t i = 0;
-    for (; i < cut.size() && terms.size() < kMostTerms; ++i) {
-        terms.push_back(std::move(cut[i]));
-        if (IsNumber(terms.back().text)
-            && std::isfinite(std::strtod(terms.back().text.c_str(), nullptr)) && i + 1 < cut.size()
-            && std::find(kUnits.begin(), kUnits.end(), cut[i + 1].text) != kUnits.end())
-            terms.back().text += cut[++i].text;
-        terms.back().small =
-            std::find(kSmall.begin(), kSmall.end(), terms.back().text) != kSmall.end();
-    }
-    typedOn = i == cut.size();
-    if (std::all_of(terms.begin(), terms.end(), [](const Term &term) { return term.small; }))
-        terms.clear();
-    return terms;
-}
-
 std::string Singular(std::string_view word)
 {
     const auto ends = [word](std::string_view end) { return word.ends_with(end); };
@@ -175,6 +149,15 @@ std::vector<std::string> RecordWords(const benchlist::FindRecord &record)
     return words;
 }
 
+// Whether the record's `words` hold every one of the catalogue words `means`.
+bool HoldsAll(const std::vector<std::string> &means, const std::vector<std::string> &words)
+{
+    return !means.empty() && std::all_of(means.begin(), means.end(), [&](const std::string &mean) {
+        return std::any_of(words.begin(), words.end(),
+                           [&](const std::string &own) { return Same(mean, own); });
+    });
+}
+
 std::string Umlauts(std::string text)
 {
     for (const auto &[from, to] : {std::pair{"ä", "ae"}, {"ö", "oe"}, {"ü", "ue"}})
@@ -193,49 +176,79 @@ std::string Joined(const std::vector<std::string> &words, bool singular)
 
 } // namespace
 
-// The [words] lines: "shopper's words, another way = catalogue words | others".
+// The small words the README names and the usual units, then those of the
+// word files' [small] and [units] sections, and the [words] lines.
 Oracle::Oracle(const std::string &wordsDir)
+    : small_{"a", "an", "and", "the", "of", "for", "with", "or"},
+      units_{"mhz",  "ghz",   "mb", "gb",   "tb",    "ft",   "feet",  "foot", "inch", "inches",
+             "watt", "watts", "w",  "port", "ports", "pack", "packs", "x",    "mbps", "k"}
 {
     const QDir dir(QString::fromStdString(wordsDir));
     for (const QString &name : dir.entryList({"*.txt"}, QDir::Files)) {
         QFile file(dir.filePath(name));
         if (!file.open(QIODevice::ReadOnly))
             continue;
-        const bool english = name == "en.txt";
-        bool inWords = false;
+        QByteArray section;
         for (const QByteArray &raw : file.readAll().split('\n')) {
-            const std::string line = raw.split('#').front().trimmed().toStdString();
-            if (line.starts_with('['))
-                inWords = line == "[words]";
-            const std::size_t equals = line.find('=');
-            if (!inWords || equals == std::string::npos)
-                continue;
-            const QString right = QString::fromStdString(line.substr(equals + 1));
-            std::vector<std::vector<std::string>> means;
-            for (const QString &alternative : right.split('|'))
-                means.push_back(Texts(alternative.toStdString()));
-            for (const QString &phrase :
-                 QString::fromStdString(line.substr(0, equals)).split(',')) {
-                written_.push_back(phrase.trimmed().toStdString());
-                for (const std::string &form :
-                     {phrase.toStdString(), Umlauts(phrase.toStdString())}) {
-                    const std::vector<std::string> words = Texts(form);
-                    for (const std::vector<std::string> &mean : means) {
-                        phrases_.emplace(Joined(words, false), mean);
-                        if (english)
-                            phrases_.emplace(Joined(words, true), mean);
-                    }
-                }
+            const QByteArray line = raw.split('#').front().trimmed();
+            const std::vector<std::string> left = Texts(line.split('=').front().toStdString());
+            if (line.startsWith('['))
+                section = line;
+            else if (section == "[words]" && line.contains('='))
+                AddPhrases(line.toStdString(), name == "en.txt");
+            else if (section == "[small]" && left.size() == 1)
+                small_.insert({left.front(), Texts(Umlauts(line.toStdString())).front()});
+            else if (section == "[units]" && left.size() == 1)
+                units_.insert(left.front());
+        }
+    }
+}
+
+// "shopper's words, another way = catalogue words | others"
+void Oracle::AddPhrases(const std::string &line, bool english)
+{
+    const std::size_t equals = line.find('=');
+    std::vector<std::vector<std::string>> means;
+    for (const QString &alternative : QString::fromStdString(line.substr(equals + 1)).split('|'))
+        means.push_back(Texts(alternative.toStdString()));
+    for (const QString &phrase : QString::fromStdString(line.substr(0, equals)).split(',')) {
+        written_.push_back(phrase.trimmed().toStdString());
+        for (const std::string &form : {phrase.toStdString(), Umlauts(phrase.toStdString())}) {
+            const std::vector<std::string> words = Texts(form);
+            for (const std::vector<std::string> &mean : means) {
+                phrases_.emplace(Joined(words, false), mean);
+                if (english)
+                    phrases_.emplace(Joined(words, true), mean);
             }
         }
     }
+}
+
+// The words that count, a number and its unit as one; whether the last is
+// still being typed.
+std::vector<Term> Oracle::Terms(std::string_view query, bool &typedOn) const
+{
+    std::vector<Term> cut = Cut(query), terms;
+    std::size_t i = 0;
+    for (; i < cut.size() && terms.size() < kMostTerms; ++i) {
+        terms.push_back(std::move(cut[i]));
+        std::string &text = terms.back().text;
+        if (IsNumber(text) && std::isfinite(std::strtod(text.c_str(), nullptr))
+            && i + 1 < cut.size() && units_.contains(cut[i + 1].text))
+            text += cut[++i].text;
+        terms.back().small = small_.contains(text);
+    }
+    typedOn = i == cut.size();
+    if (std::all_of(terms.begin(), terms.end(), [](const Term &term) { return term.small; }))
+        terms.clear();
+    return terms;
 }
 
 std::vector<std::string> Oracle::Words(std::string_view query) const
 {
     bool typedOn = false;
     std::vector<std::string> words;
-    for (Term &term : QueryTerms(query, typedOn))
+    for (Term &term : Terms(query, typedOn))
         if (!term.small)
             words.push_back(std::move(term.text));
     return words;
@@ -245,7 +258,7 @@ std::vector<Verdict> Oracle::Holds(const benchlist::FindRecord &record,
                                    std::string_view query) const
 {
     bool typedOn = false;
-    const std::vector<Term> terms = QueryTerms(query, typedOn);
+    const std::vector<Term> terms = Terms(query, typedOn);
     // A blank after the last word may or may not end it.
     const bool ended = !query.empty() && static_cast<unsigned char>(query.back()) < 0x80
                        && !std::isalnum(static_cast<unsigned char>(query.back()));
@@ -295,8 +308,10 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
     }
     if (Vocabulary(terms, at, words))
         return Verdict::Yes;
-    for (const auto &[phrase, catalogue] : phrases_)
-        unsure |= (at == typed && phrase.starts_with(word)) || (slips && OneSlip(word, phrase));
+    // A shopper's word still being typed, or with a slip.
+    for (const auto &[phrase, means] : phrases_)
+        unsure |= ((at == typed && phrase.starts_with(word)) || (slips && OneSlip(word, phrase)))
+                  && HoldsAll(means, words);
     return unsure ? Verdict::Unsure : Verdict::No;
 }
 
@@ -313,13 +328,7 @@ bool Oracle::Vocabulary(const std::vector<Term> &terms, std::size_t at,
             for (const bool singular : {false, true}) {
                 const auto [first, last] = phrases_.equal_range(Joined(phrase, singular));
                 for (auto entry = first; entry != last; ++entry) {
-                    const std::vector<std::string> &means = entry->second;
-                    if (!means.empty()
-                        && std::all_of(means.begin(), means.end(), [&](const std::string &mean) {
-                               return std::any_of(
-                                   words.begin(), words.end(),
-                                   [&](const std::string &own) { return Same(mean, own); });
-                           }))
+                    if (HoldsAll(entry->second, words))
                         return true;
                 }
             }

@@ -7,6 +7,7 @@
 #include "core/catalogueindex.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,7 @@ struct Term {
 
 class Oracle {
 public:
-    // Reads the [words] sections of every *.txt in `wordsDir`.
+    // Reads the word files, every *.txt in `wordsDir`.
     explicit Oracle(const std::string &wordsDir);
 
     // The words of `query` every full match must hold, in order.
@@ -35,6 +36,8 @@ public:
     const std::vector<std::string> &Phrases() const { return written_; }
 
 private:
+    void AddPhrases(const std::string &line, bool english);
+    std::vector<Term> Terms(std::string_view query, bool &typedOn) const;
     Verdict Judge(const std::vector<Term> &terms, std::size_t at, std::size_t typed,
                   const std::vector<std::string> &words) const;
     bool Vocabulary(const std::vector<Term> &terms, std::size_t at,
@@ -43,6 +46,8 @@ private:
     // A shopper's phrase, folded, to the catalogue words it may stand for.
     std::multimap<std::string, std::vector<std::string>> phrases_;
     std::vector<std::string> written_;
+    std::set<std::string> small_; // need not match
+    std::set<std::string> units_; // joined to the number before them
 };
 
 } // namespace findoracle
