@@ -137,24 +137,27 @@ bool OneSlipFromStart(std::string_view word, std::string_view own)
 }
 
 // Each field's words, then each two neighbours of a field joined.
-std::vector<std::string> RecordWords(const benchlist::FindRecord &record)
+RecordWords WordsOf(const benchlist::FindRecord &record)
 {
-    std::vector<std::string> words;
+    RecordWords words;
     for (const std::string_view field : {record.text, record.caption, record.windowTitle}) {
         const std::vector<std::string> own = Texts(field);
-        words.insert(words.end(), own.begin(), own.end());
+        words.own.insert(words.own.end(), own.begin(), own.end());
         for (std::size_t k = 0; k + 1 < own.size(); ++k)
-            words.push_back(own[k] + own[k + 1]);
+            words.joined.push_back(own[k] + own[k + 1]);
     }
     return words;
 }
 
 // Whether the record's `words` hold every one of the catalogue words `means`.
-bool HoldsAll(const std::vector<std::string> &means, const std::vector<std::string> &words)
+bool HoldsAll(const std::vector<std::string> &means, const RecordWords &words)
 {
-    return !means.empty() && std::all_of(means.begin(), means.end(), [&](const std::string &mean) {
-        return std::any_of(words.begin(), words.end(),
+    const auto held = [](const std::string &mean, const std::vector<std::string> &list) {
+        return std::any_of(list.begin(), list.end(),
                            [&](const std::string &own) { return Same(mean, own); });
+    };
+    return !means.empty() && std::all_of(means.begin(), means.end(), [&](const std::string &mean) {
+        return held(mean, words.own) || held(mean, words.joined);
     });
 }
 
@@ -262,7 +265,7 @@ std::vector<Verdict> Oracle::Holds(const benchlist::FindRecord &record,
     // A blank after the last word may or may not end it.
     const bool ended = !query.empty() && static_cast<unsigned char>(query.back()) < 0x80
                        && !std::isalnum(static_cast<unsigned char>(query.back()));
-    const std::vector<std::string> words = RecordWords(record);
+    const RecordWords words = WordsOf(record);
     std::vector<Verdict> verdicts;
     for (std::size_t at = 0; at < terms.size(); ++at) {
         if (terms[at].small)
@@ -279,7 +282,7 @@ std::vector<Verdict> Oracle::Holds(const benchlist::FindRecord &record,
 // Whether `words` (a record's) hold the query's word `at`; `typed` is the
 // word that may be only the start of a longer one.
 Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_t typed,
-                      const std::vector<std::string> &words) const
+                      const RecordWords &words) const
 {
     const std::string &word = terms[at].text;
     if (terms[at].invalid)
@@ -289,7 +292,7 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
         roman = word == number ? numeral : word == numeral ? number : roman;
     const bool slips = word.size() >= kSlipFrom && !IsDigit(word[0]);
     bool unsure = false;
-    for (const std::string &own : words) {
+    for (const std::string &own : words.own) {
         if (Same(word, own) || own == roman || (at == typed && own.starts_with(word))
             || (slips && OneSlip(word, own)))
             return Verdict::Yes;
@@ -297,14 +300,29 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
                   || (slips && at == typed && OneSlipFromStart(word, own))
                   || (IsDigit(word[0]) && std::any_of(own.begin(), own.end(), IsDigit));
     }
+    // Two neighbouring words of the record written as one: "harddrive".
+    for (const std::string &joined : words.joined) {
+        if (Same(word, joined) || (at == typed && joined.starts_with(word)))
+            return Verdict::Yes;
+        unsure |= slips && OneSlip(word, joined);
+    }
     // Two neighbouring words of the query written apart: "glare fil ters".
+    // A word said twice may stand beside another word the second time.
+    const auto saidBefore = [&terms](std::size_t k) {
+        return std::any_of(terms.begin(), terms.begin() + std::ptrdiff_t(k),
+                           [&](const Term &term) { return term.text == terms[k].text; });
+    };
     for (const std::size_t other : {at - 1, at + 1}) {
         if (other >= terms.size() || terms[other].invalid)
             continue;
         const std::string joined = other > at ? word + terms[other].text : terms[other].text + word;
-        for (const std::string &own : words)
-            if (Same(joined, own) || (std::max(at, other) == typed && own.starts_with(joined)))
-                return Verdict::Yes;
+        for (const std::string &own : words.own) {
+            if (Same(joined, own) || (std::max(at, other) == typed && own.starts_with(joined))) {
+                if (!saidBefore(at) && !saidBefore(other))
+                    return Verdict::Yes;
+                unsure = true;
+            }
+        }
     }
     if (Vocabulary(terms, at, words))
         return Verdict::Yes;
@@ -318,7 +336,7 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
 // Whether a shopper's phrase of one to three words around word `at` stands for
 // catalogue words the record holds all of.
 bool Oracle::Vocabulary(const std::vector<Term> &terms, std::size_t at,
-                        const std::vector<std::string> &words) const
+                        const RecordWords &words) const
 {
     for (std::size_t from = at >= 2 ? at - 2 : 0; from <= at; ++from) {
         for (std::size_t to = at + 1; to <= std::min(terms.size(), from + 3); ++to) {

@@ -23,6 +23,12 @@ struct Term {
     bool invalid = false; // holds bytes that are no UTF-8: it matches nothing
 };
 
+// A record's words as the judge reads them.
+struct RecordWords {
+    std::vector<std::string> own;    // of its text, caption and title
+    std::vector<std::string> joined; // each two neighbours of one of them as one word
+};
+
 class Oracle {
 public:
     // Reads the word files, every *.txt in `wordsDir`.
@@ -39,9 +45,8 @@ private:
     void AddPhrases(const std::string &line, bool english);
     std::vector<Term> Terms(std::string_view query, bool &typedOn) const;
     Verdict Judge(const std::vector<Term> &terms, std::size_t at, std::size_t typed,
-                  const std::vector<std::string> &words) const;
-    bool Vocabulary(const std::vector<Term> &terms, std::size_t at,
-                    const std::vector<std::string> &words) const;
+                  const RecordWords &words) const;
+    bool Vocabulary(const std::vector<Term> &terms, std::size_t at, const RecordWords &words) const;
 
     // A shopper's phrase, folded, to the catalogue words it may stand for.
     std::multimap<std::string, std::vector<std::string>> phrases_;
