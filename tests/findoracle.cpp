@@ -37,9 +37,11 @@ bool IsNumber(std::string_view word)
 // letter or digit parts words.
 void AddForeign(std::string_view run, Term &word, std::vector<Term> &terms)
 {
+    // Bytes that are no UTF-8 are a word of their own, that matches nothing.
     if (!QByteArrayView(run.data(), qsizetype(run.size())).isValidUtf8()) {
-        word.invalid = true;
-        word.text += run;
+        if (!word.text.empty())
+            terms.push_back(std::exchange(word, {}));
+        terms.push_back({"\xef\xbf\xbd", false, true});
         return;
     }
     const QString plain = QString::fromUtf8(run.data(), qsizetype(run.size()))
@@ -169,11 +171,14 @@ std::string Umlauts(std::string text)
     return text;
 }
 
-std::string Joined(const std::vector<std::string> &words, bool singular)
+// A phrase as a key, its last word in the singular if asked.
+std::string Joined(std::vector<std::string> words, bool singular)
 {
+    if (singular && !words.empty())
+        words.back() = Singular(words.back());
     std::string key;
     for (const std::string &word : words)
-        key += (key.empty() ? "" : " ") + (singular ? Singular(word) : word);
+        key += (key.empty() ? "" : " ") + word;
     return key;
 }
 
@@ -198,7 +203,7 @@ Oracle::Oracle(const std::string &wordsDir)
             if (line.startsWith('['))
                 section = line;
             else if (section == "[words]" && line.contains('='))
-                AddPhrases(line.toStdString(), name == "en.txt");
+                AddPhrases(line.toStdString());
             else if (section == "[small]" && left.size() == 1)
                 small_.insert({left.front(), Texts(Umlauts(line.toStdString())).front()});
             else if (section == "[units]" && left.size() == 1)
@@ -208,7 +213,7 @@ Oracle::Oracle(const std::string &wordsDir)
 }
 
 // "shopper's words, another way = catalogue words | others"
-void Oracle::AddPhrases(const std::string &line, bool english)
+void Oracle::AddPhrases(const std::string &line)
 {
     const std::size_t equals = line.find('=');
     std::vector<std::vector<std::string>> means;
@@ -216,14 +221,12 @@ void Oracle::AddPhrases(const std::string &line, bool english)
         means.push_back(Texts(alternative.toStdString()));
     for (const QString &phrase : QString::fromStdString(line.substr(0, equals)).split(',')) {
         written_.push_back(phrase.trimmed().toStdString());
-        for (const std::string &form : {phrase.toStdString(), Umlauts(phrase.toStdString())}) {
-            const std::vector<std::string> words = Texts(form);
-            for (const std::vector<std::string> &mean : means) {
-                phrases_.emplace(Joined(words, false), mean);
-                if (english)
-                    phrases_.emplace(Joined(words, true), mean);
-            }
-        }
+        // "ä", "ö" and "ü" as "a", "o" and "u", and as "ae", "oe" and "ue".
+        const std::set<std::string> forms = {Joined(Texts(phrase.toStdString()), false),
+                                             Joined(Texts(Umlauts(phrase.toStdString())), false)};
+        for (const std::string &form : forms)
+            for (const std::vector<std::string> &mean : means)
+                phrases_.emplace(form, mean);
     }
 }
 

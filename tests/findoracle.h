@@ -42,7 +42,7 @@ public:
     const std::vector<std::string> &Phrases() const { return written_; }
 
 private:
-    void AddPhrases(const std::string &line, bool english);
+    void AddPhrases(const std::string &line);
     std::vector<Term> Terms(std::string_view query, bool &typedOn) const;
     Verdict Judge(const std::vector<Term> &terms, std::size_t at, std::size_t typed,
                   const RecordWords &words) const;
