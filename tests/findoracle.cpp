@@ -41,21 +41,30 @@ void AddForeign(std::string_view run, Term &word, std::vector<Term> &terms)
     if (!QByteArrayView(run.data(), qsizetype(run.size())).isValidUtf8()) {
         if (!word.text.empty())
             terms.push_back(std::exchange(word, {}));
-        terms.push_back({"\xef\xbf\xbd", false, true});
+        terms.push_back({"\xef\xbf\xbd", {}, false, true});
         return;
     }
     const QString plain = QString::fromUtf8(run.data(), qsizetype(run.size()))
                               .normalized(QString::NormalizationForm_KD);
+    const auto add = [&word](const std::string &letters) {
+        word.text += letters;
+        if (!word.second.empty())
+            word.second += letters;
+    };
     for (const char32_t c : plain.toUcs4()) {
         const QChar::Category category = QChar::category(c);
+        // "ä", "ö" and "ü" are also "ae", "oe" and "ue".
+        if (c == U'\u0308' && !word.text.empty()
+            && std::string_view("aou").find(word.text.back()) != std::string_view::npos)
+            word.second = (word.second.empty() ? word.text : word.second) + 'e';
         if (category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining
             || category == QChar::Mark_Enclosing || c == U'\u2019')
             continue;
         if (c == U'\u00df' || c == U'\u1e9e')
-            word.text += "ss";
+            add("ss");
         else if (QChar::isLetterOrNumber(c))
-            word.text += QString::fromUcs4(&c, 1).toCaseFolded().toStdString();
-        else if (!word.text.empty() || word.invalid)
+            add(QString::fromUcs4(&c, 1).toCaseFolded().toStdString());
+        else if (!word.text.empty())
             terms.push_back(std::exchange(word, {}));
     }
 }
@@ -73,16 +82,17 @@ std::vector<Term> Cut(std::string_view text)
             AddForeign(text.substr(from, i - from), word, terms);
             continue;
         }
-        if (std::isalnum(c))
+        const bool dot = c == '.' && !word.text.empty() && IsDigit(word.text.back())
+                         && i + 1 < text.size() && IsDigit(text[i + 1]);
+        if (std::isalnum(c) || dot) {
             word.text += char(std::tolower(c));
-        else if (c == '.' && !word.text.empty() && IsDigit(word.text.back()) && i + 1 < text.size()
-                 && IsDigit(text[i + 1]))
-            word.text += '.';
-        else if (c != '\'' && (!word.text.empty() || word.invalid))
+            if (!word.second.empty())
+                word.second += char(std::tolower(c));
+        } else if (c != '\'' && !word.text.empty())
             terms.push_back(std::exchange(word, {}));
         ++i;
     }
-    if (!word.text.empty() || word.invalid)
+    if (!word.text.empty())
         terms.push_back(std::move(word));
     return terms;
 }
@@ -274,9 +284,17 @@ std::vector<Verdict> Oracle::Holds(const benchlist::FindRecord &record,
         if (terms[at].small)
             continue;
         const std::size_t last = typedOn ? terms.size() - 1 : terms.size();
-        Verdict verdict = Judge(terms, at, ended ? terms.size() : last, words);
-        if (verdict == Verdict::No && ended && Judge(terms, at, last, words) != Verdict::No)
-            verdict = Verdict::Unsure;
+        Verdict verdict = Verdict::No;
+        std::vector<Term> forms = terms;
+        for (const std::string &form : {terms[at].text, terms[at].second}) {
+            if (form.empty() || verdict == Verdict::Yes)
+                continue;
+            forms[at].text = form;
+            const Verdict judged = Judge(forms, at, ended ? terms.size() : last, words);
+            verdict = judged == Verdict::No ? verdict : judged;
+            if (verdict == Verdict::No && ended && Judge(forms, at, last, words) != Verdict::No)
+                verdict = Verdict::Unsure;
+        }
         verdicts.push_back(verdict);
     }
     return verdicts;
@@ -294,7 +312,8 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
     for (const auto &[number, numeral] : kRoman)
         roman = word == number ? numeral : word == numeral ? number : roman;
     const bool slips = word.size() >= kSlipFrom && !IsDigit(word[0]);
-    bool unsure = false;
+    // Letters beyond ASCII fill more than a byte: a slip in them is not weighed.
+    bool unsure = std::any_of(word.begin(), word.end(), [](char c) { return c & 0x80; });
     for (const std::string &own : words.own) {
         if (Same(word, own) || own == roman || (at == typed && own.starts_with(word))
             || (slips && OneSlip(word, own)))

@@ -18,9 +18,10 @@ enum class Verdict { No, Yes, Unsure }; // Unsure: a rule the judge does not wei
 
 // One word of a query as the judge cuts it.
 struct Term {
-    std::string text; // folded; a number and its unit apart are one: "2.4ghz"
+    std::string text;   // folded; a number and its unit apart are one: "2.4ghz"
+    std::string second; // "ae", "oe" and "ue" for "ä", "ö" and "ü"; empty if none
     bool small = false;
-    bool invalid = false; // holds bytes that are no UTF-8: it matches nothing
+    bool invalid = false; // bytes that are no UTF-8: a word that matches nothing
 };
 
 // A record's words as the judge reads them.

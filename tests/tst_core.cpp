@@ -979,7 +979,7 @@ void CoreTest::findAsShoppersMean_data()
         {"hard disk drive", {"Hard Drives", 3}},
         {"hdd 40gb", {"IDE 20.1 GB-40.0 GB", 3}},
         {"liquid crystal display", {"LCD Flat Panel", 3}},
-        {"cathode ray tube", {"Standard CRT", 3}},
+        {"cathode ray tube", {"Standard CRT", 5}},
         {"personal digital assistant", {"PDAs and Handheld PCs", 3}},
         {"random access memory", {"Memory", 3}},
         {"central processing unit", {"CPUs", 3}},
