@@ -297,6 +297,13 @@ std::vector<Verdict> Oracle::Holds(const benchlist::FindRecord &record,
         }
         verdicts.push_back(verdict);
     }
+    // A word said twice, once whole and once as the start of a longer one,
+    // is held as one or the other.
+    const std::vector<std::string> said = Words(query);
+    for (std::size_t i = 0; i < said.size(); ++i)
+        for (std::size_t k = i + 1; k < said.size(); ++k)
+            if (said[i] == said[k] && verdicts[i] != verdicts[k])
+                verdicts[i] = verdicts[k] = Verdict::Unsure;
     return verdicts;
 }
 
