@@ -341,6 +341,18 @@ FindWindow::FindWindow() : FormWidget<QWidget>(kFindWindowName)
     connect(list_, &QListView::doubleClicked, this, [this] { cmdOpen_Click(); });
     connect(open, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
     connect(show, &QPushButton::clicked, this, [this] { cmdShow_Click(); });
+    ConnectKeysAndMenu();
+
+    setTabOrder(field_, list_);
+    setTabOrder(list_, show);
+    setTabOrder(show, open);
+    field_->setFocus();
+    txtFind_Change();
+}
+
+// Alt+Enter, Escape, Ctrl+C and the results' context menu.
+void FindWindow::ConnectKeysAndMenu()
+{
     for (const QKeySequence &keys :
          {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)}) {
         auto *shortcut = new QShortcut(keys, this);
@@ -367,12 +379,6 @@ FindWindow::FindWindow() : FormWidget<QWidget>(kFindWindowName)
         list_->setCurrentIndex(index);
         menu_->popup(list_->viewport()->mapToGlobal(at));
     });
-
-    setTabOrder(field_, list_);
-    setTabOrder(list_, show);
-    setTabOrder(show, open);
-    field_->setFocus();
-    txtFind_Change();
 }
 
 void FindWindow::Form_Load()

@@ -55,6 +55,7 @@ protected:
 private:
     const FindRecord *Selected() const;
     void CopyAddress();
+    void ConnectKeysAndMenu();
     void AnnounceCurrent();
     void AnnounceRow(const QModelIndex &row);
     void SetStatus(const QString &status);

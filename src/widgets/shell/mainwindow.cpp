@@ -109,6 +109,20 @@ void MainWindow::BuildClientArea()
              {.font = LayoutFont(Face::SansSerif, 9.75, {.bold = true, .italic = true}),
               .colour = Qt::red});
 
+    AddFindHint(client);
+    QWidget *lastButton = AddCategoryButtons(client);
+    // The banners' offers are reachable nowhere else: they follow the buttons.
+    setTabOrder(lastButton, auctionBanner);
+    setTabOrder(auctionBanner, giftBanner);
+    auto *apple = client->findChild<QPushButton *>(QStringLiteral("cmdApple"));
+    QPalette white = apple->palette();
+    white.setColor(QPalette::Button, Qt::white);
+    apple->setPalette(white);
+    apple->setFocus();
+}
+
+void MainWindow::AddFindHint(QWidget *client)
+{
     // Where a newcomer looks first, in the free strip under the logo: finding a
     // category by words, without knowing its window.
     auto *findHint =
@@ -123,7 +137,11 @@ void MainWindow::BuildClientArea()
     findHint->setCursor(HandCursor());
     findHint->setAccessibleName(tr("Find a category by words (Ctrl+F)"));
     connect(findHint, &QLabel::linkActivated, this, [this] { mnuFind_Click(); });
+}
 
+// The nine category buttons in their Tab order; the last of them.
+QWidget *MainWindow::AddCategoryButtons(QWidget *client)
+{
     QWidget *previous = nullptr;
     for (const CategoryButton &entry : kCategoryButtons) {
         auto *button = new PictureButton(CatalogueText(entry.caption), client);
@@ -136,14 +154,7 @@ void MainWindow::BuildClientArea()
             setTabOrder(previous, button);
         previous = button;
     }
-    // The banners' offers are reachable nowhere else: they follow the buttons.
-    setTabOrder(previous, auctionBanner);
-    setTabOrder(auctionBanner, giftBanner);
-    auto *apple = client->findChild<QPushButton *>(QStringLiteral("cmdApple"));
-    QPalette white = apple->palette();
-    white.setColor(QPalette::Button, Qt::white);
-    apple->setPalette(white);
-    apple->setFocus();
+    return previous;
 }
 
 void MainWindow::BuildMenus()

@@ -45,6 +45,8 @@ public:
 private:
     void CloseAllWindows();
     void BuildClientArea();
+    void AddFindHint(QWidget *client);
+    QWidget *AddCategoryButtons(QWidget *client);
     void BuildMenus();
     void BuildRecentMenu(QMenu *file);
     void FillRecentPages(QMenu *recent);
