@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Regenerates every picture in this folder with ImageMagick 6 (and the icon's
 # larger sizes with rsvg-convert, from librsvg2-bin).
 #

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick the program is measured against: a plain Qt Widgets program
 // with as much on screen as Benchlist's main window (the same menus, four
 // pictures, four labels, nine buttons with a picture face) and the same nine

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One keystroke in the find window runs one search over the whole catalogue;
 // these measure that search for the kinds of query people type.
 #include "catalogue/catalogue.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop's search waits for the service's answer on every keystroke; these
 // measure a call's round trip through the session bus to a warm service, from
 // the call to its answer. A bus of its own starts the build's service.

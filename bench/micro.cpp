@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Micro-benchmarks: the page lookup over the longest page tables, and building
 // each category window (offscreen, never shown).
 #include "catalogue/catalogue.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures Benchlist against the plain Qt baseline: installs what is missing,
 # builds both as Release in build/bench and runs bench/run_bench.py (arguments
 # are passed on, e.g. --runs 25). Prints a table; never fails on a figure.

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Benchlist measured against a plain Qt baseline, in one interleaved run.
 
 Starts its own Xvfb (no window manager: windows land where the programs put

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds with warnings as errors and runs every test,
 # the layer check among them.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Fails when a source file includes a header from a layer above its own.
 
 Each folder under src/ is one layer; a file may include headers of its own

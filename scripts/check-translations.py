@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Fails when a translation in translations/ would ship unfinished or stale.
 
 Every message of every .ts file must be translated (no type="unfinished"),

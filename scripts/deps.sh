@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Debian packages the build, the program and its tests need; sourced by the other scripts.
 # shellcheck shell=bash
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Turns find's word files (words/*.txt, one per language) into C++ tables.
 
 Usage: make-word-tables.py OUTPUT.h words/en.txt [words/de.txt ...]

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The benchmark runner's own arithmetic: what it reads from callgrind and
 /proc, and how medians become ratios and verdicts against the targets."""
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A second, plain and slow judge of whether a found record holds a word of the
 // query, written from the rules the README gives for finding a category by
 // words and from the word files, and sharing no code with the find index: where

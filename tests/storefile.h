@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the store of opened pages holds, read from its file itself, past the
 // cache of any store: how the tests count the uses kept.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The parts that own threads, driven from several threads at once without Qt,
 // so that ThreadSanitizer can watch them as well as the fast lane: the store's
 // writer while pages are recorded from two threads and the store is cleared a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built program as a process: its command line and start-up.
 #include "app/commandline.h"
 #include "catalogue/catalogue.h"

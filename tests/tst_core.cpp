@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The parts that need no display and start no process: lookup, addresses,
 // catalogue data, window model rules, the find index, the desktop search's
 // results and the export.

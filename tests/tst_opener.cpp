@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The opener as the program uses it, with an xdg-open stand-in on PATH that
 // notes every address it is handed.
 #include "core/aboutnet.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The search service's two faces, called as the bus would call them but
 // without one: what they answer, what they open and what they start.
 #include "core/aboutnet.h"

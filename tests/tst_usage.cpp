@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The store of opened pages on a temporary file: what ranks, what is listed,
 // what is kept and what is let go, and how it weathers other writers, kills
 // and damaged or unwritable files. Starts only its own writer helpers.

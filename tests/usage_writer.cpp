@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Records uses into a store as the program does, one commit each, for the
 // tests that run several writers at once or kill one in the middle.
 //   usage_writer PATH COUNT NAME   COUNT uses of pages NAME/0, NAME/1, ...;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the program answers on standard output, with no display: each answer
 // takes its option's words and returns the exit status. A write that fails,
 // to a full disk say, is said in one line and ends with status 1.

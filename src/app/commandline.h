@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line. The first of the program's options decides what it does,
 // and the words after it are that option's; every other word is Qt's, given
 // to Qt when the windows open. Qt's own options are written with one dash.

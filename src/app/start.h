@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starting Qt. Where no display opens, Qt would end the program with an abort;
 // it ends instead with status 1 and one line naming the displays tried.
 #pragma once

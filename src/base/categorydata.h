@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The data a category window is built from. Every window of the catalogue is
 // one constexpr CategoryData; the window class and the lookup read nothing else.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Apple / Macintosh: desktop and laptop Macs, drives and media, input devices, monitors, parts,
 // power supplies, printers, video, vintage and other Mac items. The one category window that
 // holds a fixed outer size.

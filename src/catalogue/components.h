@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // PC Components: cables and adapter cards, CPUs, fans and heatsinks, memory, modems,
 // motherboards, cases, power supplies and thermal compounds.
 #pragma once

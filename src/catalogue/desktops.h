@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Desktop PC's: complete systems by processor speed, systems with monitors and lots.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives and Peripherals: optical, hard, flash, floppy and tape drives, controllers, input
 // devices, sound and video equipment, power backups, other hardware and wholesale lots.
 #pragma once

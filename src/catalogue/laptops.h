@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Laptops: systems by maker and speed, memory, drives, cards, parts, power
 // adapters, docking stations, screens, cases, tablets and wholesale lots.
 #pragma once

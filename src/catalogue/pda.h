@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // PDA's and Handheld PC's: the devices, handheld units and each maker's accessories.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Printers and Supplies: printers, ink, toner, ribbons, printheads, supplies and accessories,
 // power supplies, sign vinyl, printer memory, manuals and wholesale lots.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The link opener: the one place where an address leaves the program, handed to
 // the desktop so that the user's default browser opens it.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every address the program opens: the two bases of the build's configuration,
 // the fixed pages of the shell windows, and catalogue pages as base + path.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue written out as text: a plain listing of every page-table entry,
 // and a bookmark file that browsers import. No display or toolkit needed.
 #pragma once

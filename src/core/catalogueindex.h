@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding a category by words. The index holds one record per text that a
 // drop-down answers to with a page of its own, and ranks the records a query
 // matches. It is plain C++ over the catalogue data and needs no display.

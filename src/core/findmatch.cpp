@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Matching: which catalogue words each word of a query matches, and which word
 // of a record a word of the query is best taken for.
 #include "core/findquery.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The query as find reads it: its terms, and the forms of them it matches
 // against the catalogue, each once.
 #include "core/findquery.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The find index's own view of a query: its words, each matched against the
 // catalogue once, and how a word of a record was chosen for each. Private to
 // the index's units.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ranking: how well a record matches a query, and the one order of results
 // wherever they are shown (the find window, the command line, the desktop's
 // search). A rank is one value, built in one place and compared in one place.

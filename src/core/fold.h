@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Folding: the form in which find compares text, whatever the shopper's
 // keyboard or the catalogue wrote. Case is folded, accents and other marks are
 // dropped, full-width and compatibility forms become plain ("ＵＳＢ" is "usb",

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each language brings to find: its small words, range words, units,
 // plural endings, numerals and vocabulary. The tables are made at build time
 // from the word files (words/*.txt); this is their shape and how find asks

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Numbers in find: a number with its unit, joined or apart ("2.4ghz", "2.4
 // GHz"), in the smallest unit of its kind, and the ranges the catalogue writes
 // ("2.1 to 2.6GHz", "32mb & Less", "401+ Watts").

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the desktop's search sees of the catalogue: the index's best matches for
 // a list of terms, each under an id that names its window, drop-down and text,
 // so that an id handed out by one run still means the same page in the next;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's windows as single instances known by name. Loading a loaded
 // window does nothing; unloading one that is not loaded, or that is already on
 // its way out, does nothing; an unload runs the window's Form_Unload and then

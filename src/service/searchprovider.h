@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two faces of the search service, GNOME Shell's search provider and
 // KRunner's runner, over what they share: the results, the opener, the idle
 // timer. They answer calls without a bus of their own; Serve() puts them on

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // benchlist --search-service: the catalogue offered to the desktop's own search
 // (GNOME Shell's overview, KDE's KRunner) on the session bus. Started by the bus
 // on the first call, gone again once idle; it needs no display.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue's texts that the windows show in the user's language: the
 // window titles, the title labels, the main window's button captions and the
 // drop-down captions that name where a found category lives. lupdate reads them

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The session's language: the program's own translation and Qt's, chosen from
 // the locale at start. English is the language the program is written in and
 // needs none; a language the program does not speak falls back to English.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pages this shopper opened, as the windows and the search service share
 // them: one store per process, made on first use (never during start-up), and
 // the shopper's switch, kept in the program's settings file.

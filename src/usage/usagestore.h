@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What this shopper opened, kept between runs so that pages chosen before come
 // first and the recent ones can be reopened. One SQLite file under the state
 // directory, shared by every copy of the program and the search service.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One row of a window's lookup table test: the text a drop-down shows and the
 // page path it must open; an empty path means the error page.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue as written down in tests/data, apart from its sources: the
 // nine windows in the order of the main window's buttons, each window's title
 // label and refresh button, and each drop-down with its list and page table.

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real benchlist binary as a screen reader meets it, through AT-SPI.
 
 Starts its own D-Bus session bus, the accessibility bus (at-spi-bus-launcher),

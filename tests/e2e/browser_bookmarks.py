@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The exported bookmark file, imported by a real browser.
 
 Takes what each drop-down opens from `benchlist --list` (for a text a table

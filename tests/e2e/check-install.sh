@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch directory, as a package would, and checks
 # the desktop integration: the program, its menu entry, its icon, its
 # AppStream description, its manual page, its bash completion and the search

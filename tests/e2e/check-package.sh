@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package.
 #   check-package.sh build   BUILD_DIR DEB_DIR VERSION PROGRAM_VERSION
 #       runs cpack in the build tree and checks the .deb's name, dependencies

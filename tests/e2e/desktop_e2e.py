@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """End-to-end test of the real benchlist binary on a real X server.
 
 Starts its own Xvfb (on a display number the server picks itself), openbox as

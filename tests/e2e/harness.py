@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The harness of the end-to-end tests of the real benchlist binary.
 
 A test script imports this module, describes its run with `main()` and gets a

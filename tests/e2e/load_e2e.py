@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Load tests of the real benchlist binary on a real X server.
 
 Built on harness.py, as desktop_e2e.py is. One scenario a run:

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real benchlist binary as a blind shopper hears it: Debian's Orca reads it.
 
 Starts the Xvfb, openbox and recording browser of harness.py, a session bus of

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The search service of the real benchlist binary, as the desktop's search meets it.
 
 Starts its own D-Bus session bus whose service directory holds the build's

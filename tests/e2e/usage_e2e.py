@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Pages chosen before come first: the real benchlist binary and its search service.
 
 A shopper chooses a lower result in the find window twice; started again, the

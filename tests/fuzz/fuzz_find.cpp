@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random bytes as a query, as the find window and --find hand one to the index.
 // Besides the sanitizers' faults, whatever the query, the results must hold
 // what every caller takes for granted; any that does not stops the run.

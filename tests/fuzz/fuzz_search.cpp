@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random bytes as what the desktop's search sends: lines as GNOME Shell's
 // terms and KRunner's query, and as result ids. Besides the sanitizers'
 // faults, the results must be few enough, each id must lead back to its own

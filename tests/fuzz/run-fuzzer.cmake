@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one fuzz target for SECONDS from the seeds in SEEDS, which it only
 # reads: what it learns goes to SCRATCH, made afresh, and so does the input
 # of any crash, which the output names.

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Veldmark
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Checks the word files that find reads (words/*.txt) against the catalogue.
 
 For each file: every line parses; no shopper's phrase (the left side of a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What every window suite shares: the windows driven offscreen through their
 // widgets, with the opener replaced by a recorder.
 #pragma once

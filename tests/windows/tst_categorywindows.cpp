@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The nine category windows: tab order, refresh, closing, and every item of
 // every drop-down.
 #include "windows/fixtures.h"

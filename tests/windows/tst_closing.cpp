@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's end: the closing sequence from each of its starts, and the
 // farewell window.
 #include "windows/fixtures.h"

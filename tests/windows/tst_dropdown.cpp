@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A category window's drop-down: which user actions open a page, and which one.
 #include "windows/fixtures.h"
 

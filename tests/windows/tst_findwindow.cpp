@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The find window, driven from the keyboard, and the addresses it finds.
 #include "windows/fixtures.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About and Instructions windows, and what holds for every window: fixed
 // outer sizes, a name for every control a screen reader reaches, and texts
 // that fit their controls in every language.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: its place, its banners, menu items and shortcuts, the
 // category buttons, and the export of the catalogue as bookmarks.
 #include "windows/fixtures.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A category window: banner, logo, title, the drop-downs of one catalogue
 // area and a "Refresh Categories" button, all built from its CategoryData.
 #pragma once

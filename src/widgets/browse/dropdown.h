@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An editable drop-down that reports user actions the way category windows
 // need them: Change for every edit the user makes to the text, Click for every
 // item chosen in the open list or stepped to with Up and Down. Filling it in

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fonts the windows are laid out for, mapped onto families this desktop has.
 #pragma once
 

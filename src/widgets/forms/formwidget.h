@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A window of the program: a Qt top-level widget that the window model loads,
 // shows and unloads by name.
 #pragma once

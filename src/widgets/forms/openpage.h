@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening a page from a window. When the desktop cannot take the page, the
 // window the shopper acted in says so in plain words, without holding up
 // the next click or keystroke.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The catalogue's texts are UTF-8 string views; the windows show QStrings.
 #pragma once
 

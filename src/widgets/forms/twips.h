@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Layouts are given in twips: 15 to a logical pixel, which Qt scales to the screen.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's nine category buttons: which window each opens, its name,
 // caption and place. Plain data, so that the benchmark's baseline lays out the
 // same buttons.

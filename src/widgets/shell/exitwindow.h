@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The farewell window: shown by the closing sequence, it is the last window of
 // the program, which ends when it is closed.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Veldmark
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The find window: words in, categories out. Each result names its window and
 // drop-down, with the words that matched in bold; Enter opens its page,
 // Alt+Enter shows it in its own window, Ctrl+C copies its address.
