@@ -114,7 +114,8 @@ std::string Singular(std::string_view word)
     const auto ends = [word](std::string_view end) { return word.ends_with(end); };
     if (word.size() > 4 && ends("ies"))
         return std::string(word.substr(0, word.size() - 3)) + 'y';
-    if (word.size() > 4 && (ends("sses") || ends("shes") || ends("ches") || ends("xes")))
+    if (word.size() > 4
+        && (ends("sses") || ends("shes") || ends("ches") || ends("xes") || ends("zes")))
         return std::string(word.substr(0, word.size() - 2));
     if (word.size() > 3 && ends("s") && !ends("ss"))
         return std::string(word.substr(0, word.size() - 1));
@@ -357,8 +358,10 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
             }
         }
     }
-    if (Vocabulary(terms, at, words))
+    const Verdict vocabulary = Vocabulary(terms, at, words);
+    if (vocabulary == Verdict::Yes)
         return Verdict::Yes;
+    unsure |= vocabulary == Verdict::Unsure;
     // A shopper's word still being typed, or with a slip.
     for (const auto &[phrase, means] : phrases_)
         unsure |= ((at == typed && phrase.starts_with(word)) || (slips && OneSlip(word, phrase)))
@@ -368,24 +371,37 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
 
 // Whether a shopper's phrase of one to three words around word `at` stands for
 // catalogue words the record holds all of.
-bool Oracle::Vocabulary(const std::vector<Term> &terms, std::size_t at,
-                        const RecordWords &words) const
+Verdict Oracle::Vocabulary(const std::vector<Term> &terms, std::size_t at,
+                           const RecordWords &words) const
 {
+    // A word said before is weighed once, at its first place, so a phrase
+    // that needs it the second time may or may not be seen.
+    const auto saidBefore = [&terms](std::size_t k) {
+        return std::any_of(terms.begin(), terms.begin() + std::ptrdiff_t(k),
+                           [&](const Term &term) { return term.text == terms[k].text; });
+    };
+    Verdict verdict = Verdict::No;
     for (std::size_t from = at >= 2 ? at - 2 : 0; from <= at; ++from) {
         for (std::size_t to = at + 1; to <= std::min(terms.size(), from + 3); ++to) {
             std::vector<std::string> phrase;
-            for (std::size_t k = from; k < to; ++k)
+            bool repeats = false;
+            for (std::size_t k = from; k < to; ++k) {
                 phrase.push_back(terms[k].invalid ? std::string() : terms[k].text);
+                repeats |= to - from > 1 && saidBefore(k);
+            }
             for (const bool singular : {false, true}) {
                 const auto [first, last] = phrases_.equal_range(Joined(phrase, singular));
                 for (auto entry = first; entry != last; ++entry) {
-                    if (HoldsAll(entry->second, words))
-                        return true;
+                    if (!HoldsAll(entry->second, words))
+                        continue;
+                    if (!repeats)
+                        return Verdict::Yes;
+                    verdict = Verdict::Unsure;
                 }
             }
         }
     }
-    return false;
+    return verdict;
 }
 
 } // namespace findoracle

@@ -51,7 +51,8 @@ private:
     std::vector<Term> Terms(std::string_view query, bool &typedOn) const;
     Verdict Judge(const std::vector<Term> &terms, std::size_t at, std::size_t typed,
                   const RecordWords &words) const;
-    bool Vocabulary(const std::vector<Term> &terms, std::size_t at, const RecordWords &words) const;
+    Verdict Vocabulary(const std::vector<Term> &terms, std::size_t at,
+                       const RecordWords &words) const;
 
     // A shopper's phrase, folded, to the catalogue words it may stand for.
     std::multimap<std::string, std::vector<std::string>> phrases_;
