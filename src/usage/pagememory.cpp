@@ -80,14 +80,7 @@ SwitchPlace FindSwitch(const std::vector<std::string> &lines)
 // XDG_CONFIG_HOME is unset or not an absolute path, whichever process asks.
 std::string SettingsPath()
 {
-    std::string base;
-    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
-        base = config;
-    } else {
-        const char *home = std::getenv("HOME");
-        base = std::string(home ? home : "") + "/.config";
-    }
-    return base + "/benchlist/benchlist.conf";
+    return XdgFile("XDG_CONFIG_HOME", "/.config", "benchlist.conf");
 }
 
 // Written beside the file and renamed over it, so that a reader never sees

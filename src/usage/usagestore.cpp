@@ -198,16 +198,21 @@ UsageStore::~UsageStore()
     CloseReader();
 }
 
-std::string UsageStore::DefaultPath()
+std::string XdgFile(const char *variable, std::string_view underHome, std::string_view file)
 {
     std::string base;
-    if (const char *state = std::getenv("XDG_STATE_HOME"); state && state[0] == '/') {
-        base = state;
+    if (const char *set = std::getenv(variable); set && set[0] == '/') {
+        base = set;
     } else {
         const char *home = std::getenv("HOME");
-        base = std::string(home ? home : "") + "/.local/state";
+        base = std::string(home ? home : "").append(underHome);
     }
-    return base + "/benchlist/usage.sqlite";
+    return base.append("/benchlist/").append(file);
+}
+
+std::string UsageStore::DefaultPath()
+{
+    return XdgFile("XDG_STATE_HOME", "/.local/state", "usage.sqlite");
 }
 
 void UsageStore::SetRemembering(bool on)

@@ -107,6 +107,10 @@ FindUsage FindUsageOf(QueryUsage usage);
 // are one, and so are "Écran" and "ecran".
 std::string UsageQueryKey(std::string_view query);
 
+// The file `file` in the program's folder under the XDG base directory that
+// `variable` names, or under HOME + `underHome` where it is unset or relative.
+std::string XdgFile(const char *variable, std::string_view underHome, std::string_view file);
+
 class UsageStore {
 public:
     // `path`: the store's file; it and its folder are created on the first use
