@@ -6,6 +6,7 @@
 #include "app/start.h"
 #include "core/windowmodel.h"
 #include "translation/language.h"
+#include "translation/shopchoice.h"
 #include "usage/pagememory.h"
 #include "widgets/forms/fonts.h"
 #include "widgets/forms/formwidget.h"
@@ -27,6 +28,11 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "benchlist: %s\n", line.error.toLocal8Bit().constData());
         return 2;
     }
+    // The shop --shop names is this run's alone; the chosen one is left as it is.
+    if (line.shop.isEmpty())
+        benchlist::ApplyChosenShop();
+    else
+        benchlist::SetActiveShop(*benchlist::BuiltInShop(line.shop.toStdString()));
     // The answers on standard output need no display.
     if (line.option && line.option->answer)
         return line.option->answer(line.words);

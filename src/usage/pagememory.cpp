@@ -6,6 +6,7 @@
 
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
+#include "core/shops.h"
 
 #include <cctype>
 #include <cstdio>
@@ -163,7 +164,8 @@ void Remember(std::string page, std::string_view address, std::string_view query
 
 void RememberPage(const FindRecord &record, std::string_view query)
 {
-    Remember(SearchResultId(record), record.address, query);
+    Remember(SearchResultId(record),
+             PageAddress(record.windowName, record.dropDownName, record.text), query);
 }
 
 // The id as SearchResultId writes it, without building the index for it.
