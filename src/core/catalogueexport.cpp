@@ -95,7 +95,7 @@ std::string CatalogueListing(WindowList windows)
         for (const DropDownData &dropDown : window->dropDowns) {
             for (const PageEntry &entry : dropDown.pages) {
                 AppendFields(out, {window->name, window->title, dropDown.name, dropDown.initialText,
-                                   entry.text, ShopPageAddress(shop, *window, dropDown, entry.text),
+                                   entry.text, EntryAddress(shop, *window, dropDown, entry),
                                    IsListed(dropDown, entry.text) ? "listed" : "typed"});
             }
         }

@@ -224,6 +224,13 @@ std::string ShopPageAddress(const Shop &shop, const CategoryData &window,
     return SearchAddress(shop.address, words.empty() ? text : words);
 }
 
+std::string EntryAddress(const Shop &shop, const CategoryData &window, const DropDownData &dropDown,
+                         const PageEntry &entry)
+{
+    return shop.IsCatalogue() ? CataloguePageUrl(entry.path)
+                              : ShopPageAddress(shop, window, dropDown, entry.text);
+}
+
 std::string PageAddress(std::string_view windowName, std::string_view dropDownName,
                         std::string_view text)
 {

@@ -64,6 +64,10 @@ std::vector<std::string> ProductWords(std::string_view language);
 // category, or for the words typed when no category has that text.
 std::string ShopPageAddress(const Shop &shop, const CategoryData &window,
                             const DropDownData &dropDown, std::string_view text);
+// The address of one entry of a page table: for the catalogue its own page,
+// also where a later entry of the same text wins.
+std::string EntryAddress(const Shop &shop, const CategoryData &window, const DropDownData &dropDown,
+                         const PageEntry &entry);
 // The same at the active shop, by names; the error page for names no window has.
 std::string PageAddress(std::string_view windowName, std::string_view dropDownName,
                         std::string_view text);
