@@ -955,4 +955,11 @@ nennt die ausgelassenen Wörter).
         <translation>Adresse kopieren</translation>
     </message>
 </context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>could not save the settings in %1</source>
+        <translation>die Einstellungen konnten nicht in %1 gespeichert werden</translation>
+    </message>
+</context>
 </TS>

@@ -955,4 +955,11 @@ nombra las palabras que faltan).
         <translation>Copiar dirección</translation>
     </message>
 </context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>could not save the settings in %1</source>
+        <translation>no se pudo guardar la configuración en %1</translation>
+    </message>
+</context>
 </TS>

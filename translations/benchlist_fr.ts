@@ -955,4 +955,11 @@ nomme les mots laissés de côté).
         <translation>Copier l&apos;adresse</translation>
     </message>
 </context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>could not save the settings in %1</source>
+        <translation>impossible d&apos;enregistrer les réglages dans %1</translation>
+    </message>
+</context>
 </TS>

@@ -5,8 +5,8 @@
 #include "app/commandline.h"
 #include "app/start.h"
 #include "core/windowmodel.h"
+#include "settings/settings.h"
 #include "translation/language.h"
-#include "translation/shopchoice.h"
 #include "usage/pagememory.h"
 #include "widgets/forms/fonts.h"
 #include "widgets/forms/formwidget.h"
@@ -20,6 +20,7 @@
 int main(int argc, char **argv)
 {
     benchlist::LoadTranslations(); // the session's language, for every answer and window
+    benchlist::FollowRememberSwitch();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

@@ -10,7 +10,7 @@
 #include "core/searchresults.h"
 #include "core/shops.h"
 #include "translation/language.h"
-#include "translation/shopchoice.h"
+#include "settings/settings.h"
 #include "usage/pagememory.h"
 
 #include <QClipboard>

@@ -10,6 +10,7 @@
 #include "core/catalogueexport.h"
 #include "core/catalogueindex.h"
 #include "core/shops.h"
+#include "settings/settings.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/forms/openpage.h"
@@ -216,9 +217,13 @@ void MainWindow::BuildRecentMenu(QMenu *file)
     // On by default; the settings file is read each time File opens, not
     // during start-up, and another copy of the program may have changed it.
     remember->setChecked(true);
-    connect(remember, &QAction::triggered, this, [](bool on) { SetRememberingPages(on); });
+    // A switch that could not be saved shows what the file still says.
+    connect(remember, &QAction::triggered, this, [remember](bool on) {
+        if (!SetRememberOpenedPages(on))
+            remember->setChecked(!on);
+    });
     connect(file, &QMenu::aboutToShow, this,
-            [remember] { remember->setChecked(RememberingPages()); });
+            [remember] { remember->setChecked(RememberOpenedPages()); });
 }
 
 void MainWindow::FillRecentPages(QMenu *recent)

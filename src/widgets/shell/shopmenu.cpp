@@ -4,7 +4,7 @@
 
 #include "widgets/shell/shopmenu.h"
 
-#include "translation/shopchoice.h"
+#include "settings/settings.h"
 #include "widgets/shell/othershopdialog.h"
 
 #include <QActionGroup>
