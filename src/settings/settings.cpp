@@ -91,8 +91,8 @@ void SayShopGone(const QString &id)
     static std::atomic_bool said = false;
     if (said.exchange(true))
         return;
-    const QString line = Translated("Settings", "the settings name a shop there is no longer, "
-                                                "'%1'; pages open at %2")
+    const QString line = Translated("Settings", "the settings name a shop that no longer "
+                                                "exists, '%1'; pages open at %2 instead")
                              .arg(id, QString::fromStdString(DefaultShop().name));
     std::fprintf(stderr, "benchlist: %s\n", line.toLocal8Bit().constData());
 }
