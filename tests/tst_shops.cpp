@@ -8,9 +8,13 @@
 #include "core/catalogueexport.h"
 #include "core/lookup.h"
 #include "core/shops.h"
+#include "settings/settings.h"
 #include "widgets/shell/othershopdialog.h"
 #include "widgets/shell/shopmenu.h"
 
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -40,6 +44,7 @@ private slots:
     void openSearch();
     void menuOrder();
     void bookmarksNameTheShop();
+    void otherShopSavedOnlyWhenAccepted();
 };
 
 void ShopsTest::addresses_data()
@@ -290,5 +295,30 @@ void ShopsTest::bookmarksNameTheShop()
     QVERIFY(html.contains("<A HREF=\"https://www.ebay.fr/sch/i.html?_nkw=iMac\">iMac</A>"));
 }
 
-QTEST_GUILESS_MAIN(ShopsTest)
+// A refused address leaves the settings as they were; an accepted one, with
+// %s for the words, is the choice kept.
+void ShopsTest::otherShopSavedOnlyWhenAccepted()
+{
+    OtherShopDialog dialog(nullptr);
+    dialog.findChild<QLineEdit *>("txtShopName")->setText("My Shop");
+    auto *address = dialog.findChild<QLineEdit *>("txtShopAddress");
+    address->setText("javascript:alert(%s)");
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!dialog.findChild<QLabel *>("lblShopProblem")->text().isEmpty());
+    QVERIFY(!QFile::exists(SettingsPath()));
+    address->setText("https://shop.example/?q=%s");
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(ChooseShop(dialog.shop()));
+    QCOMPARE(ChosenShop().address, std::string("https://shop.example/?q={searchTerms}"));
+    QCOMPARE(OtherShop()->name, std::string("My Shop"));
+    QVERIFY(ChooseShop(Named("ebay-us")));
+    QCOMPARE(ChosenShop().id, std::string("ebay-us"));
+    QCOMPARE(OtherShop()->name, std::string("My Shop"));
+    QVERIFY(QFile::remove(SettingsPath()));
+    SetActiveShop(DefaultShop());
+}
+
+QTEST_MAIN(ShopsTest)
 #include "tst_shops.moc"
