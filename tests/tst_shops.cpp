@@ -82,7 +82,7 @@ void ShopsTest::addresses_data()
         << "frmDrives"
         << "cbInput"
         << "Mice"
-        << "https://www.pccomponentes.com/buscar/?query=ordenador%20rat%C3%B3n";
+        << "https://www.pccomponentes.com/buscar/?query=PC%20rat%C3%B3n";
     QTest::newRow("plus")
         << "amazon-us"
         << "frmDeskTops"
