@@ -5,6 +5,7 @@
 // The shops: their addresses, the search words kept for every category in
 // every shop's language, and the shopper's own shop.
 #include "catalogue/catalogue.h"
+#include "core/addresses.h"
 #include "core/catalogueexport.h"
 #include "core/lookup.h"
 #include "core/shops.h"
@@ -21,6 +22,11 @@
 using namespace benchlist;
 
 namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 Shop Named(const char *id)
 {
@@ -58,13 +64,11 @@ void ShopsTest::addresses_data()
         << "catalogue"
         << "frmLaptops"
         << "cbSystems"
-        << "Dell 2.5GHz More"
-        << "http://www.veldmark.example/bl/lt/2500MHz-Higher-Systems.html";
+        << "Dell 2.5GHz More" << ToQString(SiteBase) + "/bl/lt/2500MHz-Higher-Systems.html";
     QTest::newRow("catalogue, text no entry has") << "catalogue"
                                                   << "frmMonitors"
                                                   << "cbFlat"
-                                                  << "nothing like it"
-                                                  << "http://www.veldmark.example/error.html";
+                                                  << "nothing like it" << ToQString(ErrorPageUrl);
     QTest::newRow("blank as %20, in a query")
         << "ebay-us"
         << "frmMonitors"
