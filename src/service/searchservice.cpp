@@ -9,8 +9,8 @@
 #include "core/aboutnet.h"
 #include "core/searchresults.h"
 #include "core/shops.h"
-#include "translation/language.h"
 #include "settings/settings.h"
+#include "translation/language.h"
 #include "usage/pagememory.h"
 
 #include <QClipboard>
