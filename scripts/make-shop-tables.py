@@ -124,7 +124,7 @@ def read_searches(name, vocabularies):
                     raise DataError("a kind or term is: id = English | German | French | Spanish, once")
                 english = set(words_of(forms[0]))
                 for language, form in zip(LANGUAGES[1:], forms[1:]):
-                    for word in words_of(form):
+                    for word in words_of(form.removeprefix("+")):
                         if word not in english and word not in vocabularies[language] \
                                 and not word.isdigit():
                             raise DataError('"%s" is not a word of words/%s.txt' % (word, language))

@@ -158,8 +158,8 @@ void ShopsTest::searchWords_data()
     row("left out: Other", "frmDeskTops/cb400/Other Chip Type Systems", "en", "desktop PC");
     row("left out: & Higher", "frmApple/cbDesktops/G4 1.0GHz & Higher", "en", "Power Mac G4 1GHz");
     row("left out: All Other", "frmComponents/cbMemory/All Other Memory", "es", "memoria RAM");
-    row("left out: etc", "frmApple/cbDrivesMedia/External CDROM etc", "fr",
-        "Apple Mac externe lecteur CD");
+    row("left out: etc; French puts external after the noun",
+        "frmApple/cbDrivesMedia/External CDROM etc", "fr", "Apple Mac lecteur CD externe");
     row("a range", "frmLaptops/cbSystems/Dell 1.5-1.9 GHz", "en", "Dell 1.5GHz laptop");
     row("an open range", "frmComponents/cbPower/200 Watts and Less", "de", "200W Netzteil");
     row("a brand alone", "frmLaptops/cbBatteries/Dell", "en", "Dell laptop battery");

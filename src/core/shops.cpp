@@ -38,10 +38,13 @@ const shoptables::TermRow *TermNamed(std::string_view id)
     return found != std::end(shoptables::kTerms) && found->id == id ? &*found : nullptr;
 }
 
-// The kept words with each {id} said in the language, blanks made single.
+// The kept words with each {id} said in the language, blanks made single. A
+// form written "+externe" is said after the next kind of product, as French
+// and Spanish put such words after the noun: "lecteur CD externe".
 std::string Said(std::string_view words, std::size_t language)
 {
     std::string out;
+    std::string after;
     const auto append = [&out](std::string_view part) {
         for (char c : part) {
             if (c == ' ' && (out.empty() || out.back() == ' '))
@@ -57,10 +60,23 @@ std::string Said(std::string_view words, std::size_t language)
             break;
         }
         append(words.substr(0, open));
-        if (const shoptables::TermRow *term = TermNamed(words.substr(open + 1, close - open - 1)))
-            append(term->forms[language]);
-        words.remove_prefix(close + 1);
+        words.remove_prefix(open);
+        const shoptables::TermRow *term = TermNamed(words.substr(1, close - open - 1));
+        words.remove_prefix(close - open + 1);
+        if (!term)
+            continue;
+        const std::string_view form = term->forms[language];
+        if (form.starts_with('+')) {
+            after.append(" ").append(form.substr(1));
+            continue;
+        }
+        append(form);
+        if (term->kind && !after.empty()) {
+            append(after);
+            after.clear();
+        }
     }
+    append(after);
     while (!out.empty() && out.back() == ' ')
         out.pop_back();
     return out;
