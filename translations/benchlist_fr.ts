@@ -955,7 +955,7 @@ nomme les mots laissés de côté).
     <name>PageNotOpened</name>
     <message>
         <source>The page could not be opened: xdg-open, which hands pages to the web browser, could not be started.</source>
-        <translation>La page n&apos;a pas pu être ouverte&#xa0;: xdg-open, qui transmet les pages au navigateur web, n&apos;a pas pu être lancé.</translation>
+        <translation>La page n'a pas pu être ouverte : xdg-open, qui transmet les pages au navigateur web, n'a pas pu être lancé.</translation>
     </message>
     <message>
         <source>Page Not Opened</source>
@@ -964,7 +964,7 @@ nomme les mots laissés de côté).
     <message>
         <source>Installing the package xdg-utils may help. The page&apos;s address, to open it yourself:
 %1</source>
-        <translation>Installer le paquet xdg-utils peut aider. L&apos;adresse de la page, pour l&apos;ouvrir vous-même&#xa0;:
+        <translation>Installer le paquet xdg-utils peut aider. L'adresse de la page, pour l'ouvrir vous-même :
 %1</translation>
     </message>
 </context>
