@@ -16,8 +16,8 @@ from pathlib import Path
 
 # Bottom up. The search service stands below the widgets, so that it never
 # comes to need a window. The widgets are one library, built in three steps.
-LAYERS = ["base", "catalogue", "core", "usage", "translation", "service", "widgets/forms",
-          "widgets/browse", "widgets/shell", "app"]
+LAYERS = ["base", "catalogue", "core", "usage", "translation", "settings", "service",
+          "widgets/forms", "widgets/browse", "widgets/shell", "app"]
 
 # The layers below the widgets build without Qt.
 QT_FREE = {"base", "catalogue", "core", "usage"}

@@ -77,6 +77,7 @@ private slots:
     void bookmarksFollowTheButtons();
     void listingMatchesTheCatalogue();
     void failedExportKeepsOlderFile();
+    void settingsNameAShopGone();
 };
 
 void CliTest::commandLine_data()
@@ -133,6 +134,18 @@ void CliTest::commandLine_data()
     QTest::newRow("export onto a full device")
         << QStringList{"--export-bookmarks", "/dev/full"} << QStringList{} << 1
         << QByteArray("benchlist: cannot write '/dev/full': No space left on device");
+    QTest::newRow("shop without an id")
+        << QStringList{"--shop"} << QStringList{} << 2 << QByteArray("benchlist: --shop needs");
+    QTest::newRow("shop nobody has")
+        << QStringList{"--shop", "nosuch", "--list"} << QStringList{} << 2
+        << QByteArray("benchlist: no shop has the id 'nosuch'; the ids are: catalogue, ebay-us,");
+    QTest::newRow("shop in upper case")
+        << QStringList{"--shop=EBAY-US", "--find", "glare"} << QStringList{} << 2
+        << QByteArray("benchlist: no shop has the id 'EBAY-US'");
+    QTest::newRow("shop's search")
+        << QStringList{"--shop", "ebay-us", "--find", "17", "inch", "lcd"} << QStringList{} << 0
+        << QByteArray("17-inch LCD\tComputer Monitors and Accessories\tLCD & FlatScreen "
+                      "Monitors\thttps://www.ebay.com/sch/i.html?_nkw=17%20inch%20LCD%20monitor\n");
     // Displays that are named but cannot be opened: the line names the one tried.
     const auto dead = [](const char *row, QStringList environment, const char *output) {
         QTest::newRow(row) << QStringList{} << environment << 1 << QByteArray(output);
@@ -417,6 +430,23 @@ void CliTest::failedExportKeepsOlderFile()
     const QByteArray prefix = "benchlist: cannot write '" + QFile::encodeName(mountPoint.path());
     QCOMPARE(run.err, prefix + "/bookmarks.html': No space left on device\n" + prefix
                           + "/new.html': No space left on device\n");
+}
+
+// The default instead, said once; the file is left as it was.
+void CliTest::settingsNameAShopGone()
+{
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath("benchlist"));
+    QFile settings(home.filePath("benchlist/benchlist.conf"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nShop=ebay-gone\n");
+    settings.close();
+    const Run run = RunProgram({"--find", "glare"}, BENCHLIST_BINARY,
+                               {"XDG_CONFIG_HOME=" + home.path(), "LANGUAGE=en"});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.endsWith("\t" + Bytes(SiteBase) + "/bl/cm/Glare-Filters.html\n"));
+    QCOMPARE(run.err, QByteArray("benchlist: the settings name a shop that no longer exists, "
+                                 "'ebay-gone'; pages open at Benchlist catalogue instead\n"));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

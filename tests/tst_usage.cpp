@@ -7,6 +7,7 @@
 // and damaged or unwritable files. Starts only its own writer helpers.
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
+#include "settings/settings.h"
 #include "storefile.h"
 #include "usage/pagememory.h"
 #include "usage/usagestore.h"
@@ -17,12 +18,17 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <sqlite3.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
+#include <functional>
 
 #include <cstdint>
 #include <string>
@@ -52,6 +58,29 @@ std::vector<std::string> Pages(const std::vector<RecentPage> &recent)
     for (const RecentPage &page : recent)
         pages.push_back(page.page);
     return pages;
+}
+
+// What `action` writes to standard error.
+QByteArray StandardErrorOf(const std::function<void()> &action)
+{
+    QTemporaryFile file;
+    if (!file.open())
+        return "cannot capture standard error";
+    std::fflush(stderr);
+    const int kept = ::dup(STDERR_FILENO);
+    ::dup2(file.handle(), STDERR_FILENO);
+    action();
+    std::fflush(stderr);
+    ::dup2(kept, STDERR_FILENO);
+    ::close(kept);
+    file.seek(0);
+    return file.readAll();
+}
+
+int ModeOf(const QString &path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
 } // namespace
@@ -317,15 +346,72 @@ private slots:
                 || (QDir().mkpath(config + QStringLiteral("/benchlist"))
                     && file.open(QIODevice::WriteOnly) && file.write(before) == before.size()));
         file.close();
-        QCOMPARE(RememberingPages(), wasOn);
-        SetRememberingPages(on);
+        QCOMPARE(RememberOpenedPages(), wasOn);
+        QVERIFY(SetRememberOpenedPages(on));
         ClosePageMemory();
-        QCOMPARE(RememberingPages(), on);
+        QCOMPARE(RememberOpenedPages(), on);
         const QSettings settings(path, QSettings::IniFormat);
         QCOMPARE(settings.value(QStringLiteral("RememberOpenedPages")).toBool(), on);
         for (const QString &pair : kept)
             QCOMPARE(settings.value(pair.section(QLatin1Char('='), 0, 0)).toString(),
                      pair.section(QLatin1Char('='), 1));
+    }
+
+    // The settings file as the shopper keeps it: a link stays a link and its
+    // target keeps its mode; a file its mode keeps from being written or read
+    // is left as it was, with one line.
+    void settingsFileKeptAsItIs_data()
+    {
+        QTest::addColumn<QString>("linkTo"); // the file is a symlink to this; empty: a plain file
+        QTest::addColumn<int>("mode");       // of the file or the link's target; 0: none there
+        QTest::addColumn<bool>("saved");
+        const QString dotfiles = QStringLiteral("../../dotfiles/benchlist.conf");
+        QTest::newRow("a link into a dotfiles folder") << dotfiles << 0600 << true;
+        QTest::newRow("a link to a missing file") << dotfiles << 0 << true;
+        QTest::newRow("a link to itself") << "benchlist.conf" << 0 << false;
+        QTest::newRow("read-only") << QString() << 0444 << false;
+        QTest::newRow("read-only through a link") << dotfiles << 0400 << false;
+        QTest::newRow("unreadable") << QString() << 0200 << false;
+    }
+    void settingsFileKeptAsItIs()
+    {
+        QFETCH(QString, linkTo);
+        QFETCH(int, mode);
+        QFETCH(bool, saved);
+        // A folder of its own for each row: QSettings keeps what it read of a file.
+        const QString config = dir_.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        const QString folder = config + QStringLiteral("/benchlist");
+        const QString path = folder + QStringLiteral("/benchlist.conf");
+        const QString file = linkTo.isEmpty() ? path : QDir(folder).absoluteFilePath(linkTo);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("state"))));
+        QVERIFY(QDir().mkpath(folder) && QDir().mkpath(dir_.filePath(QStringLiteral("dotfiles"))));
+        const QByteArray before("[General]\nLanguage=de\nRememberOpenedPages=true\n");
+        QFile kept(file);
+        QVERIFY(!mode || (kept.open(QIODevice::WriteOnly) && kept.write(before) == before.size()));
+        kept.close();
+        QVERIFY(!mode || ::chmod(QFile::encodeName(file).constData(), mode_t(mode)) == 0);
+        QVERIFY(
+            linkTo.isEmpty()
+            || ::symlink(QFile::encodeName(linkTo).constData(), QFile::encodeName(path).constData())
+                   == 0);
+        bool done = !saved;
+        const QByteArray said = StandardErrorOf([&] { done = SetRememberOpenedPages(false); });
+        ClosePageMemory();
+        QCOMPARE(done, saved);
+        QCOMPARE(said, saved ? QByteArray()
+                             : "benchlist: could not save the settings in "
+                                   + QFile::encodeName(path) + "\n");
+        QCOMPARE(QFileInfo(path).isSymLink(), !linkTo.isEmpty());
+        QCOMPARE(RememberOpenedPages(), !saved);
+        if (mode)
+            QCOMPARE(ModeOf(file), mode);
+        if (!saved && mode) {
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), before);
+        }
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("Language")).toString(),
+                 QLatin1String(mode ? "de" : ""));
     }
 
     void unwritableFolderSaysSoOnce()

@@ -686,6 +686,26 @@ nennt die ausgelassenen Wörter).
         <source>; further down also: </source>
         <translation>; weiter unten auch: </translation>
     </message>
+    <message>
+        <source>print the shops pages can open at: id, name, address</source>
+        <translation>die Shops ausgeben, bei denen Seiten öffnen können: Kennung, Name, Adresse</translation>
+    </message>
+    <message>
+        <source>open or print the pages at the shop ID, for this run alone
+                           (before the other option; --shops lists the ids)
+</source>
+        <translation>die Seiten beim Shop ID öffnen oder ausgeben, nur für diesen Aufruf
+                           (vor der anderen Option; --shops nennt die Kennungen)
+</translation>
+    </message>
+    <message>
+        <source>--shop needs a shop&apos;s id, as in: benchlist --shop ebay-us --find usb hub</source>
+        <translation>--shop braucht die Kennung eines Shops, etwa: benchlist --shop ebay-us --find usb hub</translation>
+    </message>
+    <message>
+        <source>no shop has the id &apos;%1&apos;; the ids are: %2</source>
+        <translation>kein Shop hat die Kennung „%1“; die Kennungen sind: %2</translation>
+    </message>
 </context>
 <context>
     <name>ExitWindow</name>
@@ -953,6 +973,111 @@ nennt die ausgelassenen Wörter).
     <message>
         <source>Copy address</source>
         <translation>Adresse kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>could not save the settings in %1</source>
+        <translation>die Einstellungen konnten nicht in %1 gespeichert werden</translation>
+    </message>
+    <message>
+        <source>the settings name a shop that no longer exists, &apos;%1&apos;; pages open at %2 instead</source>
+        <translation>die Einstellungen nennen einen Shop, den es nicht mehr gibt, „%1“; Seiten öffnen stattdessen bei %2</translation>
+    </message>
+</context>
+<context>
+    <name>benchlist::OtherShopDialog</name>
+    <message>
+        <source>The file is larger than an OpenSearch description can be.</source>
+        <translation>Die Datei ist größer, als eine OpenSearch-Beschreibung sein kann.</translation>
+    </message>
+    <message>
+        <source>The file is not an OpenSearch description that can be read safely.</source>
+        <translation>Die Datei ist keine OpenSearch-Beschreibung, die sicher gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>The file names no search address for web pages (a Url of type text/html).</source>
+        <translation>Die Datei nennt keine Suchadresse für Webseiten (eine Url vom Typ text/html).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s search address is too long.</source>
+        <translation>Die Suchadresse der Datei ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The address is too long.</source>
+        <translation>Die Adresse ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The address may not hold blanks or line breaks.</source>
+        <translation>Die Adresse darf keine Leerzeichen oder Zeilenumbrüche enthalten.</translation>
+    </message>
+    <message>
+        <source>The address must start with http:// or https://.</source>
+        <translation>Die Adresse muss mit http:// oder https:// beginnen.</translation>
+    </message>
+    <message>
+        <source>The address must name a host, as in https://shop.example/search?q={searchTerms}.</source>
+        <translation>Die Adresse muss einen Host nennen, etwa https://shop.example/search?q={searchTerms}.</translation>
+    </message>
+    <message>
+        <source>The address must say where the words go, with {searchTerms} or %s.</source>
+        <translation>Die Adresse muss mit {searchTerms} oder %s sagen, wohin die Suchwörter kommen.</translation>
+    </message>
+    <message>
+        <source>The address must say only once where the words go.</source>
+        <translation>Die Adresse darf nur einmal sagen, wohin die Suchwörter kommen.</translation>
+    </message>
+    <message>
+        <source>Other Shop</source>
+        <translation>Anderer Shop</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Search &amp;address:</source>
+        <translation>Such&amp;adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Read OpenSearch File...</source>
+        <translation>OpenSearch-Datei &amp;lesen...</translation>
+    </message>
+    <message>
+        <source>Pages open as a search at this shop. Give its search address with {searchTerms} or %s where the words go.</source>
+        <translation>Seiten öffnen als Suche bei diesem Shop. Geben Sie seine Suchadresse an, mit {searchTerms} oder %s, wo die Suchwörter stehen.</translation>
+    </message>
+    <message>
+        <source>The shop needs a name.</source>
+        <translation>Der Shop braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>Read OpenSearch File</source>
+        <translation>OpenSearch-Datei lesen</translation>
+    </message>
+    <message>
+        <source>OpenSearch descriptions (*.xml);;All files (*)</source>
+        <translation>OpenSearch-Beschreibungen (*.xml);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>benchlist::ShopMenu</name>
+    <message>
+        <source>Open &amp;Pages At</source>
+        <translation>Seiten ö&amp;ffnen bei</translation>
+    </message>
+    <message>
+        <source>Benchlist Catalogue</source>
+        <translation>Benchlist-Katalog</translation>
+    </message>
+    <message>
+        <source>&amp;Other Shop...</source>
+        <translation>&amp;Anderer Shop...</translation>
     </message>
 </context>
 </TS>

@@ -686,6 +686,26 @@ nombra las palabras que faltan).
         <source>; further down also: </source>
         <translation>; más abajo también: </translation>
     </message>
+    <message>
+        <source>print the shops pages can open at: id, name, address</source>
+        <translation>mostrar las tiendas donde pueden abrirse las páginas: id, nombre, dirección</translation>
+    </message>
+    <message>
+        <source>open or print the pages at the shop ID, for this run alone
+                           (before the other option; --shops lists the ids)
+</source>
+        <translation>abrir o mostrar las páginas en la tienda ID, solo esta vez
+                           (antes de la otra opción; --shops da los ids)
+</translation>
+    </message>
+    <message>
+        <source>--shop needs a shop&apos;s id, as in: benchlist --shop ebay-us --find usb hub</source>
+        <translation>--shop necesita el id de una tienda, por ejemplo: benchlist --shop ebay-us --find usb hub</translation>
+    </message>
+    <message>
+        <source>no shop has the id &apos;%1&apos;; the ids are: %2</source>
+        <translation>ninguna tienda tiene el id «%1»; los ids son: %2</translation>
+    </message>
 </context>
 <context>
     <name>ExitWindow</name>
@@ -953,6 +973,111 @@ nombra las palabras que faltan).
     <message>
         <source>Copy address</source>
         <translation>Copiar dirección</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>could not save the settings in %1</source>
+        <translation>no se pudo guardar la configuración en %1</translation>
+    </message>
+    <message>
+        <source>the settings name a shop that no longer exists, &apos;%1&apos;; pages open at %2 instead</source>
+        <translation>los ajustes nombran una tienda que ya no existe, «%1»; las páginas se abren en %2</translation>
+    </message>
+</context>
+<context>
+    <name>benchlist::OtherShopDialog</name>
+    <message>
+        <source>The file is larger than an OpenSearch description can be.</source>
+        <translation>El archivo es más grande de lo que puede ser una descripción OpenSearch.</translation>
+    </message>
+    <message>
+        <source>The file is not an OpenSearch description that can be read safely.</source>
+        <translation>El archivo no es una descripción OpenSearch que pueda leerse con seguridad.</translation>
+    </message>
+    <message>
+        <source>The file names no search address for web pages (a Url of type text/html).</source>
+        <translation>El archivo no da ninguna dirección de búsqueda para páginas web (una Url de tipo text/html).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s search address is too long.</source>
+        <translation>La dirección de búsqueda del archivo es demasiado larga.</translation>
+    </message>
+    <message>
+        <source>The address is too long.</source>
+        <translation>La dirección es demasiado larga.</translation>
+    </message>
+    <message>
+        <source>The address may not hold blanks or line breaks.</source>
+        <translation>La dirección no puede contener espacios ni saltos de línea.</translation>
+    </message>
+    <message>
+        <source>The address must start with http:// or https://.</source>
+        <translation>La dirección debe empezar por http:// o https://.</translation>
+    </message>
+    <message>
+        <source>The address must name a host, as in https://shop.example/search?q={searchTerms}.</source>
+        <translation>La dirección debe nombrar un host, por ejemplo https://shop.example/search?q={searchTerms}.</translation>
+    </message>
+    <message>
+        <source>The address must say where the words go, with {searchTerms} or %s.</source>
+        <translation>La dirección debe indicar dónde van las palabras, con {searchTerms} o %s.</translation>
+    </message>
+    <message>
+        <source>The address must say only once where the words go.</source>
+        <translation>La dirección debe indicar una sola vez dónde van las palabras.</translation>
+    </message>
+    <message>
+        <source>Other Shop</source>
+        <translation>Otra tienda</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Search &amp;address:</source>
+        <translation>&amp;Dirección de búsqueda:</translation>
+    </message>
+    <message>
+        <source>&amp;Read OpenSearch File...</source>
+        <translation>&amp;Leer archivo OpenSearch...</translation>
+    </message>
+    <message>
+        <source>Pages open as a search at this shop. Give its search address with {searchTerms} or %s where the words go.</source>
+        <translation>Las páginas se abren como búsqueda en esta tienda. Indique su dirección de búsqueda, con {searchTerms} o %s donde van las palabras.</translation>
+    </message>
+    <message>
+        <source>The shop needs a name.</source>
+        <translation>La tienda necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>Read OpenSearch File</source>
+        <translation>Leer archivo OpenSearch</translation>
+    </message>
+    <message>
+        <source>OpenSearch descriptions (*.xml);;All files (*)</source>
+        <translation>Descripciones OpenSearch (*.xml);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>benchlist::ShopMenu</name>
+    <message>
+        <source>Open &amp;Pages At</source>
+        <translation>Abrir &amp;páginas en</translation>
+    </message>
+    <message>
+        <source>Benchlist Catalogue</source>
+        <translation>Catálogo de Benchlist</translation>
+    </message>
+    <message>
+        <source>&amp;Other Shop...</source>
+        <translation>&amp;Otra tienda...</translation>
     </message>
 </context>
 </TS>

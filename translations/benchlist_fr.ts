@@ -686,6 +686,26 @@ nomme les mots laissés de côté).
         <source>; further down also: </source>
         <translation>&#xa0;; plus bas aussi&#xa0;: </translation>
     </message>
+    <message>
+        <source>print the shops pages can open at: id, name, address</source>
+        <translation>afficher les boutiques où les pages peuvent s&apos;ouvrir : identifiant, nom, adresse</translation>
+    </message>
+    <message>
+        <source>open or print the pages at the shop ID, for this run alone
+                           (before the other option; --shops lists the ids)
+</source>
+        <translation>ouvrir ou afficher les pages chez la boutique ID, pour cette fois
+                           (avant l&apos;autre option ; --shops donne les identifiants)
+</translation>
+    </message>
+    <message>
+        <source>--shop needs a shop&apos;s id, as in: benchlist --shop ebay-us --find usb hub</source>
+        <translation>--shop attend l&apos;identifiant d&apos;une boutique, par exemple : benchlist --shop ebay-us --find usb hub</translation>
+    </message>
+    <message>
+        <source>no shop has the id &apos;%1&apos;; the ids are: %2</source>
+        <translation>aucune boutique n&apos;a l&apos;identifiant « %1 » ; les identifiants sont : %2</translation>
+    </message>
 </context>
 <context>
     <name>ExitWindow</name>
@@ -953,6 +973,111 @@ nomme les mots laissés de côté).
     <message>
         <source>Copy address</source>
         <translation>Copier l&apos;adresse</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>could not save the settings in %1</source>
+        <translation>impossible d&apos;enregistrer les réglages dans %1</translation>
+    </message>
+    <message>
+        <source>the settings name a shop that no longer exists, &apos;%1&apos;; pages open at %2 instead</source>
+        <translation>les réglages nomment une boutique qui n&apos;existe plus, « %1 » ; les pages s&apos;ouvrent plutôt chez %2</translation>
+    </message>
+</context>
+<context>
+    <name>benchlist::OtherShopDialog</name>
+    <message>
+        <source>The file is larger than an OpenSearch description can be.</source>
+        <translation>Le fichier est plus grand qu&apos;une description OpenSearch ne peut l&apos;être.</translation>
+    </message>
+    <message>
+        <source>The file is not an OpenSearch description that can be read safely.</source>
+        <translation>Le fichier n&apos;est pas une description OpenSearch qui puisse être lue sans risque.</translation>
+    </message>
+    <message>
+        <source>The file names no search address for web pages (a Url of type text/html).</source>
+        <translation>Le fichier ne donne aucune adresse de recherche pour des pages web (une Url de type text/html).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s search address is too long.</source>
+        <translation>L&apos;adresse de recherche du fichier est trop longue.</translation>
+    </message>
+    <message>
+        <source>The address is too long.</source>
+        <translation>L&apos;adresse est trop longue.</translation>
+    </message>
+    <message>
+        <source>The address may not hold blanks or line breaks.</source>
+        <translation>L&apos;adresse ne peut contenir ni espaces ni sauts de ligne.</translation>
+    </message>
+    <message>
+        <source>The address must start with http:// or https://.</source>
+        <translation>L&apos;adresse doit commencer par http:// ou https://.</translation>
+    </message>
+    <message>
+        <source>The address must name a host, as in https://shop.example/search?q={searchTerms}.</source>
+        <translation>L&apos;adresse doit nommer un hôte, par exemple https://shop.example/search?q={searchTerms}.</translation>
+    </message>
+    <message>
+        <source>The address must say where the words go, with {searchTerms} or %s.</source>
+        <translation>L&apos;adresse doit indiquer où vont les mots, avec {searchTerms} ou %s.</translation>
+    </message>
+    <message>
+        <source>The address must say only once where the words go.</source>
+        <translation>L&apos;adresse ne doit indiquer qu&apos;une seule fois où vont les mots.</translation>
+    </message>
+    <message>
+        <source>Other Shop</source>
+        <translation>Autre boutique</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>Search &amp;address:</source>
+        <translation>&amp;Adresse de recherche :</translation>
+    </message>
+    <message>
+        <source>&amp;Read OpenSearch File...</source>
+        <translation>&amp;Lire un fichier OpenSearch...</translation>
+    </message>
+    <message>
+        <source>Pages open as a search at this shop. Give its search address with {searchTerms} or %s where the words go.</source>
+        <translation>Les pages s&apos;ouvrent en recherche chez cette boutique. Donnez son adresse de recherche, avec {searchTerms} ou %s à la place des mots.</translation>
+    </message>
+    <message>
+        <source>The shop needs a name.</source>
+        <translation>La boutique a besoin d&apos;un nom.</translation>
+    </message>
+    <message>
+        <source>Read OpenSearch File</source>
+        <translation>Lire un fichier OpenSearch</translation>
+    </message>
+    <message>
+        <source>OpenSearch descriptions (*.xml);;All files (*)</source>
+        <translation>Descriptions OpenSearch (*.xml);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Le fichier ne peut pas être lu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>benchlist::ShopMenu</name>
+    <message>
+        <source>Open &amp;Pages At</source>
+        <translation>Ouvrir les &amp;pages chez</translation>
+    </message>
+    <message>
+        <source>Benchlist Catalogue</source>
+        <translation>Catalogue Benchlist</translation>
+    </message>
+    <message>
+        <source>&amp;Other Shop...</source>
+        <translation>A&amp;utre boutique...</translation>
     </message>
 </context>
 </TS>

@@ -6,8 +6,10 @@
 
 #include "base/project.h"
 #include "catalogue/catalogue.h"
+#include "core/addresses.h"
 #include "core/catalogueexport.h"
 #include "core/searchresults.h"
+#include "core/shops.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
 
@@ -95,6 +97,19 @@ int AnswerForget(const QStringList &)
     ForgetPages();
     ClosePageMemory();
     return 0;
+}
+
+int AnswerShops(const QStringList &)
+{
+    std::string lines;
+    for (const Shop &shop : BuiltInShops())
+        lines.append(shop.id)
+            .append("\t")
+            .append(shop.name)
+            .append("\t")
+            .append(shop.IsCatalogue() ? std::string(SiteBase) : shop.address)
+            .append("\n");
+    return PrintAnswer(lines);
 }
 
 int AnswerVersion(const QStringList &)

@@ -27,5 +27,7 @@ int AnswerRecent(const QStringList &words);
 // Deletes every page kept, whether remembering is on or off.
 int AnswerForget(const QStringList &words);
 int AnswerVersion(const QStringList &words);
+// The shops built in, the catalogue first: id, name and search address, tab-separated.
+int AnswerShops(const QStringList &words);
 
 } // namespace benchlist

@@ -6,8 +6,9 @@
 #include "app/commandline.h"
 
 #include "app/answers.h"
-#include "translation/language.h"
+#include "core/shops.h"
 #include "service/searchservice.h"
+#include "translation/language.h"
 
 #include <string>
 
@@ -53,6 +54,9 @@ constexpr Option kOptions[] = {
     {"search-service", Takes::Rest, "",
      QT_TRANSLATE_NOOP("CommandLine", "serve the search of the desktop on the session bus"),
      nullptr, RunSearchService},
+    {"shops", Takes::Nothing, "",
+     QT_TRANSLATE_NOOP("CommandLine", "print the shops pages can open at: id, name, address"),
+     nullptr, AnswerShops},
     {"help", Takes::Nothing, "", QT_TRANSLATE_NOOP("CommandLine", "print this help and exit"),
      nullptr, Help},
     {"version", Takes::Nothing, "", QT_TRANSLATE_NOOP("CommandLine", "print the version and exit"),
@@ -66,6 +70,13 @@ int Help(const QStringList &)
                        "Opens the Benchlist window. --list, --export-bookmarks, --find, "
                        "--recent\nand --forget answer on standard output instead, without "
                        "a display.\n\n"));
+    std::string shop = "--shop ID";
+    shop.resize(25, ' ');
+    text += "  " + shop
+            + Text(QT_TRANSLATE_NOOP("CommandLine",
+                                     "open or print the pages at the shop ID, for this run "
+                                     "alone\n                           (before the other "
+                                     "option; --shops lists the ids)\n"));
     for (const Option &option : kOptions) {
         std::string shown = std::string("--") + option.name + " " + option.argument;
         shown.resize(25, ' ');
@@ -96,6 +107,28 @@ const Option *OptionNamed(const QString &word)
     return nullptr;
 }
 
+// "--shop ID" and "--shop=ID" give the shop of the run; false for other words.
+bool ReadShop(const QStringList &arguments, qsizetype &at, CommandLine &line)
+{
+    const QString &word = arguments.at(at);
+    const QString name = word.mid(word.startsWith(QLatin1String("--")) ? 2 : 1);
+    if (!word.startsWith(QLatin1Char('-'))
+        || name.section(QLatin1Char('='), 0, 0) != QLatin1String("shop"))
+        return false;
+    QString id = name.section(QLatin1Char('='), 1);
+    if (!name.contains(QLatin1Char('=')) && at + 1 < arguments.size())
+        id = arguments.at(++at);
+    if (id.isEmpty() || id.startsWith(QLatin1Char('-')))
+        line.error = Translated("CommandLine", "--shop needs a shop's id, as in: benchlist "
+                                               "--shop ebay-us --find usb hub");
+    else if (!BuiltInShop(id.toStdString()))
+        line.error = Translated("CommandLine", "no shop has the id '%1'; the ids are: %2")
+                         .arg(id, QString::fromStdString(BuiltInShopIds()));
+    else
+        line.shop = id;
+    return true;
+}
+
 } // namespace
 
 QString UnexpectedArgument(const QString &word)
@@ -112,6 +145,11 @@ CommandLine ReadCommandLine(const QStringList &arguments)
         return line;
     };
     for (qsizetype at = 1; at < arguments.size(); ++at) {
+        if (line.shop.isEmpty() && ReadShop(arguments, at, line)) {
+            if (!line.error.isEmpty())
+                return line;
+            continue;
+        }
         const QString &word = arguments.at(at);
         const Option *option = OptionNamed(word);
         if (!option) {

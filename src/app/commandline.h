@@ -33,6 +33,7 @@ struct CommandLine {
     QStringList words;              // the option's own
     QStringList qtArguments;        // the program's name and Qt's words
     QString error;                  // not empty: the line is not understood (status 2)
+    QString shop; // --shop ID: the shop of this run alone; empty for the chosen one
 };
 
 // Reads the arguments, the program's name first. Changes nothing, prints nothing.

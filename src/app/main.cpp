@@ -5,6 +5,7 @@
 #include "app/commandline.h"
 #include "app/start.h"
 #include "core/windowmodel.h"
+#include "settings/settings.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
 #include "widgets/forms/fonts.h"
@@ -19,6 +20,7 @@
 int main(int argc, char **argv)
 {
     benchlist::LoadTranslations(); // the session's language, for every answer and window
+    benchlist::FollowRememberSwitch();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -27,6 +29,11 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "benchlist: %s\n", line.error.toLocal8Bit().constData());
         return 2;
     }
+    // The shop --shop names is this run's alone; the chosen one is left as it is.
+    if (line.shop.isEmpty())
+        benchlist::ApplyChosenShop();
+    else
+        benchlist::SetActiveShop(*benchlist::BuiltInShop(line.shop.toStdString()));
     // The answers on standard output need no display.
     if (line.option && line.option->answer)
         return line.option->answer(line.words);

@@ -6,6 +6,7 @@
 
 #include "core/addresses.h"
 #include "core/lookup.h"
+#include "core/shops.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -88,12 +89,13 @@ mode_t NewFileMode()
 
 std::string CatalogueListing(WindowList windows)
 {
+    const Shop shop = ActiveShop();
     std::string out;
     for (const CategoryData *window : windows) {
         for (const DropDownData &dropDown : window->dropDowns) {
             for (const PageEntry &entry : dropDown.pages) {
                 AppendFields(out, {window->name, window->title, dropDown.name, dropDown.initialText,
-                                   entry.text, CataloguePageUrl(entry.path),
+                                   entry.text, EntryAddress(shop, *window, dropDown, entry),
                                    IsListed(dropDown, entry.text) ? "listed" : "typed"});
             }
         }
@@ -106,7 +108,8 @@ std::string FindListing(const std::vector<FindHit> &hits)
     std::string out;
     for (const FindHit &hit : hits) {
         const FindRecord &record = *hit.record;
-        AppendFields(out, {record.text, record.windowTitle, record.caption, record.address});
+        AppendFields(out, {record.text, record.windowTitle, record.caption,
+                           PageAddress(record.windowName, record.dropDownName, record.text)});
     }
     return out;
 }
@@ -138,30 +141,38 @@ std::string EscapeHtml(std::string_view text)
 
 std::string BookmarksHtml(WindowList windows)
 {
+    const Shop shop = ActiveShop();
     std::string out = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
                       "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\n"
                       "<TITLE>Bookmarks</TITLE>\n"
                       "<H1>Bookmarks</H1>\n"
                       "<DL><p>\n";
+    // Searches at a shop go in a folder that names it, so that a file exported
+    // for one shop and one for another can both be imported and told apart.
+    const std::string indent = shop.IsCatalogue() ? "" : "    ";
+    if (!shop.IsCatalogue())
+        AppendFolderStart(out, "    ", "Benchlist at " + shop.name);
     for (const CategoryData *window : windows) {
-        AppendFolderStart(out, "    ", window->title);
+        AppendFolderStart(out, indent + "    ", window->title);
         for (const DropDownData &dropDown : window->dropDowns) {
-            AppendFolderStart(out, "        ", dropDown.initialText);
+            AppendFolderStart(out, indent + "        ", dropDown.initialText);
             for (std::size_t i = 0; i < dropDown.pages.size(); ++i) {
                 if (!IsFirstOfItsText(dropDown.pages, i))
                     continue;
                 const std::string_view text = dropDown.pages[i].text;
-                const PageEntry &winner = *WinningEntry(dropDown.pages, text);
-                out.append("            <DT><A HREF=\"")
-                    .append(EscapeHtml(CataloguePageUrl(winner.path)))
+                out.append(indent)
+                    .append("            <DT><A HREF=\"")
+                    .append(EscapeHtml(ShopPageAddress(shop, *window, dropDown, text)))
                     .append("\">")
                     .append(EscapeHtml(text))
                     .append("</A>\n");
             }
-            AppendFolderEnd(out, "        ");
+            AppendFolderEnd(out, indent + "        ");
         }
-        AppendFolderEnd(out, "    ");
+        AppendFolderEnd(out, indent + "    ");
     }
+    if (!shop.IsCatalogue())
+        AppendFolderEnd(out, "    ");
     out += "</DL><p>\n";
     return out;
 }

@@ -8,6 +8,8 @@
 #include "base/project.h"
 #include "core/aboutnet.h"
 #include "core/searchresults.h"
+#include "core/shops.h"
+#include "settings/settings.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
 
@@ -138,6 +140,9 @@ QStringList Searcher::Ids(const QStringList &terms) const
 const FindRecord *Searcher::Known(const QString &id) const
 {
     const FindRecord *record = SearchResults::Catalogue().Record(id.toStdString());
+    // The service outlives a choice made in the window meanwhile: each result
+    // opens at the shop chosen when it is opened.
+    ApplyChosenShop();
     if (!record)
         std::fprintf(stderr, "benchlist: no search result has the id '%s'\n",
                      Quoted(id).constData());
@@ -147,7 +152,7 @@ const FindRecord *Searcher::Known(const QString &id) const
 void Searcher::Open(const QString &id, const QString &query) const
 {
     if (const FindRecord *record = Known(id)) {
-        if (OpenPage(record->address))
+        if (OpenPage(PageAddress(record->windowName, record->dropDownName, record->text)))
             RememberPage(*record, query.toStdString());
     }
 }
@@ -164,7 +169,8 @@ void Searcher::Copy(const QString &id) const
         return;
     }
     if (!start_({QStringLiteral("--search-service"), QLatin1String(kCopyAddressOption),
-                 QString::fromUtf8(record->address)}))
+                 QString::fromStdString(
+                     PageAddress(record->windowName, record->dropDownName, record->text))}))
         std::fputs("benchlist: cannot start the clipboard helper\n", stderr);
 }
 

@@ -4,11 +4,12 @@
 
 // The pages this shopper opened, as the windows and the search service share
 // them: one store per process, made on first use (never during start-up), and
-// the shopper's switch, kept in the program's settings file.
+// the shopper's switch for it, which the program's settings keep and hand down.
 #pragma once
 
 #include "usage/usagestore.h"
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -21,8 +22,12 @@ UsageStore &PageMemory();
 // Writes what is still queued and lets the store go; at the end of main.
 void ClosePageMemory();
 
-// "Remember Opened Pages": on unless the shopper turned it off.
-bool RememberingPages();
+// Where "Remember Opened Pages" is kept: `isOn` is asked when the store is
+// made, and again on the store's thread before each write, since another copy
+// of the program may turn it off meanwhile. Until one is given, pages are
+// remembered.
+void SetRememberSwitch(std::function<bool()> isOn);
+// The switch just turned on or off in this process: the store follows at once.
 void SetRememberingPages(bool on);
 
 // Records that the record's page was opened, found by `query` (empty: chosen

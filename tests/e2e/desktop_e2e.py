@@ -48,6 +48,8 @@ GIFT_BANNER = (6540, 3000, 3480, 900)
 SIGNUP_LABEL = (630, 3960, 5085, 195)
 FIND_HINT = (8000, 1110, 200, 240)  # on the link of "Find a category by words... (Ctrl+F)"
 LAPTOPS_SYSTEMS = (120, 1680, 2295, 315)
+# The first flat-panel item as a search at eBay (US).
+EBAY_FLAT_PANEL = "https://www.ebay.com/sch/i.html?_nkw=LCD%20flat%20panel%20monitor"
 
 
 class Scenarios(Session):
@@ -294,6 +296,42 @@ class Scenarios(Session):
         self.farewell("closing the main window")
 
 
+    def choose_shop(self):
+        """File, Open Pages At: eBay (US) chosen with the keyboard; a drop-down's
+        page then opens as a search there."""
+        main = self.start_checks()
+        self.menu("f", "p")
+        self.run.wait_for("File, Open Pages At to open", lambda: len(self.d.popups()) >= 2)
+        self.d.key("Down")
+        time.sleep(0.3)  # the highlight drawn
+        boxes = [self.d.outer_geometry(main)] + [self.d.client_geometry(p) for p in self.d.popups()]
+        left, top = min(b[0] for b in boxes), min(b[1] for b in boxes)
+        right, bottom = max(b[0] + b[2] for b in boxes), max(b[1] + b[3] for b in boxes)
+        self.d.screenshot(self.out / "open-pages-at.png", (left, top, right - left, bottom - top))
+        self.d.key("Return")
+        self.run.wait_for("the menu to close", lambda: not self.d.popups())
+        self.flat_panel_opens(EBAY_FLAT_PANEL, "after eBay (US) was chosen")
+        self.leave()
+
+    def shop_kept(self):
+        """The choice lasts to the next start; the catalogue chosen again is the catalogue."""
+        self.start_checks()
+        self.flat_panel_opens(EBAY_FLAT_PANEL, "after a new start")
+        self.menu("f", "p")
+        self.run.wait_for("File, Open Pages At to open", lambda: len(self.d.popups()) >= 2)
+        self.d.key("Home", "Return")
+        self.run.wait_for("the menu to close", lambda: not self.d.popups())
+        self.flat_panel_opens(self.page("/bl/cm/LCD-Flat-Panel.html"), "with the catalogue again")
+        self.leave()
+
+    def flat_panel_opens(self, address, when):
+        self.click_main(BUTTON_BOX["cmdMonitors"])
+        self.becomes_active(MONITORS, f"after a click on its button {when}")
+        self.b.expect(f"Down in the flat-panel list {when}", [address], lambda: self.d.key("Down"))
+        self.close_with_wm(MONITORS)
+        self.becomes_active(MAIN, f"after Computer Monitors was closed {when}")
+
+
 class GermanScenarios(Scenarios):
     """The program in German: its windows by their German titles, and a category
     window's drop-down that still opens pages by their English texts."""
@@ -360,6 +398,12 @@ def test(run, args):
         begun = time.monotonic()
         run_program(run, name, scenario, args, desktop, browser, Scenarios)
         print(f"ok - {name} ({time.monotonic() - begun:.1f} s)")
+    # Both runs share one home: the shop chosen in the first is kept for the second.
+    for step, scenario in (("shop chosen", Scenarios.choose_shop),
+                           ("shop kept", Scenarios.shop_kept)):
+        begun = time.monotonic()
+        run_program(run, "shop", scenario, args, desktop, browser, Scenarios)
+        print(f"ok - {step} ({time.monotonic() - begun:.1f} s)")
     begun = time.monotonic()
     run_program(run, "german", GermanScenarios.german, args, desktop, browser, GermanScenarios)
     print(f"ok - german ({time.monotonic() - begun:.1f} s)")

@@ -50,7 +50,7 @@ QStringList Lines(std::string_view data)
 bool operator==(const CommandLine &a, const CommandLine &b)
 {
     return a.option == b.option && a.words == b.words && a.qtArguments == b.qtArguments
-           && a.error == b.error;
+           && a.error == b.error && a.shop == b.shop;
 }
 
 CommandLine CheckCommandLine(const QStringList &lines)

@@ -10,6 +10,7 @@
 #include "core/addresses.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
+#include "settings/settings.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/openpage.h"
@@ -478,13 +479,13 @@ void FindWindowTest::openedPagesComeFirstAndBack()
     auto *remember = Window("frmMain")->findChild<QAction *>(QStringLiteral("mnuRemember"));
     QVERIFY(remember && remember->isCheckable() && remember->isChecked());
     remember->trigger();
-    QVERIFY(!RememberingPages());
+    QVERIFY(!RememberOpenedPages());
     field->setText(QStringLiteral("printer usb cables"));
     QTest::keyClick(field, Qt::Key_Return);
     PageMemory().Flush();
     QCOMPARE(UsesKept(QString::fromStdString(UsageStore::DefaultPath())), 0);
     remember->trigger();
-    QVERIFY(RememberingPages());
+    QVERIFY(RememberOpenedPages());
 }
 
 QTEST_MAIN(FindWindowTest)

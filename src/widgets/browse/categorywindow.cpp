@@ -6,6 +6,7 @@
 #include "translation/language.h"
 
 #include "core/lookup.h"
+#include "core/shops.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/openpage.h"
@@ -151,7 +152,7 @@ void CategoryWindow::DropDown_Click(const DropDownData &dropDown)
     if (!box)
         return;
     const std::string text = box->currentText().toStdString();
-    const std::string address = LookupPage(dropDown.pages, text);
+    const std::string address = ShopPageAddress(ActiveShop(), category_, dropDown, text);
     // A text of the drop-down's own is a page the shopper may want again; a
     // text it does not know led to the error page.
     if (OpenPageFrom(this, address) && WinningEntry(dropDown.pages, text))

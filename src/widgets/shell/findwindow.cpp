@@ -7,6 +7,7 @@
 #include "core/aboutnet.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
+#include "core/shops.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
@@ -263,7 +264,8 @@ public:
             return text;
         }
         case Qt::ToolTipRole:
-            return QString::fromStdString(record->address);
+            return QString::fromStdString(
+                PageAddress(record->windowName, record->dropDownName, record->text));
         default:
             return {};
         }
@@ -466,7 +468,7 @@ void FindWindow::cmdOpen_Click()
     if (!record)
         return;
     // The next words typed put the count back in the status line.
-    if (!OpenPage(record->address))
+    if (!OpenPage(PageAddress(record->windowName, record->dropDownName, record->text)))
         SetStatus(PageNotOpened::Line());
     else
         RememberPage(*record, field_->text().toStdString());
@@ -494,7 +496,8 @@ void FindWindow::cmdShow_Click()
 void FindWindow::CopyAddress()
 {
     if (const FindRecord *record = Selected())
-        QApplication::clipboard()->setText(QString::fromStdString(record->address));
+        QApplication::clipboard()->setText(QString::fromStdString(
+            PageAddress(record->windowName, record->dropDownName, record->text)));
 }
 
 // A screen reader hears the current result as soon as the list has the focus,

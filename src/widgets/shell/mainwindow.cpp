@@ -9,6 +9,8 @@
 #include "core/addresses.h"
 #include "core/catalogueexport.h"
 #include "core/catalogueindex.h"
+#include "core/shops.h"
+#include "settings/settings.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/forms/openpage.h"
@@ -16,6 +18,7 @@
 #include "widgets/forms/twips.h"
 #include "widgets/shell/categorybuttons.h"
 #include "widgets/shell/picturebutton.h"
+#include "widgets/shell/shopmenu.h"
 
 #include <QDir>
 #include <QFile>
@@ -183,6 +186,7 @@ void MainWindow::BuildMenus()
     addItem(file, "mnuFind", tr("&Find a Category..."), QKeySequence(Qt::CTRL | Qt::Key_F),
             &MainWindow::mnuFind_Click);
     BuildRecentMenu(file);
+    file->addMenu(new ShopMenu(this));
     addItem(file, "mnuExport", tr("&Export as Bookmarks..."), {}, &MainWindow::mnuExport_Click);
     addItem(file, "mnuExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X),
             &MainWindow::mnuExit_Click);
@@ -213,9 +217,13 @@ void MainWindow::BuildRecentMenu(QMenu *file)
     // On by default; the settings file is read each time File opens, not
     // during start-up, and another copy of the program may have changed it.
     remember->setChecked(true);
-    connect(remember, &QAction::triggered, this, [](bool on) { SetRememberingPages(on); });
+    // A switch that could not be saved shows what the file still says.
+    connect(remember, &QAction::triggered, this, [remember](bool on) {
+        if (!SetRememberOpenedPages(on))
+            remember->setChecked(!on);
+    });
     connect(file, &QMenu::aboutToShow, this,
-            [remember] { remember->setChecked(RememberingPages()); });
+            [remember] { remember->setChecked(RememberOpenedPages()); });
 }
 
 void MainWindow::FillRecentPages(QMenu *recent)
@@ -225,9 +233,11 @@ void MainWindow::FillRecentPages(QMenu *recent)
     for (const FindRecord *record : pages) {
         QAction *page = recent->addAction(
             QString::fromUtf8(record->text.data(), qsizetype(record->text.size())));
-        page->setToolTip(QString::fromStdString(record->address));
+        page->setToolTip(QString::fromStdString(
+            PageAddress(record->windowName, record->dropDownName, record->text)));
         connect(page, &QAction::triggered, this, [this, record] {
-            if (OpenPageFrom(this, record->address))
+            if (OpenPageFrom(this,
+                             PageAddress(record->windowName, record->dropDownName, record->text)))
                 RememberPage(*record);
         });
     }
