@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>© 2026 Veldmark. Free software: GNU GPL 3 or later.</source>
-        <translation>© 2026 Veldmark. Logiciel libre&#xa0;: GNU GPL 3 ou plus</translation>
+        <translation>© 2026 Veldmark. Logiciel libre : GNU GPL 3 ou ultérieure.</translation>
     </message>
 </context>
 <context>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>PDA&apos;s &amp; Handheld PC&apos;s</source>
-        <translation>PDA et ordinateurs de poche</translation>
+        <translation>PDA et PC de poche</translation>
     </message>
     <message>
         <source>Prnters And Printer Supplies</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Printers And Printer Supplies</source>
-        <translation>Imprimantes et encres</translation>
+        <translation>Imprimantes, consommables</translation>
     </message>
     <message>
         <source>Networking Servers and Networking Equipment</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Printers and Supplies</source>
-        <translation>Imprimantes, encres</translation>
+        <translation>Impression</translation>
     </message>
     <message>
         <source>LCD &amp; FlatScreen Monitors</source>
@@ -136,31 +136,31 @@
     </message>
     <message>
         <source>366Mhz And Less Systems</source>
-        <translation>Systèmes jusqu&apos;à 366 MHz</translation>
+        <translation>Systèmes jusqu’à 366 MHz</translation>
     </message>
     <message>
         <source>400MHz - 650Mhz Systems</source>
-        <translation>Systèmes 400 MHz - 650 MHz</translation>
+        <translation>Systèmes de 400 à 650 MHz</translation>
     </message>
     <message>
         <source>700MHz - 1GHz Systems</source>
-        <translation>Systèmes 700 MHz - 1 GHz</translation>
+        <translation>Systèmes de 700 MHz à 1 GHz</translation>
     </message>
     <message>
         <source>1.1Ghz - 2GHz Systems</source>
-        <translation>Systèmes 1,1 GHz - 2 GHz</translation>
+        <translation>Systèmes de 1,1 à 2 GHz</translation>
     </message>
     <message>
         <source>2.1Ghz - 2.6GHz Systems</source>
-        <translation>Systèmes 2,1 GHz - 2,6 GHz</translation>
+        <translation>Systèmes de 2,1 à 2,6 GHz</translation>
     </message>
     <message>
         <source>2.7GHz - 2.8 GHz Systems</source>
-        <translation>Systèmes 2,7 GHz - 2,8 GHz</translation>
+        <translation>Systèmes de 2,7 à 2,8 GHz</translation>
     </message>
     <message>
         <source>3GHz And Higher Systems</source>
-        <translation>Systèmes de 3 GHz et plus</translation>
+        <translation>Systèmes de 3 GHz et plus</translation>
     </message>
     <message>
         <source>Desktops With Monitors</source>
@@ -244,11 +244,11 @@
     </message>
     <message>
         <source>AC, Standard</source>
-        <translation>Secteur, standard</translation>
+        <translation>Adaptateurs secteur, standard</translation>
     </message>
     <message>
         <source>Docking Stations</source>
-        <translation>Stations d&apos;accueil</translation>
+        <translation>Stations d’accueil</translation>
     </message>
     <message>
         <source>Laptop Screens, LCDs</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>PDAs and  Handheld PCs</source>
-        <translation>PDA et ordinateurs de poche</translation>
+        <translation>PDA et PC de poche</translation>
     </message>
     <message>
         <source>Apple  Newton Accessories</source>
@@ -312,11 +312,11 @@
     </message>
     <message>
         <source>Handheld Units</source>
-        <translation>Appareils de poche</translation>
+        <translation>PC de poche</translation>
     </message>
     <message>
         <source>Cables and, Adapter Cards</source>
-        <translation>Câbles et cartes d&apos;adaptation</translation>
+        <translation>Câbles et cartes d’adaptation</translation>
     </message>
     <message>
         <source>CPU&apos;s</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Ink Jet Printers</source>
-        <translation>Imprimantes à jet d&apos;encre</translation>
+        <translation>Imprimantes à jet d’encre</translation>
     </message>
     <message>
         <source>Laser Printers</source>
@@ -444,11 +444,11 @@
     </message>
     <message>
         <source>Ink Cartridges Black</source>
-        <translation>Cartouches d&apos;encre noire</translation>
+        <translation>Cartouches d’encre noire</translation>
     </message>
     <message>
         <source>Ink Cartriges Color</source>
-        <translation>Cartouches d&apos;encre couleur</translation>
+        <translation>Cartouches d’encre couleur</translation>
     </message>
     <message>
         <source>Laser Toner Black</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>Printheads</source>
-        <translation>Têtes d&apos;impression</translation>
+        <translation>Têtes d’impression</translation>
     </message>
     <message>
         <source>Printer Supplies and Accessories</source>
@@ -500,7 +500,7 @@
     </message>
     <message>
         <source>Installation Tools</source>
-        <translation>Outils d&apos;installation</translation>
+        <translation>Outils d’installation</translation>
     </message>
     <message>
         <source>KVM Switch Boxes, Cables</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>Mainframe Equipment</source>
-        <translation>Matériel mainframe</translation>
+        <translation>Matériel pour ordinateurs centraux</translation>
     </message>
     <message>
         <source>Network Cables &amp; Connectors</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>Print Servers</source>
-        <translation>Serveurs d&apos;impression</translation>
+        <translation>Serveurs d’impression</translation>
     </message>
     <message>
         <source>Racks, Mounts &amp; Patch Panels</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>Router, Switch Components</source>
-        <translation>Composants de routeurs, commutateurs</translation>
+        <translation>Composants de routeurs et commutateurs</translation>
     </message>
     <message>
         <source>Routers, Wired</source>
@@ -582,7 +582,7 @@
     </message>
     <message>
         <source>write the bookmark file, or with - print it</source>
-        <translation>écrire le fichier de signets, ou avec - l&apos;afficher</translation>
+        <translation>écrire le fichier de signets, ou avec - l’afficher</translation>
     </message>
     <message>
         <source>--export-bookmarks needs a file name, or - for standard output</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>print the categories the words find, best first</source>
-        <translation>afficher les catégories trouvées par les mots, la meilleure d&apos;abord</translation>
+        <translation>afficher les catégories trouvées par les mots, la meilleure d’abord</translation>
     </message>
     <message>
         <source>--find needs words to look for, as in: benchlist --find usb hub</source>
@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>print the last ten pages opened, newest first</source>
-        <translation>afficher les dix dernières pages ouvertes, la plus récente d&apos;abord</translation>
+        <translation>afficher les dix dernières pages ouvertes, la plus récente d’abord</translation>
     </message>
     <message>
         <source>delete every page kept as opened, and their words</source>
@@ -626,11 +626,11 @@
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
+        <translation>impossible d’écrire sur la sortie standard : %1</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation>impossible d&apos;écrire &apos;%1&apos;&#xa0;: %2</translation>
+        <translation>impossible d’écrire « %1 » : %2</translation>
     </message>
     <message>
         <source>Usage: benchlist [OPTION]... [QT-OPTION]...
@@ -638,7 +638,7 @@ Opens the Benchlist window. --list, --export-bookmarks, --find, --recent
 and --forget answer on standard output instead, without a display.
 
 </source>
-        <translation>Usage&#xa0;: benchlist [OPTION]... [OPTION-QT]...
+        <translation>Utilisation : benchlist [OPTION]... [OPTION-QT]...
 Ouvre la fenêtre de Benchlist. --list, --export-bookmarks, --find, --recent
 et --forget répondent plutôt sur la sortie standard, sans affichage.
 
@@ -658,21 +658,21 @@ the words (no category has them all; standard error names the words left out).
 </source>
         <translation>
 Chaque ligne de --find et --recent donne le texte, la fenêtre, la liste
-déroulante et l&apos;adresse, séparés par des tabulations. --find répond toujours
-de même&#xa0;: les pages ouvertes auparavant, qui passent en tête dans la fenêtre
+déroulante et l’adresse, séparés par des tabulations. --find répond toujours
+de même : les pages ouvertes auparavant, qui passent en tête dans la fenêtre
 de recherche et la recherche du bureau, ne comptent pas.
 Les options de Qt, comme -platform NOM, -style STYLE et -reverse, sont
 transmises à Qt.
 
-Code de sortie&#xa0;: 0 en cas de succès, 1 si rien n&apos;est trouvé ni écrit, 2 pour
+Code de sortie : 0 en cas de succès, 1 si rien n’est trouvé ni écrit, 2 pour
 une ligne de commande incomprise, 3 quand --find affiche des catégories
-auxquelles manquent certains mots (aucune ne les a tous&#xa0;; la sortie d&apos;erreur
+auxquelles manquent certains mots (aucune ne les a tous ; la sortie d’erreur
 nomme les mots laissés de côté).
 </translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos; (try --help)</source>
-        <translation>argument inattendu &apos;%1&apos; (essayez --help)</translation>
+        <translation>argument inattendu « %1 » (essayez --help)</translation>
     </message>
     <message>
         <source>no category matches those words</source>
@@ -680,18 +680,30 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>no category has every word; left out: </source>
-        <translation>aucune catégorie n&apos;a tous les mots&#xa0;; laissés de côté&#xa0;: </translation>
+        <translation>aucune catégorie n’a tous les mots ; laissés de côté : </translation>
     </message>
     <message>
         <source>; further down also: </source>
         <translation>&#xa0;; plus bas aussi&#xa0;: </translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>WORDS...</source>
+        <translation>MOTS...</translation>
+    </message>
+    <message>
+        <source>WORDS</source>
+        <translation>MOTS</translation>
     </message>
 </context>
 <context>
     <name>ExitWindow</name>
     <message>
         <source>Thankyou for using Wishtrail</source>
-        <translation>Merci d&apos;avoir utilisé Wishtrail</translation>
+        <translation>Merci d’avoir utilisé Wishtrail</translation>
     </message>
     <message>
         <source>Visit Veldmark Click Here</source>
@@ -707,7 +719,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Have You Tried Our Wishtrail? Easily Find The Perfect Gift On Ebay For Your Loved Ones</source>
-        <translation>Vous connaissez Wishtrail&#xa0;? Le cadeau parfait pour vos proches sur Ebay</translation>
+        <translation>Vous connaissez Wishtrail ? Le cadeau parfait pour vos proches sur eBay</translation>
     </message>
 </context>
 <context>
@@ -726,7 +738,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>&amp;Words of a category:</source>
-        <translation>&amp;Mots d&apos;une catégorie&#xa0;:</translation>
+        <translation>&amp;Mots d’une catégorie :</translation>
     </message>
     <message>
         <source>Find a category</source>
@@ -762,38 +774,37 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>&amp;Copy address</source>
-        <translation>&amp;Copier l&apos;adresse</translation>
+        <translation>&amp;Copier l’adresse</translation>
     </message>
     <message>
         <source>Type words of the category you look for.</source>
-        <translation>Tapez des mots de la catégorie cherchée.</translation>
+        <translation>Saisissez des mots de la catégorie recherchée.</translation>
     </message>
     <message>
         <source>No category has every word; showing those with most of them</source>
-        <translation>Aucune catégorie n&apos;a tous les mots&#xa0;; voici celles qui en ont le plus</translation>
-    </message>
-    <message>
-        <source>1 category</source>
-        <translation>1 catégorie</translation>
-    </message>
-    <message>
-        <source>%1 categories</source>
-        <translation>%1 catégories</translation>
+        <translation>Aucune catégorie n’a tous les mots ; voici celles qui en ont le plus</translation>
     </message>
     <message>
         <source>No category matches these words.</source>
         <translation>Aucune catégorie ne correspond à ces mots.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n catégorie</numerusform>
+            <numerusform>%n catégories</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>InstructionsWindow</name>
     <message>
         <source>Instructions</source>
-        <translation>Mode d&apos;emploi</translation>
+        <translation>Mode d’emploi</translation>
     </message>
     <message>
         <source>Using Benchlist is easy. Simply select from the main categories for the type of equipment you are looking for. Another sub menu will appear where you can choose from pre-selected items. Select a category here and your web browser will open with the latest results queried. Our constant evolving search technology will provide you with more direct results to the exact piece of computer equipment you are looking for. We weed out as much irrelevant items as possible and design the sytem to find the pieces of equipment you are looking for. Thus providing you with a quick and effecient way of finding the item with just a click of your mouse. Easily browse all the computer categories on Ebay without tedious work done straight from your browser.</source>
-        <translation>Benchlist est simple à utiliser. Choisissez parmi les catégories principales le type de matériel que vous cherchez. Un sous-menu s&apos;ouvre, où vous choisissez parmi des articles présélectionnés. Choisissez-y une catégorie et votre navigateur s&apos;ouvre sur les derniers résultats. Notre technique de recherche en constante évolution vous mène plus directement au matériel informatique exact que vous cherchez. Nous écartons autant d&apos;articles hors sujet que possible. Vous trouvez ainsi l&apos;article d&apos;un simple clic, vite et bien. Parcourez sans effort toutes les catégories informatiques d&apos;Ebay, directement depuis votre navigateur.</translation>
+        <translation>Benchlist est simple à utiliser. Choisissez parmi les catégories principales le type de matériel que vous cherchez. Un sous-menu s’ouvre, où vous choisissez parmi des articles présélectionnés. Choisissez-y une catégorie et votre navigateur s’ouvre sur les derniers résultats. Notre technique de recherche en constante évolution vous mène plus directement au matériel informatique exact que vous cherchez. Nous écartons autant d’articles hors sujet que possible. Vous trouvez ainsi l’article d’un simple clic, vite et bien. Parcourez sans effort toutes les catégories informatiques d’eBay, directement depuis votre navigateur.</translation>
     </message>
     <message>
         <source>Requirements</source>
@@ -805,11 +816,11 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>We are constantly upgrading our Benchlist service and have lots of new ideas to implement. Be sure to look for new versions often.</source>
-        <translation>Nous améliorons sans cesse le service Benchlist et avons beaucoup d&apos;idées. Cherchez souvent les nouvelles versions.</translation>
+        <translation>Nous améliorons sans cesse le service Benchlist et avons beaucoup d’idées. Cherchez souvent les nouvelles versions.</translation>
     </message>
     <message>
         <source>Benchlistt is completely anonymous to use. We have no concerns or installed methods of monitoring your use of our program. You have complete privacy. We have no way to identify who is using our program, nor do we care. We hope you are using it and hope it helps you find items quickly and effeciently. That is our goal. Thankyou for trying Benchlist. We do love to hear feedback from our users. You can stop by our web site and send in feedback anytime. Please tell us when you have used our software and found that perfect gift. We love real testimonies from our users. Thank You and God Bless you and your family.</source>
-        <translation>Benchlist est entièrement anonyme. Nous ne surveillons d&apos;aucune façon votre usage du programme&#xa0;: votre vie privée est complète. Nous ne pouvons pas savoir qui utilise notre programme, et cela ne nous importe pas. Nous espérons qu&apos;il vous aide à trouver vite ce que vous cherchez&#xa0;: c&apos;est notre but. Merci d&apos;essayer Benchlist. Vos avis nous font plaisir&#xa0;: passez sur notre site quand vous voulez. Dites-nous quand notre logiciel vous a fait trouver le cadeau parfait. Nous aimons les vrais témoignages. Merci, et que Dieu vous bénisse, vous et votre famille.</translation>
+        <translation>Benchlist est entièrement anonyme. Nous ne surveillons d’aucune façon votre usage du programme : votre vie privée est complète. Nous ne pouvons pas savoir qui utilise notre programme, et cela ne nous importe pas. Nous espérons qu’il vous aide à trouver vite ce que vous cherchez : c’est notre but. Merci d’essayer Benchlist. Vos avis nous font plaisir : passez sur notre site quand vous voulez. Dites-nous quand notre logiciel vous a fait trouver le cadeau parfait. Nous aimons les vrais témoignages. Merci, et que Dieu vous bénisse, vous et votre famille.</translation>
     </message>
     <message>
         <source>Computer Auction Shopping Made Easy</source>
@@ -824,7 +835,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Auction site offer: brand-name computers</source>
-        <translation>Offre du site d&apos;enchères&#xa0;: ordinateurs de marque</translation>
+        <translation>Offre du site d’enchères : ordinateurs de marque</translation>
     </message>
     <message>
         <source>Gift certificates: send a loved one the perfect gift</source>
@@ -832,7 +843,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now</source>
-        <translation>Pas encore membre d&apos;Ebay&#xa0;? Aucun souci, inscrivez-vous ici</translation>
+        <translation>Pas encore membre d’eBay ? Aucun souci, inscrivez-vous ici</translation>
     </message>
     <message>
         <source>Send Loved One&apos;s The Perfect Gift!</source>
@@ -841,14 +852,6 @@ nomme les mots laissés de côté).
     <message>
         <source>Computer Auction Shopping Made Easy</source>
         <translation>Enchères informatiques faciles</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
-        <translation>&lt;a href=&quot;find&quot;&gt;Chercher par mots...&lt;/a&gt; (Ctrl+F)</translation>
-    </message>
-    <message>
-        <source>Find a category by words (Ctrl+F)</source>
-        <translation>Chercher une catégorie par mots (Ctrl+F)</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -868,11 +871,11 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Join Ebay</source>
-        <translation>Rejoindre Ebay</translation>
+        <translation>Rejoindre eBay</translation>
     </message>
     <message>
         <source>Sign Up For Ebay</source>
-        <translation>S&apos;inscrire sur Ebay</translation>
+        <translation>S’inscrire sur eBay</translation>
     </message>
     <message>
         <source>&amp;Version</source>
@@ -896,11 +899,11 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Instructions</source>
-        <translation>Mode d&apos;emploi</translation>
+        <translation>Mode d’emploi</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;À propos</translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Recent Pages</source>
@@ -928,14 +931,65 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (%1)</source>
+        <translation>&lt;a href=&quot;find&quot;&gt;Chercher une catégorie par mots...&lt;/a&gt; (%1)</translation>
+    </message>
+    <message>
+        <source>Find a category by words (%1)</source>
+        <translation>Chercher une catégorie par mots (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>cannot start xdg-open: not found on PATH</source>
+        <translation>impossible de lancer xdg-open : introuvable dans le PATH</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: %1 is not executable</source>
+        <translation>impossible de lancer xdg-open : %1 n’est pas exécutable</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: PATH names no folder to look in</source>
+        <translation>impossible de lancer xdg-open : le PATH ne nomme aucun dossier où chercher</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: %1</source>
+        <translation>impossible de lancer xdg-open : %1</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: %1: %2</source>
+        <translation>les pages ouvertes ne sont pas mémorisées : %1 : %2</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: cannot create %1: %2</source>
+        <translation>les pages ouvertes ne sont pas mémorisées : impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: %1 was written by a newer Benchlist</source>
+        <translation>les pages ouvertes ne sont pas mémorisées : %1 a été écrit par une version plus récente de Benchlist</translation>
+    </message>
+    <message>
+        <source>could not clear %1: %2</source>
+        <translation>impossible de vider %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; it is kept as %2 and a new store is started</source>
+        <translation>%1 était endommagé ; il est conservé sous le nom %2 et un nouveau fichier est commencé</translation>
+    </message>
+    <message>
+        <source>could not save the settings in %1</source>
+        <translation>impossible d’enregistrer les paramètres dans %1</translation>
     </message>
 </context>
 <context>
     <name>PageNotOpened</name>
     <message>
         <source>The page could not be opened: xdg-open, which hands pages to the web browser, could not be started.</source>
-        <translation>La page n'a pas pu être ouverte : xdg-open, qui transmet les pages au navigateur web, n'a pas pu être lancé.</translation>
+        <translation>La page n’a pas pu être ouverte : xdg-open, qui transmet les pages au navigateur web, n’a pas pu être lancé.</translation>
     </message>
     <message>
         <source>Page Not Opened</source>
@@ -944,7 +998,7 @@ nomme les mots laissés de côté).
     <message>
         <source>Installing the package xdg-utils may help. The page&apos;s address, to open it yourself:
 %1</source>
-        <translation>Installer le paquet xdg-utils peut aider. L'adresse de la page, pour l'ouvrir vous-même :
+        <translation>Installer le paquet xdg-utils peut aider. L’adresse de la page, pour l’ouvrir vous-même :
 %1</translation>
     </message>
 </context>
@@ -952,7 +1006,70 @@ nomme les mots laissés de côté).
     <name>SearchService</name>
     <message>
         <source>Copy address</source>
-        <translation>Copier l&apos;adresse</translation>
+        <translation>Copier l’adresse</translation>
+    </message>
+    <message>
+        <source>no search result has the id &apos;%1&apos;</source>
+        <translation>aucun résultat de recherche n’a l’identifiant « %1 »</translation>
+    </message>
+    <message>
+        <source>cannot copy the address: no display, so no clipboard</source>
+        <translation>impossible de copier l’adresse : sans affichage, pas de presse-papiers</translation>
+    </message>
+    <message>
+        <source>cannot start the clipboard helper</source>
+        <translation>impossible de lancer l’assistant du presse-papiers</translation>
+    </message>
+    <message>
+        <source>cannot start the find window on &apos;%1&apos;</source>
+        <translation>impossible d’ouvrir la fenêtre de recherche sur « %1 »</translation>
+    </message>
+    <message>
+        <source>no search action has the id &apos;%1&apos;</source>
+        <translation>aucune action de recherche n’a l’identifiant « %1 »</translation>
+    </message>
+    <message>
+        <source>cannot reach the clipboard: %1</source>
+        <translation>presse-papiers inaccessible : %1</translation>
+    </message>
+    <message>
+        <source>no session bus to offer the search on</source>
+        <translation>aucun bus de session où proposer la recherche</translation>
+    </message>
+    <message>
+        <source>cannot take the bus name %1: %2</source>
+        <translation>impossible de prendre le nom de bus %1 : %2</translation>
+    </message>
+    <message>
+        <source>--search-service takes no further arguments</source>
+        <translation>--search-service n’accepte aucun autre argument</translation>
+    </message>
+</context>
+<context>
+    <name>Start</name>
+    <message>
+        <source>a display with Qt&apos;s platform &apos;%1&apos;</source>
+        <translation>un affichage avec la plateforme « %1 » de Qt</translation>
+    </message>
+    <message>
+        <source>X display %1</source>
+        <translation>l’affichage X %1</translation>
+    </message>
+    <message>
+        <source>Wayland display %1</source>
+        <translation>l’affichage Wayland %1</translation>
+    </message>
+    <message>
+        <source>no display to open windows on (is DISPLAY set?)</source>
+        <translation>aucun affichage où ouvrir des fenêtres (DISPLAY est-il défini ?)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>impossible d’ouvrir %1</translation>
     </message>
 </context>
 </TS>

@@ -6,9 +6,11 @@
 #include "app/commandline.h"
 
 #include "app/answers.h"
-#include "translation/language.h"
 #include "service/searchservice.h"
+#include "translation/language.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace benchlist {
@@ -27,17 +29,17 @@ constexpr Option kOptions[] = {
     {"list", Takes::Nothing, "",
      QT_TRANSLATE_NOOP("CommandLine", "print every page of the catalogue, one per line"), nullptr,
      AnswerList},
-    {"export-bookmarks", Takes::Word, "FILE",
+    {"export-bookmarks", Takes::Word, QT_TRANSLATE_NOOP("CommandLine", "FILE"),
      QT_TRANSLATE_NOOP("CommandLine", "write the bookmark file, or with - print it"),
      QT_TRANSLATE_NOOP("CommandLine",
                        "--export-bookmarks needs a file name, or - for standard output"),
      AnswerExportBookmarks},
-    {"find", Takes::Rest, "WORDS...",
+    {"find", Takes::Rest, QT_TRANSLATE_NOOP("CommandLine", "WORDS..."),
      QT_TRANSLATE_NOOP("CommandLine", "print the categories the words find, best first"),
      QT_TRANSLATE_NOOP("CommandLine",
                        "--find needs words to look for, as in: benchlist --find usb hub"),
      AnswerFindWords},
-    {"find-window", Takes::Word, "WORDS",
+    {"find-window", Takes::Word, QT_TRANSLATE_NOOP("CommandLine", "WORDS"),
      QT_TRANSLATE_NOOP("CommandLine", "open the window with the find window on the words"),
      QT_TRANSLATE_NOOP(
          "CommandLine",
@@ -66,11 +68,19 @@ int Help(const QStringList &)
                        "Opens the Benchlist window. --list, --export-bookmarks, --find, "
                        "--recent\nand --forget answer on standard output instead, without "
                        "a display.\n\n"));
+    // Padded by characters, not bytes ("WÖRTER..."), and wide enough for the
+    // longest translated argument name.
+    QStringList shown;
+    qsizetype column = 25;
     for (const Option &option : kOptions) {
-        std::string shown = std::string("--") + option.name + " " + option.argument;
-        shown.resize(25, ' ');
-        text += "  " + shown + Text(option.help) + "\n";
+        shown.append(QStringLiteral("--%1 %2").arg(
+            QLatin1String(option.name),
+            *option.argument ? Translated("CommandLine", option.argument) : QString()));
+        column = std::max(column, shown.last().size() + 2);
     }
+    for (std::size_t i = 0; i < std::size(kOptions); ++i)
+        text += "  " + shown[qsizetype(i)].leftJustified(column).toStdString()
+                + Text(kOptions[i].help) + "\n";
     return PrintAnswer(
         text
         + Text(QT_TRANSLATE_NOOP(

@@ -4,6 +4,7 @@
 
 #include "usage/pagememory.h"
 
+#include "base/message.h"
 #include "core/catalogueindex.h"
 #include "core/searchresults.h"
 
@@ -107,7 +108,7 @@ void WriteSwitch(const std::string &path, bool on)
     out.close();
     if (!out || std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
-        std::fprintf(stderr, "benchlist: could not save the settings in %s\n", path.c_str());
+        Report({said::kSettingsNotSaved, {path}});
     }
 }
 

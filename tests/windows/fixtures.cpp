@@ -4,6 +4,8 @@
 
 #include "windows/fixtures.h"
 
+#include "translation/language.h"
+
 #include "core/aboutnet.h"
 #include "usage/pagememory.h"
 #include "widgets/forms/qtstrings.h"
@@ -79,6 +81,8 @@ void WindowsFixture::initTestCase()
     qputenv("XDG_STATE_HOME", QFile::encodeName(Home().filePath(QStringLiteral("state"))));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(Home().filePath(QStringLiteral("config"))));
     QApplication::setQuitOnLastWindowClosed(false);
+    LoadTranslations(QLocale::c()); // English, with its plurals ("1 category"), as the program starts
+
     RegisterForms(Forms());
     AboutNet::SetHandOff([this](std::string_view address) {
         opened_.append(ToQString(address));

@@ -13,6 +13,7 @@
 #include "widgets/browse/categorywindow.h"
 #include "widgets/forms/openpage.h"
 #include "widgets/forms/pictures.h"
+#include "widgets/forms/qtstrings.h"
 #include "widgets/forms/twips.h"
 #include "widgets/shell/categorybuttons.h"
 #include "widgets/shell/picturebutton.h"
@@ -129,17 +130,19 @@ void MainWindow::AddFindHint(QWidget *client)
 {
     // Where a newcomer looks first, in the free strip under the logo: finding a
     // category by words, without knowing its window.
-    auto *findHint =
-        AddLabel(client, "lblFind", tr("<a href=\"find\">Find a category by words...</a> (Ctrl+F)"),
-                 {6240, 1110, 3840, 240},
-                 {.font = DefaultFont(),
-                  .colour = QColor(0, 0, 128),
-                  .alignment = Qt::AlignRight | Qt::AlignVCenter,
-                  .sizeToFit = false});
+    // The key as the desktop names it in the session's language ("Ctrl+F").
+    const QString key = QKeySequence(Qt::CTRL | Qt::Key_F).toString(QKeySequence::NativeText);
+    auto *findHint = AddLabel(client, "lblFind",
+                              tr("<a href=\"find\">Find a category by words...</a> (%1)").arg(key),
+                              {6240, 1110, 3840, 240},
+                              {.font = DefaultFont(),
+                               .colour = QColor(0, 0, 128),
+                               .alignment = Qt::AlignRight | Qt::AlignVCenter,
+                               .sizeToFit = false});
     findHint->setTextFormat(Qt::RichText);
     findHint->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     findHint->setCursor(HandCursor());
-    findHint->setAccessibleName(tr("Find a category by words (Ctrl+F)"));
+    findHint->setAccessibleName(tr("Find a category by words (%1)").arg(key));
     connect(findHint, &QLabel::linkActivated, this, [this] { mnuFind_Click(); });
 }
 
@@ -148,7 +151,7 @@ QWidget *MainWindow::AddCategoryButtons(QWidget *client)
 {
     QWidget *previous = nullptr;
     for (const CategoryButton &entry : kCategoryButtons) {
-        auto *button = new PictureButton(CatalogueText(entry.caption), client);
+        auto *button = new PictureButton(AsWritten(CatalogueText(entry.caption)), client);
         button->setObjectName(QLatin1String(entry.name));
         button->setGeometry(
             PxRect(entry.left, entry.top, kCategoryButtonWidth, kCategoryButtonHeight));
@@ -223,8 +226,7 @@ void MainWindow::FillRecentPages(QMenu *recent)
     recent->clear();
     const std::vector<const FindRecord *> pages = RecentRecords();
     for (const FindRecord *record : pages) {
-        QAction *page = recent->addAction(
-            QString::fromUtf8(record->text.data(), qsizetype(record->text.size())));
+        QAction *page = recent->addAction(AsWritten(ToQString(record->text)));
         page->setToolTip(QString::fromStdString(record->address));
         connect(page, &QAction::triggered, this, [this, record] {
             if (OpenPageFrom(this, record->address))
