@@ -72,6 +72,8 @@ private slots:
     void startsWithQtOptions();
     void helpListsEveryOption_data();
     void helpListsEveryOption();
+    void helpIsTranslated_data();
+    void helpIsTranslated();
     void findLeavesOutWords_data();
     void findLeavesOutWords();
     void bookmarksFollowTheButtons();
@@ -320,6 +322,28 @@ void CliTest::helpListsEveryOption()
                                     && !line.trimmed().endsWith(option);
                          }),
              run.out.constData());
+}
+
+void CliTest::helpIsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"de", "fr", "es"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// No line of the help is left in English in a translated run.
+void CliTest::helpIsTranslated()
+{
+    QFETCH(QString, language);
+    const QStringList session = {"LC_ALL=", "LC_MESSAGES=", "LANG=en_US.UTF-8"};
+    const Run english =
+        RunProgram({"--help"}, BENCHLIST_BINARY, session + QStringList{"LANGUAGE="});
+    const Run translated =
+        RunProgram({"--help"}, BENCHLIST_BINARY, session + QStringList{"LANGUAGE=" + language});
+    QCOMPARE(translated.status, 0);
+    const QList<QByteArray> englishLines = english.out.split('\n');
+    for (const QByteArray &line : translated.out.split('\n'))
+        QVERIFY2(line.trimmed().isEmpty() || !englishLines.contains(line), line.constData());
 }
 
 // The real catalogue: a folder per window in the order of the main window's
