@@ -41,6 +41,12 @@ constexpr bool CatalogueTextsAreListed()
 }
 static_assert(CatalogueTextsAreListed(), "every title and caption is in kCatalogueTexts");
 
+QString &ChosenSoFar()
+{
+    static QString language;
+    return language;
+}
+
 // The program's own translation, then Qt's for its standard menus and dialogs.
 std::array<QTranslator *, 2> &Translators()
 {
@@ -109,6 +115,7 @@ QString LoadTranslations(const QLocale &locale)
         translator = new QTranslator;
     }
     const QString language = ChosenLanguage(locale);
+    ChosenSoFar() = language;
     // The program's own is built in; English has one too, of its plurals
     // alone. Qt's is optional (qt6-translations-l10n), and English needs none.
     (void)translators[0]->load(QStringLiteral("benchlist_")
@@ -120,6 +127,11 @@ QString LoadTranslations(const QLocale &locale)
     if (QCoreApplication::instance())
         GiveToApplication();
     return language;
+}
+
+QString LoadedLanguage()
+{
+    return ChosenSoFar();
 }
 
 QString Translated(const char *context, const char *text)

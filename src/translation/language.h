@@ -29,6 +29,9 @@ QLocale SessionLocale();
 // chosen ("de"), or an empty string for English.
 QString LoadTranslations(const QLocale &locale = SessionLocale());
 
+// The language loaded, as LoadTranslations returned it ("de"; empty for English).
+QString LoadedLanguage();
+
 // `text` of `context` in the language loaded, also before the application
 // object exists (the command line answers without one).
 QString Translated(const char *context, const char *text);
