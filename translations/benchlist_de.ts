@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>CPUs</source>
-        <translation>CPUs</translation>
+        <translation>Prozessoren</translation>
     </message>
     <message>
         <source>Cables &amp; Connectors</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>CPU&apos;s</source>
-        <translation>CPUs</translation>
+        <translation>Prozessoren</translation>
     </message>
     <message>
         <source>Fans and Heatsinks</source>

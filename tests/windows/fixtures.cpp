@@ -6,7 +6,9 @@
 
 #include "translation/language.h"
 
+#include "catalogue/catalogue.h"
 #include "core/aboutnet.h"
+#include "core/lookup.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
@@ -119,13 +121,34 @@ void WindowsFixture::cleanup()
     Flush();
 }
 
+namespace {
+
+// A caption whose translation would open another page than the English one
+// (typed back, a caption is looked up) stays English.
+bool CaptionStaysEnglish(QWidget *window, QWidget *box)
+{
+    for (const CategoryData *category : catalogue::kWindows)
+        for (const DropDownData &dropDown : category->dropDowns)
+            if (window->objectName() == ToQString(category->name)
+                && box->objectName() == ToQString(dropDown.name)) {
+                const std::string english(dropDown.initialText);
+                return WinningEntry(dropDown.pages, english)
+                       != WinningEntry(dropDown.pages, CatalogueText(english).toStdString());
+            }
+    return false;
+}
+
+} // namespace
+
 QMap<QString, QString> Sayings(QWidget *window)
 {
     QMap<QString, QString> said{{QStringLiteral("title"), window->windowTitle()}};
     const QList<QWidget *> children = window->findChildren<QWidget *>();
     for (qsizetype i = 0; i < children.size(); ++i) {
         QWidget *control = children[i];
-        if (qobject_cast<DropDown *>(control) || qobject_cast<DropDown *>(control->parentWidget()))
+        if (qobject_cast<DropDown *>(control->parentWidget()))
+            continue;
+        if (qobject_cast<DropDown *>(control) && CaptionStaysEnglish(window, control))
             continue;
         const QString name =
             control->objectName().isEmpty() ? QString::number(i) : control->objectName();
@@ -157,7 +180,7 @@ QString TranslationWitness::translate(const char *context, const char *source,
 {
     const QString text = own_.translate(context, source, disambiguation, n);
     if (!text.isEmpty())
-        given_.append(Drawn(text));
+        given_ << text << Drawn(text);
     return {};
 }
 

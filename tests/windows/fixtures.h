@@ -42,7 +42,8 @@ QStringList TabWalk(qsizetype count);
 
 // What a window says, by control: its title, its labels' and buttons' texts as
 // drawn, and what tooltips, screen readers and empty fields say, its menus
-// too. Drop-downs are left out: their captions and items are the catalogue's.
+// too. A drop-down says its caption, unless that stays English; its items,
+// the catalogue's, are left out.
 QMap<QString, QString> Sayings(QWidget *window);
 
 // Every text a translation gives while installed: a text that reads as in
