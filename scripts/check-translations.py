@@ -38,6 +38,10 @@ def problems(path):
             text = (node.text or "") if node is not None else ""
             kind = node.get("type") if node is not None else "missing"
             where = f"{path.name}: {name}: {source[:60]!r}"
+            forms = [form.text or "" for form in node.iter("numerusform")] if node is not None else []
+            if message.get("numerus") == "yes":
+                # Every plural form filled in, each with its count.
+                text = "" if not forms or not all("%n" in form for form in forms) else forms[-1]
             if kind in ("unfinished", "vanished", "obsolete", "missing") or not text:
                 found.append(f"{where}: {kind or 'empty'}")
             elif sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
