@@ -91,14 +91,12 @@ void MainWindow::BuildClientArea()
 
     AddPicture(client, "Image4", ":/title.gif", {120, 120, 5835, 1035});
     AddPicture(client, "Image1", ":/logo.gif", {7920, 120, 2160, 885});
-    auto *auctionBanner =
-        AddClickablePicture(client, "Image3", InLanguage(":/banner-auction.gif").constData(),
-                            {173, 3000, 6000, 900});
+    auto *auctionBanner = AddClickablePicture(
+        client, "Image3", InLanguage(":/banner-auction.gif").constData(), {173, 3000, 6000, 900});
     auctionBanner->setAccessibleName(tr("Auction site offer: brand-name computers"));
     connect(auctionBanner, &ClickablePicture::clicked, this, [this] { Image3_Click(); });
-    auto *giftBanner =
-        AddClickablePicture(client, "Image2", InLanguage(":/banner-gift.jpg").constData(),
-                            {6540, 3000, 3480, 900});
+    auto *giftBanner = AddClickablePicture(
+        client, "Image2", InLanguage(":/banner-gift.jpg").constData(), {6540, 3000, 3480, 900});
     giftBanner->setFrameStyle(QFrame::Box | QFrame::Plain);
     giftBanner->setLineWidth(1);
     giftBanner->setAccessibleName(tr("Gift certificates: send a loved one the perfect gift"));
