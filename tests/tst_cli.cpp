@@ -187,6 +187,7 @@ void CliTest::commandLine_data()
              "benchlist: --find needs");
     language("C.UTF-8 in LANG", find, {"LANGUAGE=es", "LANG=C.UTF-8"}, 2,
              "benchlist: --find needs");
+    language("LANGUAGE alone", find, {"LANGUAGE=de", "LANG="}, 2, "benchlist: --find needs");
     language("LC_ALL before a C LANG", find, {"LANGUAGE=fr", "LC_ALL=de_DE.UTF-8", "LANG=C"}, 2,
              "benchlist: --find attend");
     language("Spanish note", {"--find", "zebra"}, {"LANGUAGE=es"}, 1,

@@ -92,11 +92,10 @@ QLocale SessionLocale()
         const QByteArray value = qgetenv(variable);
         if (value.isEmpty())
             continue;
-        if (NamesTheCLocale(value))
-            return QLocale::c();
-        break;
+        return NamesTheCLocale(value) ? QLocale::c() : QLocale::system();
     }
-    return QLocale::system();
+    // None set is the C locale too.
+    return QLocale::c();
 }
 
 QString LoadTranslations(const QLocale &locale)

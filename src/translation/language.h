@@ -19,8 +19,9 @@ namespace benchlist {
 
 // The session's locale for messages, as gettext and the rest of the desktop
 // read it: where the first of LC_ALL, LC_MESSAGES and LANG that is set names
-// the C (or POSIX) locale, messages are English whatever LANGUAGE says, so that
-// a script's LC_ALL=C gets the same words every time. Otherwise the system's.
+// the C (or POSIX) locale, or none is set, messages are English whatever
+// LANGUAGE says, so that a script's LC_ALL=C gets the same words every time.
+// Otherwise the system's.
 QLocale SessionLocale();
 
 // Loads the translations for the first of the locale's languages that the
