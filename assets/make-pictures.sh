@@ -151,45 +151,65 @@ button_face '#f48fae' '#c7a3ae' "$here/button-face-down.jpg"
 
 # --------------------------------------------------------------------------
 # 5. The auction site's banner: logo, headline, a mock brand list box with a
-#    "click here" tag, and a GO button.
+#    "click here" tag, and a GO button. Its words come in each language.
 auction_logo 30 "$work/auction-logo-30.png"
-im -size 400x60 xc:'#f4f8ff' \
-    -fill white -stroke '#9aa8c0' -strokewidth 1 -draw 'rectangle 0,0 399,59' \
-    "$work/auction-logo-30.png" -gravity west -geometry +8+0 -compose Over -composite \
-    -gravity northwest -stroke none \
-    -fill '#b8c4d8' -draw 'rectangle 88,8 88,51' \
-    -font "$SANS_BOLD" -pointsize 12 -fill '#1a2a55' \
-    -annotate +98+5 'Brand-name computers at auction prices' \
-    -fill white -stroke '#7a869a' -draw 'rectangle 170,24 280,40' \
-    -fill '#d4dbe8' -draw 'rectangle 265,25 279,39' \
-    -stroke none -fill '#1a2a55' -draw 'polygon 268,30 276,30 272,35' \
-    -font "$SANS" -pointsize 11 -fill black -annotate +175+26 'Dell' \
-    -font "$SANS_BOLD" -pointsize 9 -fill '#44506a' -annotate +99+27 'Pick a brand:' \
-    -fill '#ffe680' -stroke '#c9a400' -draw 'roundrectangle 198,44 252,55 3,3' \
-    -stroke none -font "$SANS_ITALIC" -pointsize 9 -fill '#6a4a00' -annotate +203+44 'click here' \
-    -fill "$AUCTION_TEAL" -stroke '#0a5c5e' -draw 'roundrectangle 314,21 366,45 5,5' \
-    -stroke none -font "$SANS_BOLD" -pointsize 14 -fill white -annotate +329+25 'GO' \
-    -alpha off "PNG24:$work/banner-auction.png"
-gif_out "$work/banner-auction.png" 64 "$here/banner-auction.gif"
+auction_banner() { # headline pick-a-brand click-here out
+    im -size 400x60 xc:'#f4f8ff' \
+        -fill white -stroke '#9aa8c0' -strokewidth 1 -draw 'rectangle 0,0 399,59' \
+        "$work/auction-logo-30.png" -gravity west -geometry +8+0 -compose Over -composite \
+        -gravity northwest -stroke none \
+        -fill '#b8c4d8' -draw 'rectangle 88,8 88,51' \
+        -font "$SANS_BOLD" -pointsize 12 -fill '#1a2a55' \
+        -annotate +98+5 "$1" \
+        -fill white -stroke '#7a869a' -draw 'rectangle 170,24 280,40' \
+        -fill '#d4dbe8' -draw 'rectangle 265,25 279,39' \
+        -stroke none -fill '#1a2a55' -draw 'polygon 268,30 276,30 272,35' \
+        -font "$SANS" -pointsize 11 -fill black -annotate +175+26 'Dell' \
+        -font "$SANS_BOLD" -pointsize 9 -fill '#44506a' -annotate +99+27 "$2" \
+        -fill '#ffe680' -stroke '#c9a400' -draw 'roundrectangle 198,44 252,55 3,3' \
+        -stroke none -font "$SANS_ITALIC" -pointsize 9 -fill '#6a4a00' -annotate +203+44 "$3" \
+        -fill "$AUCTION_TEAL" -stroke '#0a5c5e' -draw 'roundrectangle 314,21 366,45 5,5' \
+        -stroke none -font "$SANS_BOLD" -pointsize 14 -fill white -annotate +329+25 'GO' \
+        -alpha off "PNG24:$work/banner-auction.png"
+    gif_out "$work/banner-auction.png" 64 "$4"
+}
 
 # --------------------------------------------------------------------------
 # 6. The gift certificate banner: logo over "gift certificates", a wrapped
 #    present, and a dark blue strip reading "The perfect gift".
 auction_logo 22 "$work/auction-logo-22.png"
-im -size 230x58 xc:white \
-    "$work/auction-logo-22.png" -gravity northwest -geometry +10+3 -compose Over -composite \
-    -font "$SANS_BOLD" -pointsize 13 -fill '#1a2a55' -annotate +10+25 'gift certificates' \
-    -fill '#1c2f7a' -draw 'rectangle 0,44 229,57' \
-    -font "$SANS_BOLD" -pointsize 10 -fill white -gravity south -annotate +0+1 'The perfect gift' \
-    -gravity northwest \
-    -fill '#e53238' -stroke '#8a1014' -strokewidth 1 -draw 'rectangle 170,16 208,41' \
-    -fill '#f2505a' -draw 'rectangle 167,11 211,18' \
-    -stroke none -fill '#f5c400' -draw 'rectangle 186,11 192,41' -draw 'rectangle 170,25 208,30' \
-    -fill '#f5c400' -stroke '#b08a00' \
-    -draw 'polygon 189,10 178,3 176,9 ' -draw 'polygon 189,10 200,3 202,9' \
-    -fill '#ffd21a' -draw 'circle 189,9 189,11' \
-    -alpha off "PNG24:$work/banner-gift.png"
-jpg_out "$work/banner-gift.png" "$here/banner-gift.jpg"
+gift_banner() { # gift-certificates the-perfect-gift out
+    im -size 230x58 xc:white \
+        "$work/auction-logo-22.png" -gravity northwest -geometry +10+3 -compose Over -composite \
+        -font "$SANS_BOLD" -pointsize 13 -fill '#1a2a55' -annotate +10+25 "$1" \
+        -fill '#1c2f7a' -draw 'rectangle 0,44 229,57' \
+        -font "$SANS_BOLD" -pointsize 10 -fill white -gravity south -annotate +0+1 "$2" \
+        -gravity northwest \
+        -fill '#e53238' -stroke '#8a1014' -strokewidth 1 -draw 'rectangle 170,16 208,41' \
+        -fill '#f2505a' -draw 'rectangle 167,11 211,18' \
+        -stroke none -fill '#f5c400' -draw 'rectangle 186,11 192,41' -draw 'rectangle 170,25 208,30' \
+        -fill '#f5c400' -stroke '#b08a00' \
+        -draw 'polygon 189,10 178,3 176,9 ' -draw 'polygon 189,10 200,3 202,9' \
+        -fill '#ffd21a' -draw 'circle 189,9 189,11' \
+        -alpha off "PNG24:$work/banner-gift.png"
+    jpg_out "$work/banner-gift.png" "$3"
+}
+
+# English in this folder; each translation in a folder named by its language,
+# which the program shows in that language.
+auction_banner 'Brand-name computers at auction prices' 'Pick a brand:' 'click here' \
+    "$here/banner-auction.gif"
+gift_banner 'gift certificates' 'The perfect gift' "$here/banner-gift.jpg"
+mkdir -p "$here/de" "$here/fr" "$here/es"
+auction_banner 'Markencomputer zu Auktionspreisen' 'Marke wählen:' 'hier klicken' \
+    "$here/de/banner-auction.gif"
+gift_banner 'Geschenkgutscheine' 'Das perfekte Geschenk' "$here/de/banner-gift.jpg"
+auction_banner 'Ordinateurs de marque aux enchères' 'Marque :' 'cliquez ici' \
+    "$here/fr/banner-auction.gif"
+gift_banner 'chèques-cadeaux' 'Le cadeau parfait' "$here/fr/banner-gift.jpg"
+auction_banner 'Ordenadores de marca a precio de subasta' 'Elija marca:' 'haga clic' \
+    "$here/es/banner-auction.gif"
+gift_banner 'cheques regalo' 'El regalo perfecto' "$here/es/banner-gift.jpg"
 
 # --------------------------------------------------------------------------
 # 7. The auction site's marketplace logo on a transparent ground: "shop"

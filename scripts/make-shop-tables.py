@@ -151,7 +151,7 @@ def read_searches(name, vocabularies):
 
 def write_header(output, default_shop, shops, terms, lines, searches):
     out = ["// Made by scripts/make-shop-tables.py from shops/; do not edit.",
-           "#pragma once", "", "#include <array>", "#include <string_view>", "",
+           "#pragma once", "", "#include \"base/message.h\"", "", "#include <array>", "#include <string_view>", "",
            "namespace benchlist::shoptables {", "",
            "struct ShopRow {", "    std::string_view id, name, countries, language, address;", "};",
            "struct TermRow {", "    std::string_view id;",
@@ -162,8 +162,10 @@ def write_header(output, default_shop, shops, terms, lines, searches):
            "inline constexpr std::array<std::string_view, %d> kLanguages = {%s};"
            % (len(LANGUAGES), ", ".join(cpp_string(l) for l in LANGUAGES)), "",
            "inline constexpr ShopRow kShops[] = {"]
-    for shop in shops:
-        out.append("    {%s}," % ", ".join(cpp_string(field) for field in shop))
+    # The names, as the File menu shows them, are texts for the translations.
+    for shop_id, name, *rest in shops:
+        fields = [cpp_string(shop_id), "BENCHLIST_MESSAGE(\"Shops\", %s)" % cpp_string(name)]
+        out.append("    {%s}," % ", ".join(fields + [cpp_string(field) for field in rest]))
     out += ["};", "", "// By id.", "inline constexpr TermRow kTerms[] = {"]
     for term_id in sorted(terms):
         forms, kind = terms[term_id]

@@ -72,6 +72,8 @@ private slots:
     void startsWithQtOptions();
     void helpListsEveryOption_data();
     void helpListsEveryOption();
+    void helpIsTranslated_data();
+    void helpIsTranslated();
     void findLeavesOutWords_data();
     void findLeavesOutWords();
     void bookmarksFollowTheButtons();
@@ -176,23 +178,34 @@ void CliTest::commandLine_data()
     dead("unknown platform", {"QT_QPA_PLATFORM=benchlist-none"},
          "benchlist: cannot open a display with Qt's platform 'benchlist-none'\n");
     // The session's language: its first one the program speaks, else English.
-    const auto language = [](const char *row, QStringList arguments, const QString &locale,
+    const auto language = [](const char *row, QStringList arguments, const QStringList &locale,
                              int status, const char *output) {
-        QTest::newRow(row) << arguments
-                           << QStringList{"LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG=C.UTF-8"}
-                                  + QStringList{locale}
-                           << status << QByteArray(output);
+        QTest::newRow(row)
+            << arguments
+            << QStringList{"LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", "LANG=en_US.UTF-8"} + locale
+            << status << QByteArray(output);
     };
     const QStringList find = {"--find"};
-    language("German", find, "LANGUAGE=de", 2, "benchlist: --find braucht Suchwörter");
-    language("German before French", find, "LANGUAGE=de:fr", 2, "benchlist: --find braucht");
-    language("English before German", find, "LANGUAGE=en:de", 2, "benchlist: --find needs");
-    language("unknown before French", find, "LANGUAGE=xx:fr", 2, "benchlist: --find attend");
-    language("German of Austria", find, "LC_MESSAGES=de_AT.UTF-8", 2, "benchlist: --find braucht");
-    language("unknown language", find, "LANG=xx_YY.UTF-8", 2, "benchlist: --find needs");
-    language("C locale", find, "LC_ALL=C.UTF-8", 2, "benchlist: --find needs");
-    language("Spanish note", {"--find", "zebra"}, "LANGUAGE=es", 1, "benchlist: ninguna categoría");
-    language("French listing stays English", {"--find", "GLARE"}, "LANGUAGE=fr", 0,
+    language("German", find, {"LANGUAGE=de"}, 2, "benchlist: --find braucht Suchwörter");
+    language("German before French", find, {"LANGUAGE=de:fr"}, 2, "benchlist: --find braucht");
+    language("English before German", find, {"LANGUAGE=en:de"}, 2, "benchlist: --find needs");
+    language("unknown before French", find, {"LANGUAGE=xx:fr"}, 2, "benchlist: --find attend");
+    language("German of Austria", find, {"LC_MESSAGES=de_AT.UTF-8"}, 2,
+             "benchlist: --find braucht");
+    language("unknown language", find, {"LANG=xx_YY.UTF-8"}, 2, "benchlist: --find needs");
+    language("C locale", find, {"LC_ALL=C.UTF-8"}, 2, "benchlist: --find needs");
+    // As under gettext, the C locale is English whatever LANGUAGE says.
+    language("C over LANGUAGE", find, {"LANGUAGE=de", "LC_ALL=C"}, 2, "benchlist: --find needs");
+    language("POSIX messages", find, {"LANGUAGE=fr", "LC_MESSAGES=POSIX"}, 2,
+             "benchlist: --find needs");
+    language("C.UTF-8 in LANG", find, {"LANGUAGE=es", "LANG=C.UTF-8"}, 2,
+             "benchlist: --find needs");
+    language("LANGUAGE alone", find, {"LANGUAGE=de", "LANG="}, 2, "benchlist: --find needs");
+    language("LC_ALL before a C LANG", find, {"LANGUAGE=fr", "LC_ALL=de_DE.UTF-8", "LANG=C"}, 2,
+             "benchlist: --find attend");
+    language("Spanish note", {"--find", "zebra"}, {"LANGUAGE=es"}, 1,
+             "benchlist: ninguna categoría");
+    language("French listing stays English", {"--find", "GLARE"}, {"LANGUAGE=fr"}, 0,
              "Glare Filters\tComputer Monitors and Accessories\tMonitor Accessories\t");
 }
 
@@ -323,6 +336,28 @@ void CliTest::helpListsEveryOption()
                                     && !line.trimmed().endsWith(option);
                          }),
              run.out.constData());
+}
+
+void CliTest::helpIsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"de", "fr", "es"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// No line of the help is left in English in a translated run.
+void CliTest::helpIsTranslated()
+{
+    QFETCH(QString, language);
+    const QStringList session = {"LC_ALL=", "LC_MESSAGES=", "LANG=en_US.UTF-8"};
+    const Run english =
+        RunProgram({"--help"}, BENCHLIST_BINARY, session + QStringList{"LANGUAGE="});
+    const Run translated =
+        RunProgram({"--help"}, BENCHLIST_BINARY, session + QStringList{"LANGUAGE=" + language});
+    QCOMPARE(translated.status, 0);
+    const QList<QByteArray> englishLines = english.out.split('\n');
+    for (const QByteArray &line : translated.out.split('\n'))
+        QVERIFY2(line.trimmed().isEmpty() || !englishLines.contains(line), line.constData());
 }
 
 // The real catalogue: a folder per window in the order of the main window's

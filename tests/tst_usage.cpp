@@ -298,7 +298,7 @@ private slots:
         file.close();
         std::vector<std::string> said;
         UsageStore store(Path().toStdString(),
-                         [&](const std::string &line) { said.push_back(line); });
+                         [&](const Message &line) { said.push_back(line.text); });
         QVERIFY(!readFirst || store.Recent().empty());
         store.Record(Use("a"));
         store.Record(Use("b"));
@@ -423,7 +423,7 @@ private slots:
         blocker.close();
         std::vector<std::string> said;
         UsageStore store(Path().toStdString(),
-                         [&](const std::string &line) { said.push_back(line); });
+                         [&](const Message &line) { said.push_back(line.text); });
         for (int i = 0; i < 3; ++i) {
             store.Record(Use("a"));
             store.Flush();
@@ -436,7 +436,7 @@ private slots:
     {
         std::vector<std::string> said;
         UsageStore store(Path().toStdString(),
-                         [&](const std::string &line) { said.push_back(line); });
+                         [&](const Message &line) { said.push_back(line.text); });
         store.Record(Use("kept"));
         store.Flush();
         // No file of this process may grow past 64 KiB: a write beyond fails

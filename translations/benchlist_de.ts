@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>© 2026 Veldmark. Free software: GNU GPL 3 or later.</source>
-        <translation>© 2026 Veldmark. Freie Software: GNU GPL ab 3</translation>
+        <translation>© 2026 Veldmark. Freie Software: GNU GPL 3 oder neuer.</translation>
     </message>
 </context>
 <context>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Prnters And Printer Supplies</source>
-        <translation>Drucker und Druckerzubehör</translation>
+        <translation>Drucker und Druckerbedarf</translation>
     </message>
     <message>
         <source>Computer Monitors and Monitor Accessories</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Printers And Printer Supplies</source>
-        <translation>Drucker und Druckerzubehör</translation>
+        <translation>Drucker und Druckerbedarf</translation>
     </message>
     <message>
         <source>Networking Servers and Networking Equipment</source>
@@ -112,11 +112,11 @@
     </message>
     <message>
         <source>PDA&apos;s / Handheld PC&apos;s</source>
-        <translation>PDAs / Handhelds</translation>
+        <translation>PDAs / Handheld-PCs</translation>
     </message>
     <message>
         <source>Printers and Supplies</source>
-        <translation>Drucker und Zubehör</translation>
+        <translation>Drucker, Druckerbedarf</translation>
     </message>
     <message>
         <source>LCD &amp; FlatScreen Monitors</source>
@@ -140,23 +140,23 @@
     </message>
     <message>
         <source>400MHz - 650Mhz Systems</source>
-        <translation>Systeme 400 MHz - 650 MHz</translation>
+        <translation>Systeme 400–650 MHz</translation>
     </message>
     <message>
         <source>700MHz - 1GHz Systems</source>
-        <translation>Systeme 700 MHz - 1 GHz</translation>
+        <translation>Systeme 700 MHz – 1 GHz</translation>
     </message>
     <message>
         <source>1.1Ghz - 2GHz Systems</source>
-        <translation>Systeme 1,1 GHz - 2 GHz</translation>
+        <translation>Systeme 1,1–2 GHz</translation>
     </message>
     <message>
         <source>2.1Ghz - 2.6GHz Systems</source>
-        <translation>Systeme 2,1 GHz - 2,6 GHz</translation>
+        <translation>Systeme 2,1–2,6 GHz</translation>
     </message>
     <message>
         <source>2.7GHz - 2.8 GHz Systems</source>
-        <translation>Systeme 2,7 GHz - 2,8 GHz</translation>
+        <translation>Systeme 2,7–2,8 GHz</translation>
     </message>
     <message>
         <source>3GHz And Higher Systems</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>CPUs</source>
-        <translation>CPUs</translation>
+        <translation>Prozessoren</translation>
     </message>
     <message>
         <source>Cables &amp; Connectors</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>Handheld Units</source>
-        <translation>Handheld-Geräte</translation>
+        <translation>Handheld-PCs</translation>
     </message>
     <message>
         <source>Cables and, Adapter Cards</source>
@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>CPU&apos;s</source>
-        <translation>CPUs</translation>
+        <translation>Prozessoren</translation>
     </message>
     <message>
         <source>Fans and Heatsinks</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>CD Drives &amp; Duplicators</source>
-        <translation>CD-Laufwerke &amp; Kopierer</translation>
+        <translation>CD-Laufwerke &amp; -Duplikatoren</translation>
     </message>
     <message>
         <source>CD-ROM Drives</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Other Printers and Supplies</source>
-        <translation>Andere Drucker und Zubehör</translation>
+        <translation>Andere Drucker und Druckerbedarf</translation>
     </message>
     <message>
         <source>Ink Cartridges Black</source>
@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>Printer Supplies and Accessories</source>
-        <translation>Druckerzubehör</translation>
+        <translation>Druckerbedarf und Zubehör</translation>
     </message>
     <message>
         <source>Sign Vinyl</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Filers, Load Balancers</source>
-        <translation>Fileserver, Lastverteiler</translation>
+        <translation>Fileserver, Load-Balancer</translation>
     </message>
     <message>
         <source>Firewall, Security</source>
@@ -500,7 +500,7 @@
     </message>
     <message>
         <source>Installation Tools</source>
-        <translation>Installationswerkzeug</translation>
+        <translation>Installationswerkzeuge</translation>
     </message>
     <message>
         <source>KVM Switch Boxes, Cables</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>Mainframe Equipment</source>
-        <translation>Großrechner</translation>
+        <translation>Großrechner-Hardware</translation>
     </message>
     <message>
         <source>Network Cables &amp; Connectors</source>
@@ -630,7 +630,7 @@
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation>kann &apos;%1&apos; nicht schreiben: %2</translation>
+        <translation>kann „%1“ nicht schreiben: %2</translation>
     </message>
     <message>
         <source>Usage: benchlist [OPTION]... [QT-OPTION]...
@@ -664,15 +664,15 @@ zählen nicht.
 Qts eigene Optionen wie -platform NAME, -style STIL und -reverse werden an Qt
 weitergegeben.
 
-Rückgabewert: 0 wenn erledigt, 1 wenn nichts gefunden oder geschrieben wurde,
-2 bei einer unverständlichen Befehlszeile, 3 wenn --find Kategorien ausgibt,
-denen einige Wörter fehlen (keine Kategorie hat alle; die Standardfehlerausgabe
-nennt die ausgelassenen Wörter).
+Rückgabewert: 0, wenn alles erledigt ist; 1, wenn nichts gefunden oder
+geschrieben wurde; 2 bei einer unverständlichen Befehlszeile; 3, wenn --find
+Kategorien ausgibt, denen einige Wörter fehlen (keine Kategorie enthält alle;
+die Standardfehlerausgabe nennt die ausgelassenen Wörter).
 </translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos; (try --help)</source>
-        <translation>unerwartetes Argument &apos;%1&apos; (siehe --help)</translation>
+        <translation>unerwartetes Argument „%1“ (siehe --help)</translation>
     </message>
     <message>
         <source>no category matches those words</source>
@@ -680,23 +680,37 @@ nennt die ausgelassenen Wörter).
     </message>
     <message>
         <source>no category has every word; left out: </source>
-        <translation>keine Kategorie hat jedes Wort; ausgelassen: </translation>
+        <translation>keine Kategorie enthält alle Wörter; ausgelassen: </translation>
     </message>
     <message>
         <source>; further down also: </source>
         <translation>; weiter unten auch: </translation>
     </message>
     <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>WORDS...</source>
+        <translation>WÖRTER...</translation>
+    </message>
+    <message>
+        <source>WORDS</source>
+        <translation>WÖRTER</translation>
+    </message>
+    <message>
         <source>print the shops pages can open at: id, name, address</source>
         <translation>die Shops ausgeben, bei denen Seiten öffnen können: Kennung, Name, Adresse</translation>
     </message>
     <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
         <source>open or print the pages at the shop ID, for this run alone
-                           (before the other option; --shops lists the ids)
-</source>
+(before the other option; --shops lists the ids)</source>
         <translation>die Seiten beim Shop ID öffnen oder ausgeben, nur für diesen Aufruf
-                           (vor der anderen Option; --shops nennt die Kennungen)
-</translation>
+(vor der anderen Option; --shops nennt die Kennungen)</translation>
     </message>
     <message>
         <source>--shop needs a shop&apos;s id, as in: benchlist --shop ebay-us --find usb hub</source>
@@ -727,7 +741,7 @@ nennt die ausgelassenen Wörter).
     </message>
     <message>
         <source>Have You Tried Our Wishtrail? Easily Find The Perfect Gift On Ebay For Your Loved Ones</source>
-        <translation>Schon Wishtrail probiert? Das perfekte Geschenk für Ihre Lieben auf Ebay</translation>
+        <translation>Schon Wishtrail probiert? Das perfekte Geschenk für Ihre Lieben auf eBay</translation>
     </message>
 </context>
 <context>
@@ -786,23 +800,22 @@ nennt die ausgelassenen Wörter).
     </message>
     <message>
         <source>Type words of the category you look for.</source>
-        <translation>Tippen Sie Wörter der gesuchten Kategorie.</translation>
+        <translation>Geben Sie Wörter der gesuchten Kategorie ein.</translation>
     </message>
     <message>
         <source>No category has every word; showing those with most of them</source>
-        <translation>Keine Kategorie hat jedes Wort; gezeigt werden die mit den meisten</translation>
-    </message>
-    <message>
-        <source>1 category</source>
-        <translation>1 Kategorie</translation>
-    </message>
-    <message>
-        <source>%1 categories</source>
-        <translation>%1 Kategorien</translation>
+        <translation>Keine Kategorie enthält alle Wörter; angezeigt werden die mit den meisten</translation>
     </message>
     <message>
         <source>No category matches these words.</source>
         <translation>Keine Kategorie passt zu diesen Wörtern.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n Kategorie</numerusform>
+            <numerusform>%n Kategorien</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -813,11 +826,11 @@ nennt die ausgelassenen Wörter).
     </message>
     <message>
         <source>Using Benchlist is easy. Simply select from the main categories for the type of equipment you are looking for. Another sub menu will appear where you can choose from pre-selected items. Select a category here and your web browser will open with the latest results queried. Our constant evolving search technology will provide you with more direct results to the exact piece of computer equipment you are looking for. We weed out as much irrelevant items as possible and design the sytem to find the pieces of equipment you are looking for. Thus providing you with a quick and effecient way of finding the item with just a click of your mouse. Easily browse all the computer categories on Ebay without tedious work done straight from your browser.</source>
-        <translation>Benchlist ist einfach zu bedienen. Wählen Sie unter den Hauptkategorien die Art von Gerät, die Sie suchen. Ein Untermenü erscheint, in dem Sie aus vorgewählten Einträgen wählen. Wählen Sie dort eine Kategorie, und Ihr Webbrowser öffnet sich mit den neuesten Ergebnissen. Unsere ständig weiterentwickelte Suchtechnik führt Sie direkter zu genau dem Computerteil, das Sie suchen. Wir filtern so viel Unpassendes wie möglich heraus. So finden Sie den Artikel schnell und bequem mit einem Mausklick. Durchstöbern Sie alle Computerkategorien auf Ebay mühelos, direkt aus Ihrem Browser.</translation>
+        <translation>Benchlist ist einfach zu bedienen. Wählen Sie unter den Hauptkategorien die Art von Gerät, die Sie suchen. Ein Untermenü erscheint, in dem Sie aus vorgewählten Einträgen wählen. Wählen Sie dort eine Kategorie, und Ihr Webbrowser öffnet sich mit den neuesten Ergebnissen. Unsere ständig weiterentwickelte Suchtechnik führt Sie direkter zu genau dem Computerteil, das Sie suchen. Wir filtern so viel Unpassendes wie möglich heraus. So finden Sie den Artikel schnell und bequem mit einem Mausklick. Durchstöbern Sie alle Computerkategorien auf eBay mühelos, direkt aus Ihrem Browser.</translation>
     </message>
     <message>
         <source>Requirements</source>
-        <translation>Benötigt</translation>
+        <translation>Voraussetzungen</translation>
     </message>
     <message>
         <source>You will need to be connected to the internet and have a internet web browser. Benchlist will use the web browser you have set up as default. For the time left on auctions to be displayed in your browser, a javascript capible browser is required.</source>
@@ -840,7 +853,7 @@ nennt die ausgelassenen Wörter).
     <name>MainWindow</name>
     <message>
         <source>The Benchlist</source>
-        <translation>Die Benchlist</translation>
+        <translation>Benchlist</translation>
     </message>
     <message>
         <source>Auction site offer: brand-name computers</source>
@@ -852,7 +865,7 @@ nennt die ausgelassenen Wörter).
     </message>
     <message>
         <source>Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now</source>
-        <translation>Noch kein Ebay-Mitglied? Kein Problem: hier klicken und anmelden</translation>
+        <translation>Noch kein eBay-Mitglied? Kein Problem: hier klicken und anmelden</translation>
     </message>
     <message>
         <source>Send Loved One&apos;s The Perfect Gift!</source>
@@ -861,14 +874,6 @@ nennt die ausgelassenen Wörter).
     <message>
         <source>Computer Auction Shopping Made Easy</source>
         <translation>Computer-Auktionen leicht gemacht</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
-        <translation>&lt;a href=&quot;find&quot;&gt;Kategorie per Wort suchen...&lt;/a&gt; (Strg+F)</translation>
-    </message>
-    <message>
-        <source>Find a category by words (Ctrl+F)</source>
-        <translation>Kategorie per Wort suchen (Strg+F)</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -888,11 +893,11 @@ nennt die ausgelassenen Wörter).
     </message>
     <message>
         <source>Join Ebay</source>
-        <translation>Ebay beitreten</translation>
+        <translation>eBay beitreten</translation>
     </message>
     <message>
         <source>Sign Up For Ebay</source>
-        <translation>Bei Ebay anmelden</translation>
+        <translation>Bei eBay anmelden</translation>
     </message>
     <message>
         <source>&amp;Version</source>
@@ -900,7 +905,7 @@ nennt die ausgelassenen Wörter).
     </message>
     <message>
         <source>Check For Updates</source>
-        <translation>Nach Updates suchen</translation>
+        <translation>Nach Aktualisierungen suchen</translation>
     </message>
     <message>
         <source>&amp;Tell A Friend</source>
@@ -950,6 +955,53 @@ nennt die ausgelassenen Wörter).
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (%1)</source>
+        <translation>&lt;a href=&quot;find&quot;&gt;Kategorie nach Wörtern suchen...&lt;/a&gt; (%1)</translation>
+    </message>
+    <message>
+        <source>Find a category by words (%1)</source>
+        <translation>Kategorie nach Wörtern suchen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>cannot start xdg-open: not found on PATH</source>
+        <translation>xdg-open kann nicht gestartet werden: nicht im PATH gefunden</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: %1 is not executable</source>
+        <translation>xdg-open kann nicht gestartet werden: %1 ist nicht ausführbar</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: PATH names no folder to look in</source>
+        <translation>xdg-open kann nicht gestartet werden: PATH nennt keinen Ordner, in dem gesucht werden kann</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: %1</source>
+        <translation>xdg-open kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: %1: %2</source>
+        <translation>geöffnete Seiten werden nicht gemerkt: %1: %2</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: cannot create %1: %2</source>
+        <translation>geöffnete Seiten werden nicht gemerkt: %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: %1 was written by a newer Benchlist</source>
+        <translation>geöffnete Seiten werden nicht gemerkt: %1 stammt von einer neueren Version von Benchlist</translation>
+    </message>
+    <message>
+        <source>could not clear %1: %2</source>
+        <translation>%1 konnte nicht geleert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; it is kept as %2 and a new store is started</source>
+        <translation>%1 war beschädigt; die Datei bleibt als %2 erhalten, und ein neuer Speicher wird angelegt</translation>
+    </message>
 </context>
 <context>
     <name>PageNotOpened</name>
@@ -974,6 +1026,42 @@ nennt die ausgelassenen Wörter).
         <source>Copy address</source>
         <translation>Adresse kopieren</translation>
     </message>
+    <message>
+        <source>no search result has the id &apos;%1&apos;</source>
+        <translation>kein Suchergebnis hat die Kennung „%1“</translation>
+    </message>
+    <message>
+        <source>cannot copy the address: no display, so no clipboard</source>
+        <translation>die Adresse kann nicht kopiert werden: ohne Anzeige keine Zwischenablage</translation>
+    </message>
+    <message>
+        <source>cannot start the clipboard helper</source>
+        <translation>das Hilfsprogramm für die Zwischenablage kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>cannot start the find window on &apos;%1&apos;</source>
+        <translation>das Suchfenster für „%1“ kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>no search action has the id &apos;%1&apos;</source>
+        <translation>keine Suchaktion hat die Kennung „%1“</translation>
+    </message>
+    <message>
+        <source>cannot reach the clipboard: %1</source>
+        <translation>die Zwischenablage ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>no session bus to offer the search on</source>
+        <translation>kein Sitzungsbus, auf dem die Suche angeboten werden kann</translation>
+    </message>
+    <message>
+        <source>cannot take the bus name %1: %2</source>
+        <translation>der Busname %1 kann nicht belegt werden: %2</translation>
+    </message>
+    <message>
+        <source>--search-service takes no further arguments</source>
+        <translation>--search-service nimmt keine weiteren Argumente an</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -984,6 +1072,116 @@ nennt die ausgelassenen Wörter).
     <message>
         <source>the settings name a shop that no longer exists, &apos;%1&apos;; pages open at %2 instead</source>
         <translation>die Einstellungen nennen einen Shop, den es nicht mehr gibt, „%1“; Seiten öffnen stattdessen bei %2</translation>
+    </message>
+</context>
+<context>
+    <name>Shops</name>
+    <message>
+        <source>Benchlist catalogue</source>
+        <translation>Benchlist-Katalog</translation>
+    </message>
+    <message>
+        <source>eBay (US)</source>
+        <translation>eBay (USA)</translation>
+    </message>
+    <message>
+        <source>eBay (UK)</source>
+        <translation>eBay (Großbritannien)</translation>
+    </message>
+    <message>
+        <source>eBay (Germany)</source>
+        <translation>eBay (Deutschland)</translation>
+    </message>
+    <message>
+        <source>eBay (France)</source>
+        <translation>eBay (Frankreich)</translation>
+    </message>
+    <message>
+        <source>eBay (Spain)</source>
+        <translation>eBay (Spanien)</translation>
+    </message>
+    <message>
+        <source>Amazon (US)</source>
+        <translation>Amazon (USA)</translation>
+    </message>
+    <message>
+        <source>Amazon (UK)</source>
+        <translation>Amazon (Großbritannien)</translation>
+    </message>
+    <message>
+        <source>Amazon (Germany)</source>
+        <translation>Amazon (Deutschland)</translation>
+    </message>
+    <message>
+        <source>Amazon (France)</source>
+        <translation>Amazon (Frankreich)</translation>
+    </message>
+    <message>
+        <source>Amazon (Spain)</source>
+        <translation>Amazon (Spanien)</translation>
+    </message>
+    <message>
+        <source>Newegg</source>
+        <translation>Newegg</translation>
+    </message>
+    <message>
+        <source>Micro Center</source>
+        <translation>Micro Center</translation>
+    </message>
+    <message>
+        <source>B&amp;H</source>
+        <translation>B&amp;H</translation>
+    </message>
+    <message>
+        <source>Best Buy</source>
+        <translation>Best Buy</translation>
+    </message>
+    <message>
+        <source>Geizhals</source>
+        <translation>Geizhals</translation>
+    </message>
+    <message>
+        <source>idealo</source>
+        <translation>idealo</translation>
+    </message>
+    <message>
+        <source>LDLC</source>
+        <translation>LDLC</translation>
+    </message>
+    <message>
+        <source>PcComponentes</source>
+        <translation>PcComponentes</translation>
+    </message>
+    <message>
+        <source>Google Shopping</source>
+        <translation>Google Shopping</translation>
+    </message>
+</context>
+<context>
+    <name>Start</name>
+    <message>
+        <source>a display with Qt&apos;s platform &apos;%1&apos;</source>
+        <translation>eine Anzeige mit Qts Plattform „%1“</translation>
+    </message>
+    <message>
+        <source>X display %1</source>
+        <translation>die X-Anzeige %1</translation>
+    </message>
+    <message>
+        <source>Wayland display %1</source>
+        <translation>die Wayland-Anzeige %1</translation>
+    </message>
+    <message>
+        <source>no display to open windows on (is DISPLAY set?)</source>
+        <translation>keine Anzeige, auf der sich Fenster öffnen lassen (ist DISPLAY gesetzt?)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>kann %1 nicht öffnen</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>© 2026 Veldmark. Free software: GNU GPL 3 or later.</source>
-        <translation>© 2026 Veldmark. Software libre: GNU GPL 3 o más</translation>
+        <translation>© 2026 Veldmark. Software libre: GNU GPL 3 o posterior.</translation>
     </message>
 </context>
 <context>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>PDA&apos;s &amp; Handheld PC&apos;s</source>
-        <translation>PDA y ordenadores de bolsillo</translation>
+        <translation>PDA y PC de bolsillo</translation>
     </message>
     <message>
         <source>Prnters And Printer Supplies</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Printers and Supplies</source>
-        <translation>Impresoras, tintas</translation>
+        <translation>Impresoras y consumibles</translation>
     </message>
     <message>
         <source>LCD &amp; FlatScreen Monitors</source>
@@ -140,23 +140,23 @@
     </message>
     <message>
         <source>400MHz - 650Mhz Systems</source>
-        <translation>Equipos de 400 MHz - 650 MHz</translation>
+        <translation>Equipos de 400 a 650 MHz</translation>
     </message>
     <message>
         <source>700MHz - 1GHz Systems</source>
-        <translation>Equipos de 700 MHz - 1 GHz</translation>
+        <translation>Equipos de 700 MHz a 1 GHz</translation>
     </message>
     <message>
         <source>1.1Ghz - 2GHz Systems</source>
-        <translation>Equipos de 1,1 GHz - 2 GHz</translation>
+        <translation>Equipos de 1,1 a 2 GHz</translation>
     </message>
     <message>
         <source>2.1Ghz - 2.6GHz Systems</source>
-        <translation>Equipos de 2,1 GHz - 2,6 GHz</translation>
+        <translation>Equipos de 2,1 a 2,6 GHz</translation>
     </message>
     <message>
         <source>2.7GHz - 2.8 GHz Systems</source>
-        <translation>Equipos de 2,7 GHz - 2,8 GHz</translation>
+        <translation>Equipos de 2,7 a 2,8 GHz</translation>
     </message>
     <message>
         <source>3GHz And Higher Systems</source>
@@ -164,11 +164,11 @@
     </message>
     <message>
         <source>Desktops With Monitors</source>
-        <translation>Sobremesa con monitor</translation>
+        <translation>Equipos de sobremesa con monitor</translation>
     </message>
     <message>
         <source>Desktops</source>
-        <translation>Sobremesa</translation>
+        <translation>Equipos de sobremesa</translation>
     </message>
     <message>
         <source>Drives and Media</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>Power Supplies &amp; Battery</source>
-        <translation>Fuentes y baterías</translation>
+        <translation>Fuentes de alimentación y baterías</translation>
     </message>
     <message>
         <source>Printers</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>AC, Standard</source>
-        <translation>Corriente, estándar</translation>
+        <translation>Adaptadores de corriente, estándar</translation>
     </message>
     <message>
         <source>Docking Stations</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>PDAs and  Handheld PCs</source>
-        <translation>PDA y ordenadores de bolsillo</translation>
+        <translation>PDA y PC de bolsillo</translation>
     </message>
     <message>
         <source>Apple  Newton Accessories</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>Handheld Units</source>
-        <translation>Dispositivos de bolsillo</translation>
+        <translation>PC de bolsillo</translation>
     </message>
     <message>
         <source>Cables and, Adapter Cards</source>
@@ -460,7 +460,7 @@
     </message>
     <message>
         <source>Ribbons</source>
-        <translation>Cintas</translation>
+        <translation>Cintas de impresora</translation>
     </message>
     <message>
         <source>Printheads</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Filers, Load Balancers</source>
-        <translation>Servidores de archivos, balanceadores</translation>
+        <translation>Servidores de archivos, balanceadores de carga</translation>
     </message>
     <message>
         <source>Firewall, Security</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>Mainframe Equipment</source>
-        <translation>Equipos mainframe</translation>
+        <translation>Equipos para ordenadores centrales</translation>
     </message>
     <message>
         <source>Network Cables &amp; Connectors</source>
@@ -520,7 +520,7 @@
     </message>
     <message>
         <source>Power Supplies, Battery Packs</source>
-        <translation>Fuentes, baterías</translation>
+        <translation>Fuentes de alimentación, baterías</translation>
     </message>
     <message>
         <source>Print Servers</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>Router, Switch Components</source>
-        <translation>Componentes de routers, switches</translation>
+        <translation>Componentes de routers y conmutadores</translation>
     </message>
     <message>
         <source>Routers, Wired</source>
@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>Switches</source>
-        <translation>Switches</translation>
+        <translation>Conmutadores</translation>
     </message>
     <message>
         <source>Workstations</source>
@@ -630,7 +630,7 @@
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation>no se puede escribir &apos;%1&apos;: %2</translation>
+        <translation>no se puede escribir «%1»: %2</translation>
     </message>
     <message>
         <source>Usage: benchlist [OPTION]... [QT-OPTION]...
@@ -672,7 +672,7 @@ nombra las palabras que faltan).
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos; (try --help)</source>
-        <translation>argumento inesperado &apos;%1&apos; (pruebe --help)</translation>
+        <translation>argumento inesperado «%1» (pruebe --help)</translation>
     </message>
     <message>
         <source>no category matches those words</source>
@@ -687,16 +687,30 @@ nombra las palabras que faltan).
         <translation>; más abajo también: </translation>
     </message>
     <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>WORDS...</source>
+        <translation>PALABRAS...</translation>
+    </message>
+    <message>
+        <source>WORDS</source>
+        <translation>PALABRAS</translation>
+    </message>
+    <message>
         <source>print the shops pages can open at: id, name, address</source>
         <translation>mostrar las tiendas donde pueden abrirse las páginas: id, nombre, dirección</translation>
     </message>
     <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
         <source>open or print the pages at the shop ID, for this run alone
-                           (before the other option; --shops lists the ids)
-</source>
+(before the other option; --shops lists the ids)</source>
         <translation>abrir o mostrar las páginas en la tienda ID, solo esta vez
-                           (antes de la otra opción; --shops da los ids)
-</translation>
+(antes de la otra opción; --shops da los ids)</translation>
     </message>
     <message>
         <source>--shop needs a shop&apos;s id, as in: benchlist --shop ebay-us --find usb hub</source>
@@ -727,7 +741,7 @@ nombra las palabras que faltan).
     </message>
     <message>
         <source>Have You Tried Our Wishtrail? Easily Find The Perfect Gift On Ebay For Your Loved Ones</source>
-        <translation>¿Conoce Wishtrail? El regalo perfecto para sus seres queridos en Ebay</translation>
+        <translation>¿Conoce Wishtrail? El regalo perfecto para sus seres queridos en eBay</translation>
     </message>
 </context>
 <context>
@@ -793,16 +807,15 @@ nombra las palabras que faltan).
         <translation>Ninguna categoría tiene todas las palabras; se muestran las que tienen más</translation>
     </message>
     <message>
-        <source>1 category</source>
-        <translation>1 categoría</translation>
-    </message>
-    <message>
-        <source>%1 categories</source>
-        <translation>%1 categorías</translation>
-    </message>
-    <message>
         <source>No category matches these words.</source>
         <translation>Ninguna categoría coincide con estas palabras.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n categoría</numerusform>
+            <numerusform>%n categorías</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -813,7 +826,7 @@ nombra las palabras que faltan).
     </message>
     <message>
         <source>Using Benchlist is easy. Simply select from the main categories for the type of equipment you are looking for. Another sub menu will appear where you can choose from pre-selected items. Select a category here and your web browser will open with the latest results queried. Our constant evolving search technology will provide you with more direct results to the exact piece of computer equipment you are looking for. We weed out as much irrelevant items as possible and design the sytem to find the pieces of equipment you are looking for. Thus providing you with a quick and effecient way of finding the item with just a click of your mouse. Easily browse all the computer categories on Ebay without tedious work done straight from your browser.</source>
-        <translation>Usar Benchlist es fácil. Elija entre las categorías principales el tipo de equipo que busca. Aparecerá un submenú donde puede elegir entre artículos preseleccionados. Elija allí una categoría y su navegador se abrirá con los últimos resultados. Nuestra tecnología de búsqueda en constante evolución le llevará más directamente a la pieza exacta de equipo informático que busca. Descartamos todo lo irrelevante que podemos. Así encontrará el artículo de forma rápida y eficiente, con solo un clic. Recorra sin esfuerzo todas las categorías informáticas de Ebay, directamente desde su navegador.</translation>
+        <translation>Usar Benchlist es fácil. Elija entre las categorías principales el tipo de equipo que busca. Aparecerá un submenú donde puede elegir entre artículos preseleccionados. Elija allí una categoría y su navegador se abrirá con los últimos resultados. Nuestra tecnología de búsqueda en constante evolución le llevará más directamente a la pieza exacta de equipo informático que busca. Descartamos todo lo irrelevante que podemos. Así encontrará el artículo de forma rápida y eficiente, con solo un clic. Recorra sin esfuerzo todas las categorías informáticas de eBay, directamente desde su navegador.</translation>
     </message>
     <message>
         <source>Requirements</source>
@@ -852,7 +865,7 @@ nombra las palabras que faltan).
     </message>
     <message>
         <source>Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now</source>
-        <translation>¿Aún no es miembro de Ebay? No pasa nada: regístrese aquí</translation>
+        <translation>¿Aún no es miembro de eBay? No pasa nada: regístrese aquí</translation>
     </message>
     <message>
         <source>Send Loved One&apos;s The Perfect Gift!</source>
@@ -861,14 +874,6 @@ nombra las palabras que faltan).
     <message>
         <source>Computer Auction Shopping Made Easy</source>
         <translation>Subastas informáticas fáciles</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
-        <translation>&lt;a href=&quot;find&quot;&gt;Buscar por palabras...&lt;/a&gt; (Ctrl+F)</translation>
-    </message>
-    <message>
-        <source>Find a category by words (Ctrl+F)</source>
-        <translation>Buscar una categoría por palabras (Ctrl+F)</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -888,11 +893,11 @@ nombra las palabras que faltan).
     </message>
     <message>
         <source>Join Ebay</source>
-        <translation>Unirse a Ebay</translation>
+        <translation>Unirse a eBay</translation>
     </message>
     <message>
         <source>Sign Up For Ebay</source>
-        <translation>Registrarse en Ebay</translation>
+        <translation>Registrarse en eBay</translation>
     </message>
     <message>
         <source>&amp;Version</source>
@@ -950,6 +955,53 @@ nombra las palabras que faltan).
         <source>Could not write %1: %2</source>
         <translation>No se pudo escribir %1: %2</translation>
     </message>
+    <message>
+        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (%1)</source>
+        <translation>&lt;a href=&quot;find&quot;&gt;Buscar una categoría por palabras...&lt;/a&gt; (%1)</translation>
+    </message>
+    <message>
+        <source>Find a category by words (%1)</source>
+        <translation>Buscar una categoría por palabras (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>cannot start xdg-open: not found on PATH</source>
+        <translation>no se puede iniciar xdg-open: no está en el PATH</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: %1 is not executable</source>
+        <translation>no se puede iniciar xdg-open: %1 no es ejecutable</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: PATH names no folder to look in</source>
+        <translation>no se puede iniciar xdg-open: el PATH no indica ninguna carpeta donde buscar</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: %1</source>
+        <translation>no se puede iniciar xdg-open: %1</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: %1: %2</source>
+        <translation>las páginas abiertas no se recuerdan: %1: %2</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: cannot create %1: %2</source>
+        <translation>las páginas abiertas no se recuerdan: no se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: %1 was written by a newer Benchlist</source>
+        <translation>las páginas abiertas no se recuerdan: %1 lo escribió una versión más reciente de Benchlist</translation>
+    </message>
+    <message>
+        <source>could not clear %1: %2</source>
+        <translation>no se pudo vaciar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; it is kept as %2 and a new store is started</source>
+        <translation>%1 estaba dañado; se conserva como %2 y se empieza un archivo nuevo</translation>
+    </message>
 </context>
 <context>
     <name>PageNotOpened</name>
@@ -974,6 +1026,42 @@ nombra las palabras que faltan).
         <source>Copy address</source>
         <translation>Copiar dirección</translation>
     </message>
+    <message>
+        <source>no search result has the id &apos;%1&apos;</source>
+        <translation>ningún resultado de búsqueda tiene el identificador «%1»</translation>
+    </message>
+    <message>
+        <source>cannot copy the address: no display, so no clipboard</source>
+        <translation>no se puede copiar la dirección: sin pantalla no hay portapapeles</translation>
+    </message>
+    <message>
+        <source>cannot start the clipboard helper</source>
+        <translation>no se puede iniciar el asistente del portapapeles</translation>
+    </message>
+    <message>
+        <source>cannot start the find window on &apos;%1&apos;</source>
+        <translation>no se puede abrir la ventana de búsqueda con «%1»</translation>
+    </message>
+    <message>
+        <source>no search action has the id &apos;%1&apos;</source>
+        <translation>ninguna acción de búsqueda tiene el identificador «%1»</translation>
+    </message>
+    <message>
+        <source>cannot reach the clipboard: %1</source>
+        <translation>no se puede acceder al portapapeles: %1</translation>
+    </message>
+    <message>
+        <source>no session bus to offer the search on</source>
+        <translation>no hay bus de sesión en el que ofrecer la búsqueda</translation>
+    </message>
+    <message>
+        <source>cannot take the bus name %1: %2</source>
+        <translation>no se puede tomar el nombre de bus %1: %2</translation>
+    </message>
+    <message>
+        <source>--search-service takes no further arguments</source>
+        <translation>--search-service no admite más argumentos</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -984,6 +1072,116 @@ nombra las palabras que faltan).
     <message>
         <source>the settings name a shop that no longer exists, &apos;%1&apos;; pages open at %2 instead</source>
         <translation>los ajustes nombran una tienda que ya no existe, «%1»; las páginas se abren en %2</translation>
+    </message>
+</context>
+<context>
+    <name>Shops</name>
+    <message>
+        <source>Benchlist catalogue</source>
+        <translation>Catálogo de Benchlist</translation>
+    </message>
+    <message>
+        <source>eBay (US)</source>
+        <translation>eBay (EE. UU.)</translation>
+    </message>
+    <message>
+        <source>eBay (UK)</source>
+        <translation>eBay (Reino Unido)</translation>
+    </message>
+    <message>
+        <source>eBay (Germany)</source>
+        <translation>eBay (Alemania)</translation>
+    </message>
+    <message>
+        <source>eBay (France)</source>
+        <translation>eBay (Francia)</translation>
+    </message>
+    <message>
+        <source>eBay (Spain)</source>
+        <translation>eBay (España)</translation>
+    </message>
+    <message>
+        <source>Amazon (US)</source>
+        <translation>Amazon (EE. UU.)</translation>
+    </message>
+    <message>
+        <source>Amazon (UK)</source>
+        <translation>Amazon (Reino Unido)</translation>
+    </message>
+    <message>
+        <source>Amazon (Germany)</source>
+        <translation>Amazon (Alemania)</translation>
+    </message>
+    <message>
+        <source>Amazon (France)</source>
+        <translation>Amazon (Francia)</translation>
+    </message>
+    <message>
+        <source>Amazon (Spain)</source>
+        <translation>Amazon (España)</translation>
+    </message>
+    <message>
+        <source>Newegg</source>
+        <translation>Newegg</translation>
+    </message>
+    <message>
+        <source>Micro Center</source>
+        <translation>Micro Center</translation>
+    </message>
+    <message>
+        <source>B&amp;H</source>
+        <translation>B&amp;H</translation>
+    </message>
+    <message>
+        <source>Best Buy</source>
+        <translation>Best Buy</translation>
+    </message>
+    <message>
+        <source>Geizhals</source>
+        <translation>Geizhals</translation>
+    </message>
+    <message>
+        <source>idealo</source>
+        <translation>idealo</translation>
+    </message>
+    <message>
+        <source>LDLC</source>
+        <translation>LDLC</translation>
+    </message>
+    <message>
+        <source>PcComponentes</source>
+        <translation>PcComponentes</translation>
+    </message>
+    <message>
+        <source>Google Shopping</source>
+        <translation>Google Shopping</translation>
+    </message>
+</context>
+<context>
+    <name>Start</name>
+    <message>
+        <source>a display with Qt&apos;s platform &apos;%1&apos;</source>
+        <translation>una pantalla con la plataforma «%1» de Qt</translation>
+    </message>
+    <message>
+        <source>X display %1</source>
+        <translation>la pantalla X %1</translation>
+    </message>
+    <message>
+        <source>Wayland display %1</source>
+        <translation>la pantalla Wayland %1</translation>
+    </message>
+    <message>
+        <source>no display to open windows on (is DISPLAY set?)</source>
+        <translation>no hay pantalla en la que abrir ventanas (¿está definida DISPLAY?)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>no se puede abrir %1</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>© 2026 Veldmark. Free software: GNU GPL 3 or later.</source>
-        <translation>© 2026 Veldmark. Logiciel libre&#xa0;: GNU GPL 3 ou plus</translation>
+        <translation>© 2026 Veldmark. Logiciel libre&#xa0;: GNU GPL 3 ou ultérieure.</translation>
     </message>
 </context>
 <context>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>PDA&apos;s &amp; Handheld PC&apos;s</source>
-        <translation>PDA et ordinateurs de poche</translation>
+        <translation>PDA et PC de poche</translation>
     </message>
     <message>
         <source>Prnters And Printer Supplies</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Printers And Printer Supplies</source>
-        <translation>Imprimantes et encres</translation>
+        <translation>Imprimantes, consommables</translation>
     </message>
     <message>
         <source>Networking Servers and Networking Equipment</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Printers and Supplies</source>
-        <translation>Imprimantes, encres</translation>
+        <translation>Impression</translation>
     </message>
     <message>
         <source>LCD &amp; FlatScreen Monitors</source>
@@ -136,31 +136,31 @@
     </message>
     <message>
         <source>366Mhz And Less Systems</source>
-        <translation>Systèmes jusqu&apos;à 366 MHz</translation>
+        <translation>Systèmes jusqu’à 366&#xa0;MHz</translation>
     </message>
     <message>
         <source>400MHz - 650Mhz Systems</source>
-        <translation>Systèmes 400 MHz - 650 MHz</translation>
+        <translation>Systèmes de 400 à 650&#xa0;MHz</translation>
     </message>
     <message>
         <source>700MHz - 1GHz Systems</source>
-        <translation>Systèmes 700 MHz - 1 GHz</translation>
+        <translation>Systèmes de 700&#xa0;MHz à 1&#xa0;GHz</translation>
     </message>
     <message>
         <source>1.1Ghz - 2GHz Systems</source>
-        <translation>Systèmes 1,1 GHz - 2 GHz</translation>
+        <translation>Systèmes de 1,1 à 2&#xa0;GHz</translation>
     </message>
     <message>
         <source>2.1Ghz - 2.6GHz Systems</source>
-        <translation>Systèmes 2,1 GHz - 2,6 GHz</translation>
+        <translation>Systèmes de 2,1 à 2,6&#xa0;GHz</translation>
     </message>
     <message>
         <source>2.7GHz - 2.8 GHz Systems</source>
-        <translation>Systèmes 2,7 GHz - 2,8 GHz</translation>
+        <translation>Systèmes de 2,7 à 2,8&#xa0;GHz</translation>
     </message>
     <message>
         <source>3GHz And Higher Systems</source>
-        <translation>Systèmes de 3 GHz et plus</translation>
+        <translation>Systèmes de 3&#xa0;GHz et plus</translation>
     </message>
     <message>
         <source>Desktops With Monitors</source>
@@ -244,11 +244,11 @@
     </message>
     <message>
         <source>AC, Standard</source>
-        <translation>Secteur, standard</translation>
+        <translation>Adaptateurs secteur, standard</translation>
     </message>
     <message>
         <source>Docking Stations</source>
-        <translation>Stations d&apos;accueil</translation>
+        <translation>Stations d’accueil</translation>
     </message>
     <message>
         <source>Laptop Screens, LCDs</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>PDAs and  Handheld PCs</source>
-        <translation>PDA et ordinateurs de poche</translation>
+        <translation>PDA et PC de poche</translation>
     </message>
     <message>
         <source>Apple  Newton Accessories</source>
@@ -312,11 +312,11 @@
     </message>
     <message>
         <source>Handheld Units</source>
-        <translation>Appareils de poche</translation>
+        <translation>PC de poche</translation>
     </message>
     <message>
         <source>Cables and, Adapter Cards</source>
-        <translation>Câbles et cartes d&apos;adaptation</translation>
+        <translation>Câbles et cartes d’adaptation</translation>
     </message>
     <message>
         <source>CPU&apos;s</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Ink Jet Printers</source>
-        <translation>Imprimantes à jet d&apos;encre</translation>
+        <translation>Imprimantes à jet d’encre</translation>
     </message>
     <message>
         <source>Laser Printers</source>
@@ -444,11 +444,11 @@
     </message>
     <message>
         <source>Ink Cartridges Black</source>
-        <translation>Cartouches d&apos;encre noire</translation>
+        <translation>Cartouches d’encre noire</translation>
     </message>
     <message>
         <source>Ink Cartriges Color</source>
-        <translation>Cartouches d&apos;encre couleur</translation>
+        <translation>Cartouches d’encre couleur</translation>
     </message>
     <message>
         <source>Laser Toner Black</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>Printheads</source>
-        <translation>Têtes d&apos;impression</translation>
+        <translation>Têtes d’impression</translation>
     </message>
     <message>
         <source>Printer Supplies and Accessories</source>
@@ -500,7 +500,7 @@
     </message>
     <message>
         <source>Installation Tools</source>
-        <translation>Outils d&apos;installation</translation>
+        <translation>Outils d’installation</translation>
     </message>
     <message>
         <source>KVM Switch Boxes, Cables</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>Mainframe Equipment</source>
-        <translation>Matériel mainframe</translation>
+        <translation>Matériel pour ordinateurs centraux</translation>
     </message>
     <message>
         <source>Network Cables &amp; Connectors</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>Print Servers</source>
-        <translation>Serveurs d&apos;impression</translation>
+        <translation>Serveurs d’impression</translation>
     </message>
     <message>
         <source>Racks, Mounts &amp; Patch Panels</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>Router, Switch Components</source>
-        <translation>Composants de routeurs, commutateurs</translation>
+        <translation>Composants de routeurs et commutateurs</translation>
     </message>
     <message>
         <source>Routers, Wired</source>
@@ -582,7 +582,7 @@
     </message>
     <message>
         <source>write the bookmark file, or with - print it</source>
-        <translation>écrire le fichier de signets, ou avec - l&apos;afficher</translation>
+        <translation>écrire le fichier de signets, ou avec - l’afficher</translation>
     </message>
     <message>
         <source>--export-bookmarks needs a file name, or - for standard output</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>print the categories the words find, best first</source>
-        <translation>afficher les catégories trouvées par les mots, la meilleure d&apos;abord</translation>
+        <translation>afficher les catégories trouvées par les mots, la meilleure d’abord</translation>
     </message>
     <message>
         <source>--find needs words to look for, as in: benchlist --find usb hub</source>
@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>print the last ten pages opened, newest first</source>
-        <translation>afficher les dix dernières pages ouvertes, la plus récente d&apos;abord</translation>
+        <translation>afficher les dix dernières pages ouvertes, la plus récente d’abord</translation>
     </message>
     <message>
         <source>delete every page kept as opened, and their words</source>
@@ -626,11 +626,11 @@
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation>impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
+        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot write &apos;%1&apos;: %2</source>
-        <translation>impossible d&apos;écrire &apos;%1&apos;&#xa0;: %2</translation>
+        <translation>impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Usage: benchlist [OPTION]... [QT-OPTION]...
@@ -638,7 +638,7 @@ Opens the Benchlist window. --list, --export-bookmarks, --find, --recent
 and --forget answer on standard output instead, without a display.
 
 </source>
-        <translation>Usage&#xa0;: benchlist [OPTION]... [OPTION-QT]...
+        <translation>Utilisation&#xa0;: benchlist [OPTION]... [OPTION-QT]...
 Ouvre la fenêtre de Benchlist. --list, --export-bookmarks, --find, --recent
 et --forget répondent plutôt sur la sortie standard, sans affichage.
 
@@ -658,21 +658,21 @@ the words (no category has them all; standard error names the words left out).
 </source>
         <translation>
 Chaque ligne de --find et --recent donne le texte, la fenêtre, la liste
-déroulante et l&apos;adresse, séparés par des tabulations. --find répond toujours
+déroulante et l’adresse, séparés par des tabulations. --find répond toujours
 de même&#xa0;: les pages ouvertes auparavant, qui passent en tête dans la fenêtre
 de recherche et la recherche du bureau, ne comptent pas.
 Les options de Qt, comme -platform NOM, -style STYLE et -reverse, sont
 transmises à Qt.
 
-Code de sortie&#xa0;: 0 en cas de succès, 1 si rien n&apos;est trouvé ni écrit, 2 pour
+Code de sortie&#xa0;: 0 en cas de succès, 1 si rien n’est trouvé ni écrit, 2 pour
 une ligne de commande incomprise, 3 quand --find affiche des catégories
-auxquelles manquent certains mots (aucune ne les a tous&#xa0;; la sortie d&apos;erreur
+auxquelles manquent certains mots (aucune ne les a tous&#xa0;; la sortie d’erreur
 nomme les mots laissés de côté).
 </translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos; (try --help)</source>
-        <translation>argument inattendu &apos;%1&apos; (essayez --help)</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;» (essayez --help)</translation>
     </message>
     <message>
         <source>no category matches those words</source>
@@ -680,38 +680,52 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>no category has every word; left out: </source>
-        <translation>aucune catégorie n&apos;a tous les mots&#xa0;; laissés de côté&#xa0;: </translation>
+        <translation>aucune catégorie n’a tous les mots&#xa0;; laissés de côté&#xa0;: </translation>
     </message>
     <message>
         <source>; further down also: </source>
         <translation>&#xa0;; plus bas aussi&#xa0;: </translation>
     </message>
     <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>WORDS...</source>
+        <translation>MOTS...</translation>
+    </message>
+    <message>
+        <source>WORDS</source>
+        <translation>MOTS</translation>
+    </message>
+    <message>
         <source>print the shops pages can open at: id, name, address</source>
-        <translation>afficher les boutiques où les pages peuvent s&apos;ouvrir : identifiant, nom, adresse</translation>
+        <translation>afficher les boutiques où les pages peuvent s’ouvrir&#xa0;: identifiant, nom, adresse</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
     </message>
     <message>
         <source>open or print the pages at the shop ID, for this run alone
-                           (before the other option; --shops lists the ids)
-</source>
-        <translation>ouvrir ou afficher les pages chez la boutique ID, pour cette fois
-                           (avant l&apos;autre option ; --shops donne les identifiants)
-</translation>
+(before the other option; --shops lists the ids)</source>
+        <translation>ouvrir ou afficher les pages chez la boutique ID, pour cette fois seulement
+(avant l’autre option&#xa0;; --shops donne les identifiants)</translation>
     </message>
     <message>
         <source>--shop needs a shop&apos;s id, as in: benchlist --shop ebay-us --find usb hub</source>
-        <translation>--shop attend l&apos;identifiant d&apos;une boutique, par exemple : benchlist --shop ebay-us --find usb hub</translation>
+        <translation>--shop attend l’identifiant d’une boutique, par exemple&#xa0;: benchlist --shop ebay-us --find usb hub</translation>
     </message>
     <message>
         <source>no shop has the id &apos;%1&apos;; the ids are: %2</source>
-        <translation>aucune boutique n&apos;a l&apos;identifiant « %1 » ; les identifiants sont : %2</translation>
+        <translation>aucune boutique n’a l’identifiant «&#xa0;%1&#xa0;»&#xa0;; les identifiants sont&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>ExitWindow</name>
     <message>
         <source>Thankyou for using Wishtrail</source>
-        <translation>Merci d&apos;avoir utilisé Wishtrail</translation>
+        <translation>Merci d’avoir utilisé Wishtrail</translation>
     </message>
     <message>
         <source>Visit Veldmark Click Here</source>
@@ -727,7 +741,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Have You Tried Our Wishtrail? Easily Find The Perfect Gift On Ebay For Your Loved Ones</source>
-        <translation>Vous connaissez Wishtrail&#xa0;? Le cadeau parfait pour vos proches sur Ebay</translation>
+        <translation>Vous connaissez Wishtrail&#xa0;? Le cadeau parfait pour vos proches sur eBay</translation>
     </message>
 </context>
 <context>
@@ -746,7 +760,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>&amp;Words of a category:</source>
-        <translation>&amp;Mots d&apos;une catégorie&#xa0;:</translation>
+        <translation>&amp;Mots d’une catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Find a category</source>
@@ -782,38 +796,37 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>&amp;Copy address</source>
-        <translation>&amp;Copier l&apos;adresse</translation>
+        <translation>&amp;Copier l’adresse</translation>
     </message>
     <message>
         <source>Type words of the category you look for.</source>
-        <translation>Tapez des mots de la catégorie cherchée.</translation>
+        <translation>Saisissez des mots de la catégorie recherchée.</translation>
     </message>
     <message>
         <source>No category has every word; showing those with most of them</source>
-        <translation>Aucune catégorie n&apos;a tous les mots&#xa0;; voici celles qui en ont le plus</translation>
-    </message>
-    <message>
-        <source>1 category</source>
-        <translation>1 catégorie</translation>
-    </message>
-    <message>
-        <source>%1 categories</source>
-        <translation>%1 catégories</translation>
+        <translation>Aucune catégorie n’a tous les mots&#xa0;; voici celles qui en ont le plus</translation>
     </message>
     <message>
         <source>No category matches these words.</source>
         <translation>Aucune catégorie ne correspond à ces mots.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <translation>
+            <numerusform>%n catégorie</numerusform>
+            <numerusform>%n catégories</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>InstructionsWindow</name>
     <message>
         <source>Instructions</source>
-        <translation>Mode d&apos;emploi</translation>
+        <translation>Mode d’emploi</translation>
     </message>
     <message>
         <source>Using Benchlist is easy. Simply select from the main categories for the type of equipment you are looking for. Another sub menu will appear where you can choose from pre-selected items. Select a category here and your web browser will open with the latest results queried. Our constant evolving search technology will provide you with more direct results to the exact piece of computer equipment you are looking for. We weed out as much irrelevant items as possible and design the sytem to find the pieces of equipment you are looking for. Thus providing you with a quick and effecient way of finding the item with just a click of your mouse. Easily browse all the computer categories on Ebay without tedious work done straight from your browser.</source>
-        <translation>Benchlist est simple à utiliser. Choisissez parmi les catégories principales le type de matériel que vous cherchez. Un sous-menu s&apos;ouvre, où vous choisissez parmi des articles présélectionnés. Choisissez-y une catégorie et votre navigateur s&apos;ouvre sur les derniers résultats. Notre technique de recherche en constante évolution vous mène plus directement au matériel informatique exact que vous cherchez. Nous écartons autant d&apos;articles hors sujet que possible. Vous trouvez ainsi l&apos;article d&apos;un simple clic, vite et bien. Parcourez sans effort toutes les catégories informatiques d&apos;Ebay, directement depuis votre navigateur.</translation>
+        <translation>Benchlist est simple à utiliser. Choisissez parmi les catégories principales le type de matériel que vous cherchez. Un sous-menu s’ouvre, où vous choisissez parmi des articles présélectionnés. Choisissez-y une catégorie et votre navigateur s’ouvre sur les derniers résultats. Notre technique de recherche en constante évolution vous mène plus directement au matériel informatique exact que vous cherchez. Nous écartons autant d’articles hors sujet que possible. Vous trouvez ainsi l’article d’un simple clic, vite et bien. Parcourez sans effort toutes les catégories informatiques d’eBay, directement depuis votre navigateur.</translation>
     </message>
     <message>
         <source>Requirements</source>
@@ -825,11 +838,11 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>We are constantly upgrading our Benchlist service and have lots of new ideas to implement. Be sure to look for new versions often.</source>
-        <translation>Nous améliorons sans cesse le service Benchlist et avons beaucoup d&apos;idées. Cherchez souvent les nouvelles versions.</translation>
+        <translation>Nous améliorons sans cesse le service Benchlist et avons beaucoup d’idées. Cherchez souvent les nouvelles versions.</translation>
     </message>
     <message>
         <source>Benchlistt is completely anonymous to use. We have no concerns or installed methods of monitoring your use of our program. You have complete privacy. We have no way to identify who is using our program, nor do we care. We hope you are using it and hope it helps you find items quickly and effeciently. That is our goal. Thankyou for trying Benchlist. We do love to hear feedback from our users. You can stop by our web site and send in feedback anytime. Please tell us when you have used our software and found that perfect gift. We love real testimonies from our users. Thank You and God Bless you and your family.</source>
-        <translation>Benchlist est entièrement anonyme. Nous ne surveillons d&apos;aucune façon votre usage du programme&#xa0;: votre vie privée est complète. Nous ne pouvons pas savoir qui utilise notre programme, et cela ne nous importe pas. Nous espérons qu&apos;il vous aide à trouver vite ce que vous cherchez&#xa0;: c&apos;est notre but. Merci d&apos;essayer Benchlist. Vos avis nous font plaisir&#xa0;: passez sur notre site quand vous voulez. Dites-nous quand notre logiciel vous a fait trouver le cadeau parfait. Nous aimons les vrais témoignages. Merci, et que Dieu vous bénisse, vous et votre famille.</translation>
+        <translation>Benchlist est entièrement anonyme. Nous ne surveillons d’aucune façon votre usage du programme&#xa0;: votre vie privée est complète. Nous ne pouvons pas savoir qui utilise notre programme, et cela ne nous importe pas. Nous espérons qu’il vous aide à trouver vite ce que vous cherchez&#xa0;: c’est notre but. Merci d’essayer Benchlist. Vos avis nous font plaisir&#xa0;: passez sur notre site quand vous voulez. Dites-nous quand notre logiciel vous a fait trouver le cadeau parfait. Nous aimons les vrais témoignages. Merci, et que Dieu vous bénisse, vous et votre famille.</translation>
     </message>
     <message>
         <source>Computer Auction Shopping Made Easy</source>
@@ -844,7 +857,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Auction site offer: brand-name computers</source>
-        <translation>Offre du site d&apos;enchères&#xa0;: ordinateurs de marque</translation>
+        <translation>Offre du site d’enchères&#xa0;: ordinateurs de marque</translation>
     </message>
     <message>
         <source>Gift certificates: send a loved one the perfect gift</source>
@@ -852,7 +865,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now</source>
-        <translation>Pas encore membre d&apos;Ebay&#xa0;? Aucun souci, inscrivez-vous ici</translation>
+        <translation>Pas encore membre d’eBay&#xa0;? Aucun souci, inscrivez-vous ici</translation>
     </message>
     <message>
         <source>Send Loved One&apos;s The Perfect Gift!</source>
@@ -861,14 +874,6 @@ nomme les mots laissés de côté).
     <message>
         <source>Computer Auction Shopping Made Easy</source>
         <translation>Enchères informatiques faciles</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (Ctrl+F)</source>
-        <translation>&lt;a href=&quot;find&quot;&gt;Chercher par mots...&lt;/a&gt; (Ctrl+F)</translation>
-    </message>
-    <message>
-        <source>Find a category by words (Ctrl+F)</source>
-        <translation>Chercher une catégorie par mots (Ctrl+F)</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -888,11 +893,11 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Join Ebay</source>
-        <translation>Rejoindre Ebay</translation>
+        <translation>Rejoindre eBay</translation>
     </message>
     <message>
         <source>Sign Up For Ebay</source>
-        <translation>S&apos;inscrire sur Ebay</translation>
+        <translation>S’inscrire sur eBay</translation>
     </message>
     <message>
         <source>&amp;Version</source>
@@ -916,11 +921,11 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Instructions</source>
-        <translation>Mode d&apos;emploi</translation>
+        <translation>Mode d’emploi</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;À propos</translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Recent Pages</source>
@@ -948,14 +953,61 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;find&quot;&gt;Find a category by words...&lt;/a&gt; (%1)</source>
+        <translation>&lt;a href=&quot;find&quot;&gt;Chercher une catégorie par mots...&lt;/a&gt; (%1)</translation>
+    </message>
+    <message>
+        <source>Find a category by words (%1)</source>
+        <translation>Chercher une catégorie par mots (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>cannot start xdg-open: not found on PATH</source>
+        <translation>impossible de lancer xdg-open&#xa0;: introuvable dans le PATH</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: %1 is not executable</source>
+        <translation>impossible de lancer xdg-open&#xa0;: %1 n’est pas exécutable</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: PATH names no folder to look in</source>
+        <translation>impossible de lancer xdg-open&#xa0;: le PATH ne nomme aucun dossier où chercher</translation>
+    </message>
+    <message>
+        <source>cannot start xdg-open: %1</source>
+        <translation>impossible de lancer xdg-open&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: %1: %2</source>
+        <translation>les pages ouvertes ne sont pas mémorisées&#xa0;: %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: cannot create %1: %2</source>
+        <translation>les pages ouvertes ne sont pas mémorisées&#xa0;: impossible de créer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>opened pages are not remembered: %1 was written by a newer Benchlist</source>
+        <translation>les pages ouvertes ne sont pas mémorisées&#xa0;: %1 a été écrit par une version plus récente de Benchlist</translation>
+    </message>
+    <message>
+        <source>could not clear %1: %2</source>
+        <translation>impossible de vider %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; it is kept as %2 and a new store is started</source>
+        <translation>%1 était endommagé&#xa0;; il est conservé sous le nom %2 et un nouveau fichier est commencé</translation>
     </message>
 </context>
 <context>
     <name>PageNotOpened</name>
     <message>
         <source>The page could not be opened: xdg-open, which hands pages to the web browser, could not be started.</source>
-        <translation>La page n'a pas pu être ouverte : xdg-open, qui transmet les pages au navigateur web, n'a pas pu être lancé.</translation>
+        <translation>La page n’a pas pu être ouverte&#xa0;: xdg-open, qui transmet les pages au navigateur web, n’a pas pu être lancé.</translation>
     </message>
     <message>
         <source>Page Not Opened</source>
@@ -964,7 +1016,7 @@ nomme les mots laissés de côté).
     <message>
         <source>Installing the package xdg-utils may help. The page&apos;s address, to open it yourself:
 %1</source>
-        <translation>Installer le paquet xdg-utils peut aider. L'adresse de la page, pour l'ouvrir vous-même :
+        <translation>Installer le paquet xdg-utils peut aider. L’adresse de la page, pour l’ouvrir vous-même&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -972,29 +1024,175 @@ nomme les mots laissés de côté).
     <name>SearchService</name>
     <message>
         <source>Copy address</source>
-        <translation>Copier l&apos;adresse</translation>
+        <translation>Copier l’adresse</translation>
+    </message>
+    <message>
+        <source>no search result has the id &apos;%1&apos;</source>
+        <translation>aucun résultat de recherche n’a l’identifiant «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>cannot copy the address: no display, so no clipboard</source>
+        <translation>impossible de copier l’adresse&#xa0;: sans affichage, pas de presse-papiers</translation>
+    </message>
+    <message>
+        <source>cannot start the clipboard helper</source>
+        <translation>impossible de lancer l’assistant du presse-papiers</translation>
+    </message>
+    <message>
+        <source>cannot start the find window on &apos;%1&apos;</source>
+        <translation>impossible d’ouvrir la fenêtre de recherche sur «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>no search action has the id &apos;%1&apos;</source>
+        <translation>aucune action de recherche n’a l’identifiant «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>cannot reach the clipboard: %1</source>
+        <translation>presse-papiers inaccessible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no session bus to offer the search on</source>
+        <translation>aucun bus de session où proposer la recherche</translation>
+    </message>
+    <message>
+        <source>cannot take the bus name %1: %2</source>
+        <translation>impossible de prendre le nom de bus %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>--search-service takes no further arguments</source>
+        <translation>--search-service n’accepte aucun autre argument</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>could not save the settings in %1</source>
-        <translation>impossible d&apos;enregistrer les réglages dans %1</translation>
+        <translation>impossible d’enregistrer les réglages dans %1</translation>
     </message>
     <message>
         <source>the settings name a shop that no longer exists, &apos;%1&apos;; pages open at %2 instead</source>
-        <translation>les réglages nomment une boutique qui n&apos;existe plus, « %1 » ; les pages s&apos;ouvrent plutôt chez %2</translation>
+        <translation>les réglages nomment une boutique qui n’existe plus, «&#xa0;%1&#xa0;»&#xa0;; les pages s’ouvrent plutôt chez %2</translation>
+    </message>
+</context>
+<context>
+    <name>Shops</name>
+    <message>
+        <source>Benchlist catalogue</source>
+        <translation>Catalogue Benchlist</translation>
+    </message>
+    <message>
+        <source>eBay (US)</source>
+        <translation>eBay (États-Unis)</translation>
+    </message>
+    <message>
+        <source>eBay (UK)</source>
+        <translation>eBay (Royaume-Uni)</translation>
+    </message>
+    <message>
+        <source>eBay (Germany)</source>
+        <translation>eBay (Allemagne)</translation>
+    </message>
+    <message>
+        <source>eBay (France)</source>
+        <translation>eBay (France)</translation>
+    </message>
+    <message>
+        <source>eBay (Spain)</source>
+        <translation>eBay (Espagne)</translation>
+    </message>
+    <message>
+        <source>Amazon (US)</source>
+        <translation>Amazon (États-Unis)</translation>
+    </message>
+    <message>
+        <source>Amazon (UK)</source>
+        <translation>Amazon (Royaume-Uni)</translation>
+    </message>
+    <message>
+        <source>Amazon (Germany)</source>
+        <translation>Amazon (Allemagne)</translation>
+    </message>
+    <message>
+        <source>Amazon (France)</source>
+        <translation>Amazon (France)</translation>
+    </message>
+    <message>
+        <source>Amazon (Spain)</source>
+        <translation>Amazon (Espagne)</translation>
+    </message>
+    <message>
+        <source>Newegg</source>
+        <translation>Newegg</translation>
+    </message>
+    <message>
+        <source>Micro Center</source>
+        <translation>Micro Center</translation>
+    </message>
+    <message>
+        <source>B&amp;H</source>
+        <translation>B&amp;H</translation>
+    </message>
+    <message>
+        <source>Best Buy</source>
+        <translation>Best Buy</translation>
+    </message>
+    <message>
+        <source>Geizhals</source>
+        <translation>Geizhals</translation>
+    </message>
+    <message>
+        <source>idealo</source>
+        <translation>idealo</translation>
+    </message>
+    <message>
+        <source>LDLC</source>
+        <translation>LDLC</translation>
+    </message>
+    <message>
+        <source>PcComponentes</source>
+        <translation>PcComponentes</translation>
+    </message>
+    <message>
+        <source>Google Shopping</source>
+        <translation>Google Shopping</translation>
+    </message>
+</context>
+<context>
+    <name>Start</name>
+    <message>
+        <source>a display with Qt&apos;s platform &apos;%1&apos;</source>
+        <translation>un affichage avec la plateforme «&#xa0;%1&#xa0;» de Qt</translation>
+    </message>
+    <message>
+        <source>X display %1</source>
+        <translation>l’affichage X %1</translation>
+    </message>
+    <message>
+        <source>Wayland display %1</source>
+        <translation>l’affichage Wayland %1</translation>
+    </message>
+    <message>
+        <source>no display to open windows on (is DISPLAY set?)</source>
+        <translation>aucun affichage où ouvrir des fenêtres (DISPLAY est-il défini&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>impossible d’ouvrir %1</translation>
     </message>
 </context>
 <context>
     <name>benchlist::OtherShopDialog</name>
     <message>
         <source>The file is larger than an OpenSearch description can be.</source>
-        <translation>Le fichier est plus grand qu&apos;une description OpenSearch ne peut l&apos;être.</translation>
+        <translation>Le fichier est plus grand qu’une description OpenSearch ne peut l’être.</translation>
     </message>
     <message>
         <source>The file is not an OpenSearch description that can be read safely.</source>
-        <translation>Le fichier n&apos;est pas une description OpenSearch qui puisse être lue sans risque.</translation>
+        <translation>Le fichier n’est pas une description OpenSearch qui puisse être lue sans risque.</translation>
     </message>
     <message>
         <source>The file names no search address for web pages (a Url of type text/html).</source>
@@ -1002,31 +1200,31 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>The file&apos;s search address is too long.</source>
-        <translation>L&apos;adresse de recherche du fichier est trop longue.</translation>
+        <translation>L’adresse de recherche du fichier est trop longue.</translation>
     </message>
     <message>
         <source>The address is too long.</source>
-        <translation>L&apos;adresse est trop longue.</translation>
+        <translation>L’adresse est trop longue.</translation>
     </message>
     <message>
         <source>The address may not hold blanks or line breaks.</source>
-        <translation>L&apos;adresse ne peut contenir ni espaces ni sauts de ligne.</translation>
+        <translation>L’adresse ne peut contenir ni espaces ni sauts de ligne.</translation>
     </message>
     <message>
         <source>The address must start with http:// or https://.</source>
-        <translation>L&apos;adresse doit commencer par http:// ou https://.</translation>
+        <translation>L’adresse doit commencer par http:// ou https://.</translation>
     </message>
     <message>
         <source>The address must name a host, as in https://shop.example/search?q={searchTerms}.</source>
-        <translation>L&apos;adresse doit nommer un hôte, par exemple https://shop.example/search?q={searchTerms}.</translation>
+        <translation>L’adresse doit nommer un hôte, par exemple https://shop.example/search?q={searchTerms}.</translation>
     </message>
     <message>
         <source>The address must say where the words go, with {searchTerms} or %s.</source>
-        <translation>L&apos;adresse doit indiquer où vont les mots, avec {searchTerms} ou %s.</translation>
+        <translation>L’adresse doit indiquer où vont les mots, avec {searchTerms} ou %s.</translation>
     </message>
     <message>
         <source>The address must say only once where the words go.</source>
-        <translation>L&apos;adresse ne doit indiquer qu&apos;une seule fois où vont les mots.</translation>
+        <translation>L’adresse ne doit indiquer qu’une seule fois où vont les mots.</translation>
     </message>
     <message>
         <source>Other Shop</source>
@@ -1034,11 +1232,11 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Search &amp;address:</source>
-        <translation>&amp;Adresse de recherche :</translation>
+        <translation>&amp;Adresse de recherche&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Read OpenSearch File...</source>
@@ -1046,11 +1244,11 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>Pages open as a search at this shop. Give its search address with {searchTerms} or %s where the words go.</source>
-        <translation>Les pages s&apos;ouvrent en recherche chez cette boutique. Donnez son adresse de recherche, avec {searchTerms} ou %s à la place des mots.</translation>
+        <translation>Les pages s’ouvrent en recherche chez cette boutique. Donnez son adresse de recherche, avec {searchTerms} ou %s à la place des mots.</translation>
     </message>
     <message>
         <source>The shop needs a name.</source>
-        <translation>La boutique a besoin d&apos;un nom.</translation>
+        <translation>La boutique a besoin d’un nom.</translation>
     </message>
     <message>
         <source>Read OpenSearch File</source>
@@ -1062,7 +1260,7 @@ nomme les mots laissés de côté).
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation>Le fichier ne peut pas être lu : %1</translation>
+        <translation>Le fichier ne peut pas être lu&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,10 @@
 #include "service/searchservice.h"
 #include "translation/language.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace benchlist {
 
@@ -28,17 +31,17 @@ constexpr Option kOptions[] = {
     {"list", Takes::Nothing, "",
      QT_TRANSLATE_NOOP("CommandLine", "print every page of the catalogue, one per line"), nullptr,
      AnswerList},
-    {"export-bookmarks", Takes::Word, "FILE",
+    {"export-bookmarks", Takes::Word, QT_TRANSLATE_NOOP("CommandLine", "FILE"),
      QT_TRANSLATE_NOOP("CommandLine", "write the bookmark file, or with - print it"),
      QT_TRANSLATE_NOOP("CommandLine",
                        "--export-bookmarks needs a file name, or - for standard output"),
      AnswerExportBookmarks},
-    {"find", Takes::Rest, "WORDS...",
+    {"find", Takes::Rest, QT_TRANSLATE_NOOP("CommandLine", "WORDS..."),
      QT_TRANSLATE_NOOP("CommandLine", "print the categories the words find, best first"),
      QT_TRANSLATE_NOOP("CommandLine",
                        "--find needs words to look for, as in: benchlist --find usb hub"),
      AnswerFindWords},
-    {"find-window", Takes::Word, "WORDS",
+    {"find-window", Takes::Word, QT_TRANSLATE_NOOP("CommandLine", "WORDS"),
      QT_TRANSLATE_NOOP("CommandLine", "open the window with the find window on the words"),
      QT_TRANSLATE_NOOP(
          "CommandLine",
@@ -70,17 +73,28 @@ int Help(const QStringList &)
                        "Opens the Benchlist window. --list, --export-bookmarks, --find, "
                        "--recent\nand --forget answer on standard output instead, without "
                        "a display.\n\n"));
-    std::string shop = "--shop ID";
-    shop.resize(25, ' ');
-    text += "  " + shop
-            + Text(QT_TRANSLATE_NOOP("CommandLine",
-                                     "open or print the pages at the shop ID, for this run "
-                                     "alone\n                           (before the other "
-                                     "option; --shops lists the ids)\n"));
+    // Padded by characters, not bytes ("WÖRTER..."), and wide enough for the
+    // longest translated argument name. --shop stands before the other option.
+    QStringList shown{QStringLiteral("--shop %1").arg(Translated("CommandLine", "ID"))};
+    std::vector<std::string> helps{
+        Text(QT_TRANSLATE_NOOP("CommandLine", "open or print the pages at the shop ID, for this "
+                                              "run alone\n(before the other option; --shops "
+                                              "lists the ids)"))};
     for (const Option &option : kOptions) {
-        std::string shown = std::string("--") + option.name + " " + option.argument;
-        shown.resize(25, ' ');
-        text += "  " + shown + Text(option.help) + "\n";
+        shown.append(QStringLiteral("--%1 %2").arg(
+            QLatin1String(option.name),
+            *option.argument ? Translated("CommandLine", option.argument) : QString()));
+        helps.push_back(Text(option.help));
+    }
+    qsizetype column = 25;
+    for (const QString &name : std::as_const(shown))
+        column = std::max(column, name.size() + 2);
+    const std::string indent(std::size_t(column) + 2, ' ');
+    for (std::size_t i = 0; i < helps.size(); ++i) {
+        std::string help = helps[i];
+        for (std::size_t at = help.find('\n'); at != std::string::npos; at = help.find('\n', at + 1))
+            help.insert(at + 1, indent);
+        text += "  " + shown[qsizetype(i)].leftJustified(column).toStdString() + help + "\n";
     }
     return PrintAnswer(
         text

@@ -21,6 +21,7 @@ int main(int argc, char **argv)
 {
     benchlist::LoadTranslations(); // the session's language, for every answer and window
     benchlist::FollowRememberSwitch();
+    benchlist::SayInSessionLanguage();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

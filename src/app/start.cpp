@@ -5,6 +5,7 @@
 #include "app/start.h"
 
 #include "base/project.h"
+#include "translation/language.h"
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -41,13 +42,23 @@ std::string FailureLine(const QString &platforms, const QString &xDisplay)
         const bool wayland = entry.startsWith(QLatin1String("wayland"));
         const QString display = x ? xDisplay : qEnvironmentVariable("WAYLAND_DISPLAY");
         if (!x && !wayland)
-            tried.append(QStringLiteral("a display with Qt's platform '%1'").arg(entry));
+            tried.append(Translated("Start", "a display with Qt's platform '%1'").arg(entry));
+        else if (!display.isEmpty() && x)
+            tried.append(Translated("Start", "X display %1").arg(display));
         else if (!display.isEmpty())
-            tried.append(QLatin1String(x ? "X display " : "Wayland display ") + display);
+            tried.append(Translated("Start", "Wayland display %1").arg(display));
     }
     if (tried.isEmpty())
-        return "benchlist: no display to open windows on (is DISPLAY set?)\n";
-    return "benchlist: cannot open " + tried.join(QLatin1String(" or ")).toStdString() + "\n";
+        return "benchlist: "
+               + Translated("Start", "no display to open windows on (is DISPLAY set?)")
+                     .toLocal8Bit()
+                     .toStdString()
+               + "\n";
+    QString displays = tried.takeFirst();
+    for (const QString &other : tried)
+        displays = Translated("Start", "%1 or %2").arg(displays, other);
+    return "benchlist: "
+           + Translated("Start", "cannot open %1").arg(displays).toLocal8Bit().toStdString() + "\n";
 }
 
 void Hold(QtMsgType type, const QMessageLogContext &context, const QString &text)

@@ -4,6 +4,8 @@
 
 #include "core/aboutnet.h"
 
+#include "base/message.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -43,18 +45,16 @@ HandOff &CurrentHandOff()
     return handOff;
 }
 
-void ReportOnce(const std::string &why)
+void ReportOnce(const benchlist::Message &why)
 {
     static std::once_flag reported;
-    std::call_once(reported, [&why] {
-        std::fprintf(stderr, "benchlist: cannot start xdg-open: %s\n", why.c_str());
-    });
+    std::call_once(reported, [&why] { benchlist::Report(why); });
 }
 
 // The xdg-open that PATH leads to, or empty with the reason. Only folders
 // named by their full path count: an empty PATH, or an empty or relative
 // folder in it, would otherwise run whatever xdg-open the working folder holds.
-std::string FindOpener(std::string &why)
+std::string FindOpener(benchlist::Message &why)
 {
     const char *path = std::getenv("PATH");
     std::string_view folders = path ? path : "";
@@ -75,9 +75,10 @@ std::string FindOpener(std::string &why)
             return candidate;
         refused = candidate;
     }
-    why = !refused.empty() ? refused + " is not executable"
-          : looked         ? "not found on PATH"
-                           : "PATH names no folder to look in";
+    namespace said = benchlist::said;
+    why = !refused.empty() ? benchlist::Message{said::kOpenerNotExecutable, {refused}}
+          : looked         ? benchlist::Message{said::kOpenerNotFound, {}}
+                           : benchlist::Message{said::kOpenerNoFolder, {}};
     return {};
 }
 
@@ -87,7 +88,7 @@ std::string FindOpener(std::string &why)
 // Returns its process id, or -1 when it could not be started, said once.
 pid_t StartOpener(const std::string &address)
 {
-    std::string why;
+    benchlist::Message why;
     std::string program = FindOpener(why);
     if (program.empty()) {
         ReportOnce(why);
@@ -107,7 +108,7 @@ pid_t StartOpener(const std::string &address)
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&files);
     if (error != 0) {
-        ReportOnce(std::strerror(error));
+        ReportOnce({benchlist::said::kOpenerFailed, {std::strerror(error)}});
         return -1;
     }
     return opener;
@@ -145,7 +146,7 @@ public:
         if (!ending_ && (running_ >= kMaxRunningOpeners || !waiting_.empty())) {
             // Openers run, so xdg-open was there; while it still is, this
             // address will be handed over in its turn.
-            std::string why;
+            benchlist::Message why;
             if (FindOpener(why).empty()) {
                 ReportOnce(why);
                 return false;

@@ -86,7 +86,7 @@ constexpr qsizetype kQuotedLength = 120;
 constexpr int kClipboardHoldMs = 10 * 60 * 1000;
 
 // The id or term as one short line of plain text on standard error.
-QByteArray Quoted(const QString &text)
+QString Quoted(const QString &text)
 {
     QString quoted = text.left(kQuotedLength);
     for (QChar &c : quoted)
@@ -94,7 +94,13 @@ QByteArray Quoted(const QString &text)
             c = QLatin1Char('?');
     if (text.size() > kQuotedLength)
         quoted += QStringLiteral("...");
-    return quoted.toLocal8Bit();
+    return quoted;
+}
+
+// One line on standard error, in the session's language.
+void Say(const QString &line)
+{
+    std::fprintf(stderr, "benchlist: %s\n", line.toLocal8Bit().constData());
 }
 
 int IdleMs()
@@ -144,8 +150,7 @@ const FindRecord *Searcher::Known(const QString &id) const
     // opens at the shop chosen when it is opened.
     ApplyChosenShop();
     if (!record)
-        std::fprintf(stderr, "benchlist: no search result has the id '%s'\n",
-                     Quoted(id).constData());
+        Say(Translated("SearchService", "no search result has the id '%1'").arg(Quoted(id)));
     return record;
 }
 
@@ -165,13 +170,13 @@ void Searcher::Copy(const QString &id) const
     if (!record)
         return;
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("benchlist: cannot copy the address: no display, so no clipboard\n", stderr);
+        Say(Translated("SearchService", "cannot copy the address: no display, so no clipboard"));
         return;
     }
     if (!start_({QStringLiteral("--search-service"), QLatin1String(kCopyAddressOption),
                  QString::fromStdString(
                      PageAddress(record->windowName, record->dropDownName, record->text))}))
-        std::fputs("benchlist: cannot start the clipboard helper\n", stderr);
+        Say(Translated("SearchService", "cannot start the clipboard helper"));
 }
 
 // The program itself, with its find window open on the terms. The terms
@@ -179,8 +184,8 @@ void Searcher::Copy(const QString &id) const
 void Searcher::Launch(const QStringList &terms) const
 {
     if (!start_({QStringLiteral("--find-window=") + terms.join(QLatin1Char(' '))}))
-        std::fprintf(stderr, "benchlist: cannot start the find window on '%s'\n",
-                     Quoted(terms.join(QLatin1Char(' '))).constData());
+        Say(Translated("SearchService", "cannot start the find window on '%1'")
+                .arg(Quoted(terms.join(QLatin1Char(' ')))));
 }
 
 QStringList GnomeSearchProvider::GetInitialResultSet(const QStringList &terms)
@@ -266,8 +271,7 @@ void KRunner::Run(const QString &matchId, const QString &actionId)
     else if (actionId == QLatin1String(kCopyAction))
         searcher_.Copy(matchId);
     else
-        std::fprintf(stderr, "benchlist: no search action has the id '%s'\n",
-                     Quoted(actionId).constData());
+        Say(Translated("SearchService", "no search action has the id '%1'").arg(Quoted(actionId)));
 }
 
 namespace {
@@ -277,8 +281,8 @@ void OneLineOnFatal(QtMsgType type, const QMessageLogContext & /*context*/, cons
 {
     if (type != QtFatalMsg)
         return;
-    std::fprintf(stderr, "benchlist: cannot reach the clipboard: %s\n",
-                 Quoted(text.section(QLatin1Char('\n'), 0, 0)).constData());
+    Say(Translated("SearchService", "cannot reach the clipboard: %1")
+            .arg(Quoted(text.section(QLatin1Char('\n'), 0, 0))));
     std::_Exit(1);
 }
 
@@ -309,7 +313,7 @@ int Serve()
     QCoreApplication app(argc, argv);
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        std::fputs("benchlist: no session bus to offer the search on\n", stderr);
+        Say(Translated("SearchService", "no session bus to offer the search on"));
         return 1;
     }
     qDBusRegisterMetaType<QList<QVariantMap>>();
@@ -334,8 +338,9 @@ int Serve()
         QStringLiteral(BENCHLIST_SEARCH_BUS_NAME), QDBusConnectionInterface::DontQueueService,
         QDBusConnectionInterface::DontAllowReplacement);
     if (!registered.isValid()) {
-        std::fprintf(stderr, "benchlist: cannot take the bus name %s: %s\n",
-                     BENCHLIST_SEARCH_BUS_NAME, Quoted(registered.error().message()).constData());
+        Say(Translated("SearchService", "cannot take the bus name %1: %2")
+                .arg(QLatin1String(BENCHLIST_SEARCH_BUS_NAME),
+                     Quoted(registered.error().message())));
         return 1;
     }
     if (registered.value() != QDBusConnectionInterface::ServiceRegistered)
@@ -353,7 +358,7 @@ int RunSearchService(const QStringList &arguments)
     if (arguments.size() == 2 && arguments.first() == QLatin1String(kCopyAddressOption))
         return HoldOnClipboard(arguments.at(1));
     if (!arguments.isEmpty()) {
-        std::fputs("benchlist: --search-service takes no further arguments\n", stderr);
+        Say(Translated("SearchService", "--search-service takes no further arguments"));
         return 2;
     }
     return Serve();

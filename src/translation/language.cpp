@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace benchlist {
 
@@ -39,6 +40,12 @@ constexpr bool CatalogueTextsAreListed()
     return true;
 }
 static_assert(CatalogueTextsAreListed(), "every title and caption is in kCatalogueTexts");
+
+QString &ChosenSoFar()
+{
+    static QString language;
+    return language;
+}
 
 // The program's own translation, then Qt's for its standard menus and dialogs.
 std::array<QTranslator *, 2> &Translators()
@@ -70,7 +77,26 @@ QString ChosenLanguage(const QLocale &locale)
     return {};
 }
 
+// "C", "POSIX", and either with a codeset or modifier: "C.UTF-8".
+bool NamesTheCLocale(const QByteArray &value)
+{
+    const QByteArray name = value.split('.').front().split('@').front();
+    return name == "C" || name == "POSIX";
+}
+
 } // namespace
+
+QLocale SessionLocale()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (value.isEmpty())
+            continue;
+        return NamesTheCLocale(value) ? QLocale::c() : QLocale::system();
+    }
+    // None set is the C locale too.
+    return QLocale::c();
+}
 
 QString LoadTranslations(const QLocale &locale)
 {
@@ -88,15 +114,23 @@ QString LoadTranslations(const QLocale &locale)
         translator = new QTranslator;
     }
     const QString language = ChosenLanguage(locale);
-    if (language.isEmpty())
-        return language;
-    // The program's own is built in; Qt's is optional (qt6-translations-l10n).
-    (void)translators[0]->load(QStringLiteral("benchlist_") + language, QStringLiteral(":/i18n"));
-    (void)translators[1]->load(QStringLiteral("qtbase_") + language,
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    ChosenSoFar() = language;
+    // The program's own is built in; English has one too, of its plurals
+    // alone. Qt's is optional (qt6-translations-l10n), and English needs none.
+    (void)translators[0]->load(QStringLiteral("benchlist_")
+                                   + (language.isEmpty() ? QStringLiteral("en") : language),
+                               QStringLiteral(":/i18n"));
+    if (!language.isEmpty())
+        (void)translators[1]->load(QStringLiteral("qtbase_") + language,
+                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (QCoreApplication::instance())
         GiveToApplication();
     return language;
+}
+
+QString LoadedLanguage()
+{
+    return ChosenSoFar();
 }
 
 QString Translated(const char *context, const char *text)
@@ -111,6 +145,21 @@ QString CatalogueText(std::string_view english)
 {
     const QByteArray text(english.data(), qsizetype(english.size()));
     return Translated("Catalogue", text.constData());
+}
+
+QString Said(const Message &message)
+{
+    QString line = Translated("Messages", message.text);
+    for (const std::string &argument : message.arguments)
+        line = line.arg(QString::fromLocal8Bit(argument.data(), qsizetype(argument.size())));
+    return line;
+}
+
+void SayInSessionLanguage()
+{
+    SetReporter([](const Message &message) {
+        std::fprintf(stderr, "benchlist: %s\n", Said(message).toLocal8Bit().constData());
+    });
 }
 
 QString ResultDescription(const FindRecord &record)

@@ -178,11 +178,11 @@ FindUsage FindUsageOf(QueryUsage usage)
     };
 }
 
-UsageStore::UsageStore(std::string path, std::function<void(const std::string &)> report)
+UsageStore::UsageStore(std::string path, std::function<void(const Message &)> report)
     : path_(std::move(path)), report_(std::move(report))
 {
     if (!report_)
-        report_ = [](const std::string &line) { std::fprintf(stderr, "%s\n", line.c_str()); };
+        report_ = Report;
 }
 
 UsageStore::~UsageStore()
@@ -233,7 +233,7 @@ void UsageStore::SetWriteCheck(std::function<bool()> check)
     writeCheck_ = std::move(check);
 }
 
-void UsageStore::Say(const std::string &line)
+void UsageStore::Say(const Message &line)
 {
     report_(line);
 }
@@ -309,7 +309,7 @@ void UsageStore::WriterFailed(const std::string &what, int code)
         return;
     failedOnce_ = true;
     const std::string reason = code != SQLITE_OK ? sqlite3_errstr(code) : std::strerror(errno);
-    Say("benchlist: opened pages are not remembered: " + what + ": " + reason);
+    Say({said::kPagesNotRemembered, {what, reason}});
 }
 
 void UsageStore::CloseWriter()
@@ -364,8 +364,7 @@ bool UsageStore::OpenWriter()
         CloseWriter();
         if (!failedOnce_) {
             failedOnce_ = true;
-            Say("benchlist: opened pages are not remembered: cannot create " + folder.string()
-                + ": " + error.message());
+            Say({said::kPagesFolderNotMade, {folder.string(), error.message()}});
         }
         return false;
     }
@@ -379,8 +378,7 @@ bool UsageStore::OpenWriter()
             CloseWriter();
             if (!failedOnce_) {
                 failedOnce_ = true;
-                Say("benchlist: opened pages are not remembered: " + path_
-                    + " was written by a newer Benchlist");
+                Say({said::kPagesStoreTooNew, {path_}});
             }
             return false;
         }
@@ -533,7 +531,7 @@ void UsageStore::ClearNow()
     if (code == SQLITE_OK)
         code = Exec(writeDb_, "PRAGMA wal_checkpoint(TRUNCATE)");
     if (code != SQLITE_OK)
-        Say("benchlist: could not clear " + path_ + ": " + sqlite3_errmsg(writeDb_));
+        Say({said::kPagesNotCleared, {path_, sqlite3_errmsg(writeDb_)}});
     CloseWriter();
 }
 
@@ -556,8 +554,7 @@ bool UsageStore::MoveAsideIfDamaged(int code)
         return false;
     std::rename((path_ + "-wal").c_str(), (aside + "-wal").c_str());
     std::remove((path_ + "-shm").c_str());
-    Say("benchlist: " + path_ + " was damaged; it is kept as " + aside
-        + " and a new store is started");
+    Say({said::kPagesStoreDamaged, {path_, aside}});
     return true;
 }
 

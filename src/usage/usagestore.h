@@ -27,6 +27,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/message.h"
 #include "core/catalogueindex.h"
 
 struct sqlite3;
@@ -115,8 +116,8 @@ class UsageStore {
 public:
     // `path`: the store's file; it and its folder are created on the first use
     // recorded, never before. Messages (one line each) go to `report`, by
-    // default standard error.
-    explicit UsageStore(std::string path, std::function<void(const std::string &)> report = {});
+    // default the program's reporter (base/message.h).
+    explicit UsageStore(std::string path, std::function<void(const Message &)> report = {});
     // Writes whatever is still queued.
     ~UsageStore();
     UsageStore(const UsageStore &) = delete;
@@ -179,10 +180,10 @@ private:
     // Both.
     bool MoveAsideIfDamaged(int code);
     bool MovedAsideAfter(int attempt, int code);
-    void Say(const std::string &line);
+    void Say(const Message &line);
 
     const std::string path_;
-    std::function<void(const std::string &)> report_;
+    std::function<void(const Message &)> report_;
 
     mutable std::mutex queueMutex_;
     std::condition_variable queueChanged_;

@@ -335,9 +335,9 @@ class Scenarios(Session):
 class GermanScenarios(Scenarios):
     """The program in German: its windows by their German titles, and a category
     window's drop-down that still opens pages by their English texts."""
-    main_title = "Die Benchlist"
+    main_title = "Benchlist"
     farewell_title = "Danke, dass Sie Wishtrail nutzen"
-    extra_env = {"LANGUAGE": "de"}
+    extra_env = {"LANGUAGE": "de", "LANG": "de_DE.UTF-8"}
 
     def german(self):
         main = self.start_checks()
@@ -367,6 +367,60 @@ class GermanScenarios(Scenarios):
         self.leave()
 
 
+class FrenchScenarios(Scenarios):
+    """The program in French, its main window with the banners drawn in French."""
+    main_title = "Benchlist"
+    farewell_title = "Merci d’avoir utilisé Wishtrail"
+    extra_env = {"LANGUAGE": "fr", "LANG": "fr_FR.UTF-8"}
+
+    def french(self):
+        main = self.start_checks()
+        self.d.screenshot(self.out / "main-window-fr.png", self.d.outer_geometry(main))
+        self.leave()
+
+
+class SpanishScenarios(Scenarios):
+    """The program in Spanish: the Printers window, opened from its button."""
+    main_title = "Benchlist"
+    farewell_title = "Gracias por usar Wishtrail"
+    extra_env = {"LANGUAGE": "es", "LANG": "es_ES.UTF-8"}
+    printers = "Impresoras y consumibles"
+
+    def spanish(self):
+        self.start_checks()
+        self.click_main(BUTTON_BOX["cmdPrinters"])
+        window = self.becomes_active(self.printers, "after a click on its button")
+        self.d.screenshot(self.out / "printers-window-es.png", self.d.outer_geometry(window))
+        self.close_with_wm(self.printers)
+        self.leave()
+
+
+class DoubleSizeScenarios(Scenarios):
+    """The main window at twice the size, as on a screen of twice the density."""
+    extra_env = {"QT_SCALE_FACTOR": "2"}
+
+    def double(self):
+        main = self.becomes_active(self.main_title, "at start")
+        self.d.screenshot(self.out / "main-window-2x.png", self.d.outer_geometry(main))
+        self.leave()
+
+
+class NoOpenerScenarios(Scenarios):
+    """No xdg-open to hand pages to: the note over the main window says so."""
+    extra_env = {"PATH": "/nonexistent-benchlist-folder"}
+
+    def no_opener(self):
+        main = self.start_checks()
+        self.click_main(AUCTION_BANNER)
+        time.sleep(0.5)  # the note drawn
+        self.d.screenshot(self.out / "page-not-opened.png", self.d.outer_geometry(main))
+        self.nothing_opened("a click on the banner without xdg-open")
+        self.d.activate(main)
+        self.d.key("alt+F4")
+        self.becomes_active(self.farewell_title, "after closing the main window")
+        self.close_with_wm(self.farewell_title)
+
+
 def find_on_command_line(args):
     """benchlist --find, with no display at all."""
     env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "LANG": "C.UTF-8"}
@@ -389,7 +443,8 @@ def test(run, args):
     started = time.monotonic()
     find_on_command_line(args)
     print("ok - --find")
-    desktop = start_desktop(run)
+    # Wide enough for the main window at twice the size, whole.
+    desktop = start_desktop(run, width=1600)
     browser = Browser(run)
     for name, scenario in (("tour", Scenarios.tour),
                            ("ctrl-x", Scenarios.exit_by_shortcut),
@@ -407,6 +462,13 @@ def test(run, args):
     begun = time.monotonic()
     run_program(run, "german", GermanScenarios.german, args, desktop, browser, GermanScenarios)
     print(f"ok - german ({time.monotonic() - begun:.1f} s)")
+    for name, scenario, session in (("french", FrenchScenarios.french, FrenchScenarios),
+                                    ("spanish", SpanishScenarios.spanish, SpanishScenarios),
+                                    ("double", DoubleSizeScenarios.double, DoubleSizeScenarios),
+                                    ("no-opener", NoOpenerScenarios.no_opener, NoOpenerScenarios)):
+        begun = time.monotonic()
+        run_program(run, name, scenario, args, desktop, browser, session)
+        print(f"ok - {name} ({time.monotonic() - begun:.1f} s)")
     run.check_mismatches()
     openers = sum(1 for _, command in run.processes.reaped if "xdg-open" in command)
     print(f"passed: {browser.checked} addresses checked, {openers} finished xdg-open "

@@ -537,9 +537,9 @@ def start_xvfb(run, width=1280, height=1024):
     return number
 
 
-def start_desktop(run):
+def start_desktop(run, width=1280):
     workdir = run.workdir
-    number = start_xvfb(run)
+    number = start_xvfb(run, width=width)
     home = workdir / "home-wm"
     home.mkdir()
     env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "DISPLAY": f":{number}",

@@ -8,9 +8,11 @@
 
 #include "widgets/shell/forms.h"
 
+#include <QMap>
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
+#include <QTranslator>
 #include <QWidget>
 
 #include <utility>
@@ -37,6 +39,27 @@ bool BecomesActive(QWidget *window);
 // The focused control's name, then the name of each one that Tab moves on to:
 // `count` names in all, fewer when the focus goes nowhere.
 QStringList TabWalk(qsizetype count);
+
+// What a window says, by control: its title, its labels' and buttons' texts as
+// drawn, and what tooltips, screen readers and empty fields say, its menus
+// too. A drop-down says its caption, unless that stays English; its items,
+// the catalogue's, are left out.
+QMap<QString, QString> Sayings(QWidget *window);
+
+// Every text a translation gives while installed: a text that reads as in
+// English is no English left over when the translation gave it on purpose
+// ("Version %1" in German). It gives nothing itself.
+class TranslationWitness : public QTranslator {
+public:
+    explicit TranslationWitness(const QString &language);
+    QString translate(const char *context, const char *source, const char *disambiguation,
+                      int n) const override;
+    bool Gave(const QString &text) const;
+
+private:
+    QTranslator own_;
+    mutable QStringList given_;
+};
 
 // Each suite derives its test class from this one. Every test starts with the
 // main window shown and active, and ends with every window destroyed.

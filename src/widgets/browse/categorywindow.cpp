@@ -54,6 +54,19 @@ protected:
     }
 };
 
+// A drop-down's caption in the session's language, where no action can tell
+// it from the English one: a caption edited back to itself looks its text up,
+// and the two must lead to the same page (the error page, as a rule). Items
+// stay English: they are what pages are looked up by.
+QString Caption(const DropDownData &dropDown)
+{
+    const QString translated = CatalogueText(dropDown.initialText);
+    if (WinningEntry(dropDown.pages, dropDown.initialText)
+        != WinningEntry(dropDown.pages, translated.toStdString()))
+        return ToQString(dropDown.initialText);
+    return translated;
+}
+
 } // namespace
 
 CategoryWindow::CategoryWindow(const CategoryData &category)
@@ -107,7 +120,7 @@ void CategoryWindow::AddDropDown(const DropDownData &dropDown,
     items.reserve(static_cast<qsizetype>(dropDown.items.size()));
     for (std::string_view item : dropDown.items)
         items.append(ToQString(item));
-    auto *box = new DropDown(ToQString(dropDown.initialText), items, this);
+    auto *box = new DropDown(Caption(dropDown), items, this);
     box->setObjectName(ToQString(dropDown.name));
     box->setGeometry(PxRect(dropDown.box));
     connect(box, &DropDown::Change, this, [this, &dropDown] { DropDown_Change(dropDown); });

@@ -113,7 +113,7 @@ DropDown::DropDown(const QString &initialText, const QStringList &items, QWidget
     // Filling the list leaves item 0 current; the field must show the initial
     // text, which counts as no choice even where it equals an item, so that the
     // first Up or Down chooses item 0.
-    setEditText(initialText);
+    ShowText(initialText);
     // The field and the open list are parts of the drop-down and go by its caption.
     setAccessibleName(initialText);
     lineEdit()->setAccessibleName(initialText);
@@ -129,8 +129,18 @@ DropDown::DropDown(const QString &initialText, const QStringList &items, QWidget
 
 void DropDown::PutText(const QString &text)
 {
-    setEditText(text);
+    ShowText(text);
     chosen_ = findText(text);
+}
+
+void DropDown::ShowText(const QString &text)
+{
+    setEditText(text);
+    // A field scrolls to keep its caret in view, and a text put in leaves the
+    // caret at its end: a caption longer than the box would show only its
+    // tail ("xternal Hard Drives"). The caret goes to the start, which the
+    // field then shows; what the user types scrolls as usual.
+    lineEdit()->setCursorPosition(0);
 }
 
 void DropDown::OnEdited()
@@ -182,8 +192,7 @@ void DropDown::ChooseItem(int index)
     chosen_ = index;
     if (currentIndex() != index)
         setCurrentIndex(index);
-    if (currentText() != itemText(index))
-        setEditText(itemText(index));
+    ShowText(itemText(index));
     emit Click();
 }
 

@@ -52,6 +52,8 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // Shows `text` from its first character, whatever its length.
+    void ShowText(const QString &text);
     void ChooseItem(int index);
     void OnEdited();
     void OnActivated(int index);

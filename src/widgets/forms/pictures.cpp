@@ -4,10 +4,12 @@
 
 #include "widgets/forms/pictures.h"
 
+#include "translation/language.h"
 #include "widgets/forms/twips.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -48,6 +50,16 @@ QPixmap Picture(const QString &resource)
         found = pictures.insert(resource, QPixmap(resource));
     }
     return *found;
+}
+
+QByteArray InLanguage(const char *resource)
+{
+    const QString language = LoadedLanguage();
+    const QByteArray english(resource);
+    if (language.isEmpty() || !english.startsWith(":/"))
+        return english;
+    const QByteArray translated = ":/" + language.toLatin1() + "/" + english.mid(2);
+    return QFile::exists(QString::fromLatin1(translated)) ? translated : english;
 }
 
 // Made once and shared: turning the picture into a cursor costs more than

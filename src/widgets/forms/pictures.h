@@ -23,6 +23,11 @@ QCursor HandCursor();
 // A picture of the program's resources (":/name"), decoded once and shared.
 QPixmap Picture(const QString &resource);
 
+// A picture with words on it in the language loaded, where it is drawn in that
+// language (":/de/banner-gift.jpg" for ":/banner-gift.jpg"), else the English one.
+// Only that one is ever decoded.
+QByteArray InLanguage(const char *resource);
+
 // A picture that reports a click of the left mouse button, and works from the
 // keyboard as a button does: it takes the focus, shows a frame while it has it,
 // and Enter or Space click it. Screen readers meet it as a button named by its

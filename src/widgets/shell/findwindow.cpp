@@ -22,6 +22,7 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -331,7 +332,8 @@ FindWindow::FindWindow() : FormWidget<QWidget>(kFindWindowName)
     auto *show = new QPushButton(tr("&Show in its window"), this);
     show->setObjectName(QStringLiteral("cmdShow"));
     show->setAccessibleName(tr("Show in its window"));
-    show->setToolTip(QStringLiteral("Alt+Enter"));
+    // The key as the desktop names it in the session's language ("Alt+Enter").
+    show->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Enter).toString(QKeySequence::NativeText));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(count_, 1);
@@ -434,10 +436,8 @@ void FindWindow::txtFind_Change()
         status = tr("Type words of the category you look for.");
     else if (results_->Partial())
         status = tr("No category has every word; showing those with most of them");
-    else if (found == 1)
-        status = tr("1 category");
-    else if (found > 1)
-        status = tr("%1 categories").arg(found);
+    else if (found > 0)
+        status = tr("%n categories", nullptr, found);
     else
         status = tr("No category matches these words.");
     // A screen reader on the list hears how many there are, or that there are none.

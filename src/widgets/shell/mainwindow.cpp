@@ -15,6 +15,7 @@
 #include "widgets/browse/categorywindow.h"
 #include "widgets/forms/openpage.h"
 #include "widgets/forms/pictures.h"
+#include "widgets/forms/qtstrings.h"
 #include "widgets/forms/twips.h"
 #include "widgets/shell/categorybuttons.h"
 #include "widgets/shell/picturebutton.h"
@@ -93,12 +94,12 @@ void MainWindow::BuildClientArea()
 
     AddPicture(client, "Image4", ":/title.gif", {120, 120, 5835, 1035});
     AddPicture(client, "Image1", ":/logo.gif", {7920, 120, 2160, 885});
-    auto *auctionBanner =
-        AddClickablePicture(client, "Image3", ":/banner-auction.gif", {173, 3000, 6000, 900});
+    auto *auctionBanner = AddClickablePicture(
+        client, "Image3", InLanguage(":/banner-auction.gif").constData(), {173, 3000, 6000, 900});
     auctionBanner->setAccessibleName(tr("Auction site offer: brand-name computers"));
     connect(auctionBanner, &ClickablePicture::clicked, this, [this] { Image3_Click(); });
-    auto *giftBanner =
-        AddClickablePicture(client, "Image2", ":/banner-gift.jpg", {6540, 3000, 3480, 900});
+    auto *giftBanner = AddClickablePicture(
+        client, "Image2", InLanguage(":/banner-gift.jpg").constData(), {6540, 3000, 3480, 900});
     giftBanner->setFrameStyle(QFrame::Box | QFrame::Plain);
     giftBanner->setLineWidth(1);
     giftBanner->setAccessibleName(tr("Gift certificates: send a loved one the perfect gift"));
@@ -132,17 +133,19 @@ void MainWindow::AddFindHint(QWidget *client)
 {
     // Where a newcomer looks first, in the free strip under the logo: finding a
     // category by words, without knowing its window.
-    auto *findHint =
-        AddLabel(client, "lblFind", tr("<a href=\"find\">Find a category by words...</a> (Ctrl+F)"),
-                 {6240, 1110, 3840, 240},
-                 {.font = DefaultFont(),
-                  .colour = QColor(0, 0, 128),
-                  .alignment = Qt::AlignRight | Qt::AlignVCenter,
-                  .sizeToFit = false});
+    // The key as the desktop names it in the session's language ("Ctrl+F").
+    const QString key = QKeySequence(Qt::CTRL | Qt::Key_F).toString(QKeySequence::NativeText);
+    auto *findHint = AddLabel(client, "lblFind",
+                              tr("<a href=\"find\">Find a category by words...</a> (%1)").arg(key),
+                              {6240, 1110, 3840, 240},
+                              {.font = DefaultFont(),
+                               .colour = QColor(0, 0, 128),
+                               .alignment = Qt::AlignRight | Qt::AlignVCenter,
+                               .sizeToFit = false});
     findHint->setTextFormat(Qt::RichText);
     findHint->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     findHint->setCursor(HandCursor());
-    findHint->setAccessibleName(tr("Find a category by words (Ctrl+F)"));
+    findHint->setAccessibleName(tr("Find a category by words (%1)").arg(key));
     connect(findHint, &QLabel::linkActivated, this, [this] { mnuFind_Click(); });
 }
 
@@ -151,7 +154,7 @@ QWidget *MainWindow::AddCategoryButtons(QWidget *client)
 {
     QWidget *previous = nullptr;
     for (const CategoryButton &entry : kCategoryButtons) {
-        auto *button = new PictureButton(CatalogueText(entry.caption), client);
+        auto *button = new PictureButton(AsWritten(CatalogueText(entry.caption)), client);
         button->setObjectName(QLatin1String(entry.name));
         button->setGeometry(
             PxRect(entry.left, entry.top, kCategoryButtonWidth, kCategoryButtonHeight));
@@ -231,8 +234,7 @@ void MainWindow::FillRecentPages(QMenu *recent)
     recent->clear();
     const std::vector<const FindRecord *> pages = RecentRecords();
     for (const FindRecord *record : pages) {
-        QAction *page = recent->addAction(
-            QString::fromUtf8(record->text.data(), qsizetype(record->text.size())));
+        QAction *page = recent->addAction(AsWritten(ToQString(record->text)));
         page->setToolTip(QString::fromStdString(
             PageAddress(record->windowName, record->dropDownName, record->text)));
         connect(page, &QAction::triggered, this, [this, record] {

@@ -6,6 +6,7 @@
 
 #include "widgets/forms/fonts.h"
 #include "widgets/forms/pictures.h"
+#include "widgets/forms/qtstrings.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -18,7 +19,7 @@ PictureButton::PictureButton(const QString &caption, QWidget *parent)
 {
     setFont(LayoutFont(Face::Verdana, 11.25, {.bold = true, .italic = true}));
     setCursor(HandCursor());
-    setAccessibleName(caption);
+    setAccessibleName(Drawn(caption));
 }
 
 void PictureButton::paintEvent(QPaintEvent * /*event*/)
@@ -35,7 +36,10 @@ void PictureButton::paintEvent(QPaintEvent * /*event*/)
 
     const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
     painter.setPen(isEnabled() ? Qt::black : Qt::darkGray);
-    painter.drawText(rect().translated(shift), Qt::AlignCenter, text());
+    const int mnemonic = style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this)
+                             ? Qt::TextShowMnemonic
+                             : Qt::TextHideMnemonic;
+    painter.drawText(rect().translated(shift), Qt::AlignCenter | mnemonic, text());
 
     painter.setPen(QColor(96, 96, 96));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -5,6 +5,7 @@
 #include "widgets/shell/shopmenu.h"
 
 #include "settings/settings.h"
+#include "translation/language.h"
 #include "widgets/shell/othershopdialog.h"
 
 #include <QActionGroup>
@@ -55,7 +56,7 @@ void ShopMenu::Fill()
     const QString country = QLocale::territoryToCode(QLocale().territory());
     for (const Shop *shop : ShopsInMenuOrder(country)) {
         const QString caption =
-            shop->IsCatalogue() ? tr("Benchlist Catalogue") : QString::fromStdString(shop->name);
+            shop->IsCatalogue() ? tr("Benchlist Catalogue") : Translated("Shops", shop->name.c_str());
         AddShop(group, *shop, caption, chosen);
         if (shop->IsCatalogue())
             addSeparator();
