@@ -6,6 +6,7 @@
 
 #include "core/fold.h"
 #include "core/searchresults.h"
+#include "usage/privatefiles.h"
 
 #include <sqlite3.h>
 
@@ -238,6 +239,17 @@ void UsageStore::Say(const std::string &line)
     report_(line);
 }
 
+// Once per store, on its first opening, by either connection.
+void UsageStore::KeepPrivate()
+{
+    std::call_once(keptPrivate_, [this] {
+        if (NarrowToOwner(path_))
+            Say("benchlist: the pages you opened, kept in "
+                + std::filesystem::path(path_).parent_path().string()
+                + ", could be read by others; now only you can read them");
+    });
+}
+
 // --- Recording, on the writer thread ----------------------------------------
 
 void UsageStore::Record(PageUse use)
@@ -357,9 +369,8 @@ int UsageStore::PrepareWriter(int &version)
 
 bool UsageStore::OpenWriter()
 {
-    std::error_code error;
     const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
-    std::filesystem::create_directories(folder, error);
+    const std::error_code error = MakePrivateFolder(folder.string());
     if (error) {
         CloseWriter();
         if (!failedOnce_) {
@@ -369,7 +380,9 @@ bool UsageStore::OpenWriter()
         }
         return false;
     }
+    KeepPrivate();
     for (int attempt = 0; attempt < 2; ++attempt) {
+        MakePrivateFile(path_);
         int code = sqlite3_open_v2(path_.c_str(), &writeDb_,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         int version = 0;
@@ -575,6 +588,7 @@ void UsageStore::CloseReader()
 
 bool UsageStore::OpenReader()
 {
+    KeepPrivate();
     // Read-only: a search never writes, and with remembering off the file is
     // not opened for writing at all.
     if (sqlite3_open_v2(path_.c_str(), &readDb_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {

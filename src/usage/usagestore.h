@@ -179,6 +179,7 @@ private:
     // Both.
     bool MoveAsideIfDamaged(int code);
     bool MovedAsideAfter(int attempt, int code);
+    void KeepPrivate();
     void Say(const std::string &line);
 
     const std::string path_;
@@ -203,6 +204,7 @@ private:
     // Reading.
     std::mutex readMutex_;
     std::mutex damageMutex_;
+    std::once_flag keptPrivate_;
     sqlite3 *readDb_ = nullptr;
     std::uint64_t readId_ = 0;
     sqlite3_stmt *versionStatement_ = nullptr;
