@@ -75,6 +75,19 @@ private:
     QByteArray oldPath_;
 };
 
+// The program's children: any thread of it may be an opener's parent.
+QByteArray Children()
+{
+    QByteArray all;
+    for (const QString &task :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile file(QStringLiteral("/proc/self/task/%1/children").arg(task));
+        if (file.open(QIODevice::ReadOnly))
+            all += file.readAll().trimmed();
+    }
+    return all;
+}
+
 } // namespace
 
 class OpenerTest : public QObject {
@@ -87,6 +100,7 @@ private slots:
     void openerReportsMissingProgram();
     void openerStartsWithSignalsAtDefault();
     void openerDoesNotWaitForBrowser();
+    void waitingAddressesOpenOldestFirst();
     void openerStartsAllWaitingAtExit();
     void openerHoldsNoPipes();
     void openerLeavesNoChildren();
@@ -232,6 +246,24 @@ void OpenerTest::openerDoesNotWaitForBrowser()
     QCOMPARE(sorted(opener.Lines(kOpens)), sorted(expected));
 }
 
+// Addresses waiting behind eight running openers start oldest first: here they
+// take, one after the other, the place of the one opener that ends early.
+void OpenerTest::waitingAddressesOpenOldestFirst()
+{
+    QTRY_COMPARE_WITH_TIMEOUT(Children(), QByteArray(), 10000); // no slot is freed but ours
+    RecordingOpener opener;
+    QList<QByteArray> waiting;
+    for (int i = 0; i < 12; ++i) {
+        // Read by each opener as it starts: the waiting ones start when the first has ended.
+        qputenv("BENCHLIST_OPEN_DELAY", i == 0 ? "1" : i < 8 ? "3" : "");
+        const std::string url = CataloguePageUrl("/bl/turn" + std::to_string(i) + ".html");
+        QVERIFY(OpenPage(url));
+        if (i >= 8)
+            waiting << "1|" + QByteArray::fromStdString(url);
+    }
+    QCOMPARE(opener.Lines(12, 2500).mid(8), waiting);
+}
+
 // A program that ends while twelve addresses still wait for an opener (eight run, each
 // taking two seconds) does not take them along: the waiting ones start as it ends.
 void OpenerTest::openerStartsAllWaitingAtExit()
@@ -278,18 +310,7 @@ void OpenerTest::openerLeavesNoChildren()
     for (int i = 0; i < kOpens; ++i)
         QVERIFY(benchlist::OpenPage(ErrorPageUrl));
     QCOMPARE(opener.Lines(kOpens).size(), kOpens);
-    // Any thread of the program may be an opener's parent.
-    const auto children = [] {
-        QByteArray all;
-        for (const QString &task :
-             QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QFile file(QStringLiteral("/proc/self/task/%1/children").arg(task));
-            if (file.open(QIODevice::ReadOnly))
-                all += file.readAll().trimmed();
-        }
-        return all;
-    };
-    QTRY_COMPARE_WITH_TIMEOUT(children(), QByteArray(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(Children(), QByteArray(), 10000);
 }
 
 // A stand-in for the program's end: hands `count` addresses to the opener and
