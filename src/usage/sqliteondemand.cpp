@@ -17,9 +17,16 @@ namespace {
 constexpr const char *kLibrary = "libsqlite3.so.0";
 constexpr const char *kMissing = "libsqlite3.so.0 could not be loaded";
 
-template <typename Function> Function *Own(const char *name)
+// Opened once for every function, on the first call of any.
+void *Library()
 {
     static void *const library = dlopen(kLibrary, RTLD_NOW | RTLD_LOCAL);
+    return library;
+}
+
+template <typename Function> Function *Own(const char *name)
+{
+    void *const library = Library();
     return library ? reinterpret_cast<Function *>(dlsym(library, name)) : nullptr;
 }
 
