@@ -1096,6 +1096,8 @@ void CoreTest::findAsShoppersMean_data()
         // Languages mixed, as shoppers mix them.
         {"clavier usb", {"USB Keyboards", 3}},
         {"tastatur usb", {"USB Keyboards", 3}},
+        // An umlaut typed as "oe" where the word file writes only the "ö".
+        {"roehrenbildschirme", {"Other CRTs", 3}},
         {"rat\u00f3n usb", {"USB Mice", 3}},
     };
     for (const auto &[query, expected] : rows)
@@ -1249,10 +1251,12 @@ void CoreTest::findUsage_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QByteArray>("higher");
     QTest::addColumn<QByteArray>("lower");
+    QTest::addColumn<QByteArray>("language"); // the shopper's, as the locale names it
     const auto row = [](const char *name, const char *query, const char *chosen, const char *used,
-                        double value, const char *higher, const char *lower) {
+                        double value, const char *higher, const char *lower,
+                        const char *language = "en") {
         QTest::newRow(name) << QByteArray(query) << QByteArray(chosen) << QByteArray(used) << value
-                            << QByteArray(higher) << QByteArray(lower);
+                            << QByteArray(higher) << QByteArray(lower) << QByteArray(language);
     };
     row("without usage", "keyboards", "", "", 1, "IBM Keyboards", "Dell Keyboards");
     row("chosen before the very text", "keyboards", "Dell Keyboards", "", 1, "Dell Keyboards",
@@ -1275,6 +1279,14 @@ void CoreTest::findUsage_data()
         "Dell Keyboards");
     row("endless values", "keyboards", "Dell Keyboards", "Dell Keyboards",
         std::numeric_limits<double>::infinity(), "IBM Keyboards", "Dell Keyboards");
+    // "Streamer" is a tape to the English, a tape drive to the German: each
+    // shopper's own meaning first, the other's costing more.
+    row("the English meaning for the English", "streamer", "", "", 1, "Tape Back-Up DLT",
+        "Other Tape Drives");
+    row("the German meaning for the German", "streamer", "", "", 1, "Other Tape Drives",
+        "Tape Back-Up DLT", "de");
+    row("the language of the locale's name", "streamer", "", "", 1, "Other Tape Drives",
+        "Tape Back-Up DLT", "de_DE.UTF-8");
 }
 
 void CoreTest::findUsage()
@@ -1285,11 +1297,13 @@ void CoreTest::findUsage()
     QFETCH(double, value);
     QFETCH(QByteArray, higher);
     QFETCH(QByteArray, lower);
+    QFETCH(QByteArray, language);
     const FindUsage usage = [&](const FindRecord &record) {
         return FindUse{Bytes(record.text) == chosen ? value : 0.0,
                        Bytes(record.text) == used ? value : 0.0};
     };
-    const std::vector<FindHit> hits = CatalogueIndex::Catalogue().Find(query.toStdString(), usage);
+    const std::vector<FindHit> hits =
+        CatalogueIndex::Catalogue().Find(query.toStdString(), usage, language.toStdString());
     const auto place = [&](const QByteArray &text) {
         return std::find_if(hits.begin(), hits.end(),
                             [&](const FindHit &hit) { return Bytes(hit.record->text) == text; })
@@ -1365,6 +1379,8 @@ void CoreTest::searchResults_data()
     QTest::newRow("typo") << QStringList{"moniter", "stnads"} << 1
                           << QByteArray("frmMonitors/cbAccessories/Stands and Risers");
     QTest::newRow("cut to the best twenty") << QStringList{"s"} << 20 << QByteArray();
+    QTest::newRow("the cut falls in a later term")
+        << QStringList{QString(1020, u' '), "usb", "hub"} << 20 << QByteArray();
     QTest::newRow("no terms") << QStringList{} << 0 << QByteArray();
     QTest::newRow("a blank term") << QStringList{" "} << 0 << QByteArray();
     QStringList many;

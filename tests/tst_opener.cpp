@@ -16,9 +16,13 @@
 #include <QTest>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <vector>
+
+#include <pthread.h>
 
 using namespace benchlist;
 
@@ -71,6 +75,19 @@ private:
     QByteArray oldPath_;
 };
 
+// The program's children: any thread of it may be an opener's parent.
+QByteArray Children()
+{
+    QByteArray all;
+    for (const QString &task :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile file(QStringLiteral("/proc/self/task/%1/children").arg(task));
+        if (file.open(QIODevice::ReadOnly))
+            all += file.readAll().trimmed();
+    }
+    return all;
+}
+
 } // namespace
 
 class OpenerTest : public QObject {
@@ -81,7 +98,9 @@ private slots:
     void openerHandsAddressOverUnchanged();
     void openerReportsMissingProgram_data();
     void openerReportsMissingProgram();
+    void openerStartsWithSignalsAtDefault();
     void openerDoesNotWaitForBrowser();
+    void waitingAddressesOpenOldestFirst();
     void openerStartsAllWaitingAtExit();
     void openerHoldsNoPipes();
     void openerLeavesNoChildren();
@@ -109,45 +128,95 @@ void OpenerTest::openerHandsAddressOverUnchanged()
     QCOMPARE(lines.first(), "1|" + address);
 }
 
-// An xdg-open that cannot start is one line on standard error however often
-// it is asked for, each caller hears that its address was not handed over, and
-// the program ends normally. An empty PATH never leads to the working folder.
+// An xdg-open that cannot start is one line on standard error for each reason,
+// however often it is asked for, each caller hears that its address was not
+// handed over, and the program ends normally. Neither an empty PATH nor a
+// relative folder in it leads to the working folder's xdg-open.
 void OpenerTest::openerReportsMissingProgram_data()
 {
-    QTest::addColumn<bool>("emptyPath");
-    QTest::addColumn<int>("opener"); // in the folder: 0 none, 1 not executable, 2 the stand-in
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("no xdg-open") << false << 0 << "not found on PATH";
-    QTest::newRow("not executable") << false << 1 << "FOLDER/xdg-open is not executable";
-    QTest::newRow("empty PATH") << true << 2 << "PATH names no folder to look in";
+    QTest::addColumn<QStringList>("paths"); // PATH for each round of three addresses
+    QTest::addColumn<QStringList>("said");
+    const QString noExec = QStringLiteral("NOEXEC/xdg-open is not executable");
+    const QString notFound = QStringLiteral("not found on PATH");
+    const QString noFolder = QStringLiteral("PATH names no folder to look in");
+    QTest::newRow("no xdg-open") << QStringList{"EMPTY"} << QStringList{notFound};
+    QTest::newRow("not executable") << QStringList{"NOEXEC"} << QStringList{noExec};
+    QTest::newRow("empty PATH") << QStringList{""} << QStringList{noFolder};
+    QTest::newRow("relative folder first") << QStringList{"bin:EMPTY"} << QStringList{notFound};
+    QTest::newRow("each reason once") << QStringList{"EMPTY", "NOEXEC", "EMPTY", "", "NOEXEC"}
+                                      << QStringList{notFound, noExec, noFolder};
 }
 
 void OpenerTest::openerReportsMissingProgram()
 {
-    QFETCH(bool, emptyPath);
-    QFETCH(int, opener);
-    QFETCH(QString, reason);
+    QFETCH(QStringList, paths);
+    QFETCH(QStringList, said);
+    // The working folder holds the stand-in, as does its bin/, and NOEXEC one
+    // that may not run; EMPTY holds none.
     QTemporaryDir folder;
-    const QString standIn = folder.filePath(QStringLiteral("xdg-open"));
-    if (opener > 0)
-        QVERIFY(QFile::copy(QStringLiteral(BENCHLIST_TEST_SCRIPTS "/xdg-open"), standIn));
-    if (opener == 1)
-        QVERIFY(QFile::setPermissions(standIn, QFile::ReadOwner | QFile::WriteOwner));
+    const QString script = QStringLiteral(BENCHLIST_TEST_SCRIPTS "/xdg-open");
+    for (const char *name : {"bin", "EMPTY", "NOEXEC"})
+        QVERIFY(QDir(folder.path()).mkdir(QLatin1String(name)));
+    for (const char *copy : {"xdg-open", "bin/xdg-open", "NOEXEC/xdg-open"})
+        QVERIFY(QFile::copy(script, folder.filePath(QLatin1String(copy))));
+    QVERIFY(QFile::setPermissions(folder.filePath(QStringLiteral("NOEXEC/xdg-open")),
+                                  QFile::ReadOwner | QFile::WriteOwner));
+    const auto placed = [&folder](QStringList texts) {
+        for (const char *name : {"EMPTY", "NOEXEC"})
+            texts.replaceInStrings(QLatin1String(name), folder.filePath(QLatin1String(name)));
+        return texts;
+    };
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PATH"), emptyPath ? QString() : folder.path());
     const QString log = folder.filePath(QStringLiteral("opened.log"));
     environment.insert(QStringLiteral("BENCHLIST_OPEN_LOG"), log);
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(folder.path());
     program.start(QCoreApplication::applicationFilePath(),
-                  {QStringLiteral("--open-and-exit"), QStringLiteral("3")});
+                  QStringList{QStringLiteral("--open-and-exit"), QStringLiteral("3")}
+                      + placed(paths));
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 3); // none of the three handed over
-    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()),
-             "benchlist: cannot start xdg-open: " + reason.replace("FOLDER", folder.path()) + '\n');
+    QCOMPARE(program.exitCode(), 3 * paths.size()); // none handed over
+    QString lines;
+    for (const QString &reason : placed(said))
+        lines += "benchlist: cannot start xdg-open: " + reason + '\n';
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), lines);
     QVERIFY(!QFile::exists(log));
+}
+
+// The opener starts with no signal blocked and none ignored, whatever the
+// program's thread blocks or ignores.
+void OpenerTest::openerStartsWithSignalsAtDefault()
+{
+    RecordingOpener opener;
+    QTemporaryDir dir;
+    const QString signalsSeen = dir.filePath(QStringLiteral("signals"));
+    qputenv("BENCHLIST_OPEN_SIGNALS", QFile::encodeName(signalsSeen));
+    sigset_t terminate;
+    sigset_t before;
+    sigemptyset(&terminate);
+    sigaddset(&terminate, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &terminate, &before);
+    const auto childEnded = std::signal(SIGCHLD, SIG_IGN);
+    const auto pipeBroken = std::signal(SIGPIPE, SIG_IGN);
+    const bool handedOver = benchlist::OpenPage(HomePageUrl);
+    std::signal(SIGPIPE, pipeBroken);
+    std::signal(SIGCHLD, childEnded);
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    qunsetenv("BENCHLIST_OPEN_SIGNALS");
+    QVERIFY(handedOver);
+    QTRY_VERIFY(QFile(signalsSeen).size() > 0);
+    QFile seen(signalsSeen);
+    QVERIFY(seen.open(QIODevice::ReadOnly));
+    // Signals 32 and 33 are the C library's own, which it leaves ignored in
+    // every child it starts; the rest are the program's to pass on or not.
+    constexpr qulonglong kLibraryOwn = 0x180000000;
+    for (const char *line : {"SigBlk:", "SigIgn:"}) {
+        const QByteArray read = seen.readLine().trimmed();
+        QVERIFY2(read.startsWith(line), read.constData());
+        QCOMPARE(read.mid(7).trimmed().toULongLong(nullptr, 16) & ~kLibraryOwn, 0ULL);
+    }
 }
 
 // Openers that take their time: OpenUrl returns at once all the same, at most
@@ -175,6 +244,25 @@ void OpenerTest::openerDoesNotWaitForBrowser()
     };
     QCOMPARE(sorted(opener.Lines(kOpens, 700)), sorted(expected.first(kLimit)));
     QCOMPARE(sorted(opener.Lines(kOpens)), sorted(expected));
+}
+
+// Addresses waiting behind eight running openers start oldest first: here they
+// take, one after the other, the place of the one opener that ends early.
+void OpenerTest::waitingAddressesOpenOldestFirst()
+{
+    QTRY_COMPARE_WITH_TIMEOUT(Children(), QByteArray(), 10000); // no slot is freed but ours
+    RecordingOpener opener;
+    QList<QByteArray> waiting;
+    for (int i = 0; i < 12; ++i) {
+        // Read by each opener as it starts: the waiting ones start when the first has ended.
+        qputenv("BENCHLIST_OPEN_DELAY", i == 0 ? "0.5" : i < 8 ? "2" : "");
+        const std::string url = CataloguePageUrl("/bl/turn" + std::to_string(i) + ".html");
+        QVERIFY(OpenPage(url));
+        if (i >= 8)
+            waiting << "1|" + QByteArray::fromStdString(url);
+    }
+    QCOMPARE(opener.Lines(12, 1900).mid(8), waiting);
+    QTRY_COMPARE_WITH_TIMEOUT(Children(), QByteArray(), 10000); // every slot free again
 }
 
 // A program that ends while twelve addresses still wait for an opener (eight run, each
@@ -223,36 +311,29 @@ void OpenerTest::openerLeavesNoChildren()
     for (int i = 0; i < kOpens; ++i)
         QVERIFY(benchlist::OpenPage(ErrorPageUrl));
     QCOMPARE(opener.Lines(kOpens).size(), kOpens);
-    // Any thread of the program may be an opener's parent.
-    const auto children = [] {
-        QByteArray all;
-        for (const QString &task :
-             QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QFile file(QStringLiteral("/proc/self/task/%1/children").arg(task));
-            if (file.open(QIODevice::ReadOnly))
-                all += file.readAll().trimmed();
-        }
-        return all;
-    };
-    QTRY_COMPARE_WITH_TIMEOUT(children(), QByteArray(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(Children(), QByteArray(), 10000);
 }
 
 // A stand-in for the program's end: hands `count` addresses to the opener and
 // returns at once, as the program does when its last window closes, with the
-// number of addresses not handed over.
-int OpenAndExit(int count)
+// number of addresses not handed over. Given PATHs, it does so under each in turn.
+int OpenAndExit(int count, const std::vector<const char *> &paths)
 {
     int notHandedOver = 0;
-    for (int i = 0; i < count; ++i)
-        notHandedOver +=
-            OpenPage(CataloguePageUrl("/bl/waiting" + std::to_string(i) + ".html")) ? 0 : 1;
+    for (std::size_t round = 0; round < std::max<std::size_t>(paths.size(), 1); ++round) {
+        if (!paths.empty())
+            setenv("PATH", paths[round], 1);
+        for (int i = 0; i < count; ++i)
+            notHandedOver +=
+                OpenPage(CataloguePageUrl("/bl/waiting" + std::to_string(i) + ".html")) ? 0 : 1;
+    }
     return notHandedOver;
 }
 
 int main(int argc, char **argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "--open-and-exit") == 0)
-        return OpenAndExit(std::atoi(argv[2]));
+    if (argc >= 3 && std::strcmp(argv[1], "--open-and-exit") == 0)
+        return OpenAndExit(std::atoi(argv[2]), std::vector<const char *>(argv + 3, argv + argc));
     QCoreApplication app(argc, argv);
     OpenerTest test;
     QTEST_SET_MAIN_SOURCE_PATH

@@ -132,6 +132,13 @@ void SearchServiceTest::krunnerMatches_data()
                            << 0.1 << 0.8;
     QTest::newRow("a word no category has")
         << "usb hubs and cables zebra" << kHubs << kKRunnerPossibleMatch << 0.01 << 0.5;
+    // Of matches alike, one whose text starts with the first word is more relevant.
+    QTest::newRow("the text starts with the word")
+        << "sound"
+        << "frmDrives/cbVideo/Sound Cards" << kKRunnerPossibleMatch << 0.89 << 0.91;
+    QTest::newRow("the word later in the text") << "blaster"
+                                                << "frmDrives/cbVideo/Creative Labs, Sound Blaster"
+                                                << kKRunnerPossibleMatch << 0.85 << 0.86;
 }
 
 // The first match of each query and how KRunner would rank it; KRunner's sort

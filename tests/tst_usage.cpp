@@ -276,6 +276,50 @@ private slots:
         QCOMPARE(Pages(other.Recent()), std::vector<std::string>{"after"});
     }
 
+    // The pages opened are the shopper's history: the folder and every file
+    // of the store are the shopper's alone, whatever the umask, and a store
+    // found open to others is narrowed with one line.
+    void storeIsItsOwnersAlone_data()
+    {
+        QTest::addColumn<int>("umask");
+        QTest::addColumn<int>("found"); // the mode of a store there before; 0: none
+        QTest::newRow("umask 022") << 022 << 0;
+        QTest::newRow("umask 000") << 0 << 0;
+        QTest::newRow("umask 077") << 077 << 0;
+        QTest::newRow("found open to others") << 022 << 0644;
+        QTest::newRow("found open to its group, umask 000") << 0 << 0660;
+    }
+    void storeIsItsOwnersAlone()
+    {
+        QFETCH(int, umask);
+        QFETCH(int, found);
+        const QString folder = QFileInfo(Path()).path();
+        const QString aside = Path() + QStringLiteral(".corrupt-2026-01-01T000000");
+        const mode_t was = ::umask(mode_t(umask));
+        for (const QString &file : found ? QStringList{Path(), aside} : QStringList()) {
+            QVERIFY(QDir().mkpath(folder) && ::chmod(qPrintable(folder), 0755) == 0);
+            QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+            QVERIFY(::chmod(qPrintable(file), mode_t(found)) == 0);
+        }
+        std::vector<std::string> said;
+        {
+            UsageStore store(Path().toStdString(),
+                             [&](const Message &line) { said.push_back(line.text); });
+            store.Record(Use("a"));
+            store.Flush();
+            QCOMPARE(ModeOf(folder), 0700);
+            for (const QString &suffix :
+                 {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+                QCOMPARE(ModeOf(Path() + suffix), 0600);
+            QCOMPARE(ModeOf(aside), found ? 0600 : -1);
+        }
+        ::umask(was);
+        UsageStore again(Path().toStdString(),
+                         [&](const Message &line) { said.push_back(line.text); });
+        QCOMPARE(Pages(again.Recent()), std::vector<std::string>{"a"});
+        QCOMPARE(said.size(), std::size_t(found ? 1 : 0));
+    }
+
     void damagedFileIsMovedAside_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -291,11 +335,13 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(bool, readFirst);
+        const mode_t umask = ::umask(077); // private, as the store would make it
         QVERIFY(QDir().mkpath(QFileInfo(Path()).path()));
         QFile file(Path());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
+        ::umask(umask);
         std::vector<std::string> said;
         UsageStore store(Path().toStdString(),
                          [&](const Message &line) { said.push_back(line.text); });

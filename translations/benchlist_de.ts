@@ -1002,6 +1002,10 @@ die Standardfehlerausgabe nennt die ausgelassenen Wörter).
         <source>%1 was damaged; it is kept as %2 and a new store is started</source>
         <translation>%1 war beschädigt; die Datei bleibt als %2 erhalten, und ein neuer Speicher wird angelegt</translation>
     </message>
+    <message>
+        <source>the pages you opened, kept in %1, could be read by others; now only you can read them</source>
+        <translation>die von Ihnen geöffneten Seiten, gespeichert in %1, waren für andere lesbar; jetzt können nur Sie sie lesen</translation>
+    </message>
 </context>
 <context>
     <name>PageNotOpened</name>

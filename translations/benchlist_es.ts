@@ -1002,6 +1002,10 @@ nombra las palabras que faltan).
         <source>%1 was damaged; it is kept as %2 and a new store is started</source>
         <translation>%1 estaba dañado; se conserva como %2 y se empieza un archivo nuevo</translation>
     </message>
+    <message>
+        <source>the pages you opened, kept in %1, could be read by others; now only you can read them</source>
+        <translation>las páginas que ha abierto, guardadas en %1, podían leerlas otros; ahora solo usted puede leerlas</translation>
+    </message>
 </context>
 <context>
     <name>PageNotOpened</name>

@@ -1002,6 +1002,10 @@ nomme les mots laissés de côté).
         <source>%1 was damaged; it is kept as %2 and a new store is started</source>
         <translation>%1 était endommagé&#xa0;; il est conservé sous le nom %2 et un nouveau fichier est commencé</translation>
     </message>
+    <message>
+        <source>the pages you opened, kept in %1, could be read by others; now only you can read them</source>
+        <translation>les pages que vous avez ouvertes, conservées dans %1, étaient lisibles par d’autres&#xa0;; désormais vous seul pouvez les lire</translation>
+    </message>
 </context>
 <context>
     <name>PageNotOpened</name>

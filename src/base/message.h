@@ -45,6 +45,9 @@ inline constexpr const char *kPagesNotCleared =
     BENCHLIST_MESSAGE("Messages", "could not clear %1: %2");
 inline constexpr const char *kPagesStoreDamaged =
     BENCHLIST_MESSAGE("Messages", "%1 was damaged; it is kept as %2 and a new store is started");
+inline constexpr const char *kPagesMadePrivate = BENCHLIST_MESSAGE(
+    "Messages", "the pages you opened, kept in %1, could be read by others; now only you can "
+                "read them");
 } // namespace said
 
 // `text` with each %N replaced by argument N (from 1; at most 9).

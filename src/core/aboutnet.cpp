@@ -13,6 +13,7 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <set>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -45,10 +47,15 @@ HandOff &CurrentHandOff()
     return handOff;
 }
 
+// Each reason once, however often it stands in the way: a later failure of
+// another kind (PATH set right, but the file made unexecutable) is said too.
 void ReportOnce(const benchlist::Message &why)
 {
-    static std::once_flag reported;
-    std::call_once(reported, [&why] { benchlist::Report(why); });
+    static std::mutex mutex;
+    static std::set<std::string> said;
+    const std::lock_guard lock(mutex);
+    if (said.insert(benchlist::Filled(why.text, why.arguments)).second)
+        benchlist::Report(why);
 }
 
 // The xdg-open that PATH leads to, or empty with the reason. Only folders
@@ -82,10 +89,32 @@ std::string FindOpener(benchlist::Message &why)
     return {};
 }
 
+// How the opener starts: reading from and writing to /dev/null, so that it
+// holds on to none of the program's pipes (it keeps standard error), in a
+// session of its own, with no signal blocked and every signal at its default,
+// whatever the program's threads block or ignore (an ignored SIGCHLD or
+// SIGPIPE would pass on to the browser). 0, or the first call's error.
+int SetUpStart(posix_spawn_file_actions_t &files, posix_spawnattr_t &attributes)
+{
+    sigset_t none;
+    sigset_t all;
+    sigemptyset(&none);
+    sigfillset(&all);
+    int error = posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (error == 0)
+        error = posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    if (error == 0)
+        error = posix_spawnattr_setsigmask(&attributes, &none);
+    if (error == 0)
+        error = posix_spawnattr_setsigdefault(&attributes, &all);
+    if (error == 0)
+        error = posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK
+                                                          | POSIX_SPAWN_SETSIGDEF);
+    return error;
+}
+
 // Starts xdg-open with the address as its one argument, with no shell in
-// between, in a session of its own, reading from and writing to /dev/null so
-// that it holds on to none of the program's pipes; it keeps standard error.
-// Returns its process id, or -1 when it could not be started, said once.
+// between. Returns its process id, or -1 when it could not be started, said once.
 pid_t StartOpener(const std::string &address)
 {
     benchlist::Message why;
@@ -94,19 +123,22 @@ pid_t StartOpener(const std::string &address)
         ReportOnce(why);
         return -1;
     }
-    posix_spawn_file_actions_t files;
-    posix_spawnattr_t attributes;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
     char *argv[] = {program.data(), const_cast<char *>(address.c_str()), nullptr};
     pid_t opener = -1;
-    // Reports a program that cannot run at once; never waits for the browser.
-    const int error = posix_spawn(&opener, program.c_str(), &files, &attributes, argv, environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&files);
+    posix_spawn_file_actions_t files;
+    posix_spawnattr_t attributes;
+    int error = posix_spawn_file_actions_init(&files);
+    if (error == 0) {
+        error = posix_spawnattr_init(&attributes);
+        if (error == 0) {
+            error = SetUpStart(files, attributes);
+            // Reports a program that cannot run at once; never waits for the browser.
+            if (error == 0)
+                error = posix_spawn(&opener, program.c_str(), &files, &attributes, argv, environ);
+            posix_spawnattr_destroy(&attributes);
+        }
+        posix_spawn_file_actions_destroy(&files);
+    }
     if (error != 0) {
         ReportOnce({benchlist::said::kOpenerFailed, {std::strerror(error)}});
         return -1;

@@ -17,7 +17,8 @@ inline constexpr int ShowNormal = 1;
 // Hands the address over exactly as given (no escaping, trimming or case change)
 // and returns at once, without waiting for the browser. Whether the address was
 // handed over: true when xdg-open started on it, or will in its turn while
-// eight others run; false when it cannot start, said once on standard error.
+// eight others run; false when it cannot start, each reason said once on
+// standard error.
 bool HandOver(std::string_view address);
 
 // The routine every window calls: the address and the show command by

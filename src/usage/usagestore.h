@@ -178,8 +178,15 @@ private:
     std::int32_t QueryIndex(std::string query);
 
     // Both.
+    // Another copy of the program or the search service may hold the write lock
+    // for a moment; far longer than that means something is wrong with the file.
+    static constexpr int kBusyMilliseconds = 10'000;
+    static std::int64_t Now(); // seconds since 1970
+    // The file's identity, to notice it was replaced or moved away; 0 when absent.
+    static std::uint64_t FileId(const std::string &path);
     bool MoveAsideIfDamaged(int code);
     bool MovedAsideAfter(int attempt, int code);
+    void KeepPrivate();
     void Say(const Message &line);
 
     const std::string path_;
@@ -204,6 +211,7 @@ private:
     // Reading.
     std::mutex readMutex_;
     std::mutex damageMutex_;
+    std::once_flag keptPrivate_;
     sqlite3 *readDb_ = nullptr;
     std::uint64_t readId_ = 0;
     sqlite3_stmt *versionStatement_ = nullptr;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "widgets/forms/formwidget.h"
+#include "widgets/shell/findresults.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -20,21 +21,6 @@ class QMenu;
 class QModelIndex;
 
 namespace benchlist {
-
-// What each row of the find window's list holds besides its text
-// (Qt::DisplayRole) and what a screen reader says for it (Qt::AccessibleTextRole).
-enum FindResultRole : int {
-    FindLocationRole = Qt::UserRole, // the dimmed second line: where the category lives
-    // The parts of the text and of the location the query matched, as
-    // QPoint(start, length) pairs.
-    FindTextMarksRole,
-    FindLocationMarksRole,
-    // "without: card" for a result that lacks words of the query; empty for one that has them all.
-    FindMissingRole,
-};
-
-struct FindRecord;
-class FindResults;
 
 class FindWindow : public FormWidget<QWidget> {
     Q_DECLARE_TR_FUNCTIONS(FindWindow)
