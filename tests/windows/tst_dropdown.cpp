@@ -244,8 +244,11 @@ void DropDownTest::arrivalSelectsNothing()
     box->setFocus(reason);
     QTRY_VERIFY(box->hasFocus());
     QVERIFY(!box->lineEdit()->hasSelectedText());
-    // The caret stays at the start, where the field shows the text from.
+    // The field shows the text from its start, and typed keys go on from its end.
     QCOMPARE(box->lineEdit()->cursorPosition(), 0);
+    const QString text = box->currentText();
+    QTest::keyClick(box, Qt::Key_X);
+    QCOMPARE(box->currentText(), text + QLatin1Char('x'));
 }
 
 QTEST_MAIN(DropDownTest)

@@ -124,6 +124,8 @@ DropDown::DropDown(const QString &initialText, const QStringList &items, QWidget
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 
     connect(lineEdit(), &QLineEdit::textEdited, this, &DropDown::OnEdited);
+    connect(lineEdit(), &QLineEdit::cursorPositionChanged, this,
+            [this] { caretWaitsAtStart_ = false; });
     connect(this, &QComboBox::activated, this, &DropDown::OnActivated);
 }
 
@@ -138,9 +140,11 @@ void DropDown::ShowText(const QString &text)
     setEditText(text);
     // A field scrolls to keep its caret in view, and a text put in leaves the
     // caret at its end: a caption longer than the box would show only its
-    // tail ("xternal Hard Drives"). The caret goes to the start, which the
-    // field then shows; what the user types scrolls as usual.
+    // tail ("xternal Hard Drives"). The caret waits at the start, which the
+    // field then shows, until the user moves it or edits: an edit still goes
+    // on from the end of the text, as it always did.
     lineEdit()->setCursorPosition(0);
+    caretWaitsAtStart_ = true;
 }
 
 void DropDown::OnEdited()
@@ -246,6 +250,9 @@ void DropDown::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     default:
+        // A key that edits (a letter, Backspace, Delete, a paste) starts at the end.
+        if (caretWaitsAtStart_ && !event->text().isEmpty() && !lineEdit()->hasSelectedText())
+            lineEdit()->end(false);
         break;
     }
     QComboBox::keyPressEvent(event);

@@ -60,6 +60,8 @@ private:
 
     // The item last chosen, or -1 while the text is no item chosen from the list.
     int chosen_ = -1;
+    // The program put the text in and the caret at its start, to show it from there.
+    bool caretWaitsAtStart_ = false;
     // Set while the open list is closing on a choice, so that only that
     // activation counts as one.
     bool closingOnChoice_ = false;
