@@ -16,11 +16,11 @@ from pathlib import Path
 
 # Bottom up. The search service stands below the widgets, so that it never
 # comes to need a window. The widgets are one library, built in three steps.
-LAYERS = ["base", "catalogue", "core", "usage", "translation", "service", "widgets/forms",
+LAYERS = ["base", "catalogue", "core", "find", "usage", "translation", "service", "widgets/forms",
           "widgets/browse", "widgets/shell", "app"]
 
 # The layers below the widgets build without Qt.
-QT_FREE = {"base", "catalogue", "core", "usage"}
+QT_FREE = {"base", "catalogue", "core", "find", "usage"}
 
 # Files outside src/ sit on a layer too: the display-free test suite and the
 # find benchmark stay on the core (the benchmark with the store of pages opened
@@ -28,7 +28,7 @@ QT_FREE = {"base", "catalogue", "core", "usage"}
 # program, which starts as the program does, stand on the program's own layer,
 # and so does the fuzz target that reads the command line; the rest may use
 # any layer but app/.
-OUTSIDE = {"tests/tst_core.cpp": "core", "bench/bench_find.cpp": "usage",
+OUTSIDE = {"tests/tst_core.cpp": "find", "bench/bench_find.cpp": "usage",
            "tests/tst_cli.cpp": "app", "bench/baseline.cpp": "app",
            "tests/fuzz/fuzz_search.cpp": "app"}
 OUTSIDE_DEFAULT = "widgets/shell"

@@ -166,7 +166,7 @@ def main(argv):
     except (WordFileError, OSError, UnicodeDecodeError) as error:
         sys.exit("error: %s" % error)
     out = ["// Made by scripts/make-word-tables.py from the word files; edit those instead.\n",
-           "#pragma once\n\n#include \"core/language.h\"\n\n#include <array>\n\n",
+           "#pragma once\n\n#include \"find/vocabulary.h\"\n\n#include <array>\n\n",
            "namespace benchlist::words {\n\n"]
     rows = [write_language(out, language) for language in languages]
     out.append("inline constexpr std::array<LanguageData, %d> kLanguages{{\n%s}};\n\n"

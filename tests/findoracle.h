@@ -8,7 +8,7 @@
 // the two disagree, one of them is wrong.
 #pragma once
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include <map>
 #include <set>

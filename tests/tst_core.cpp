@@ -8,10 +8,10 @@
 #include "catalogue/catalogue.h"
 #include "core/addresses.h"
 #include "core/catalogueexport.h"
-#include "core/catalogueindex.h"
-#include "core/language.h"
+#include "find/catalogueindex.h"
+#include "find/vocabulary.h"
 #include "core/lookup.h"
-#include "core/searchresults.h"
+#include "find/resultids.h"
 #include "core/windowmodel.h"
 
 #include "catalogue/apple_cases.h"

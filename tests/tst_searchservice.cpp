@@ -6,7 +6,7 @@
 // without one: what they answer, what they open and what they start.
 #include "core/aboutnet.h"
 #include "core/addresses.h"
-#include "core/searchresults.h"
+#include "find/resultids.h"
 #include "service/searchprovider.h"
 
 #include <QElapsedTimer>

@@ -7,7 +7,7 @@
 #include "base/project.h"
 #include "catalogue/catalogue.h"
 #include "core/catalogueexport.h"
-#include "core/searchresults.h"
+#include "find/resultids.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
 

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "base/categorydata.h"
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include <span>
 #include <string>

@@ -5,7 +5,7 @@
 #include "translation/language.h"
 
 #include "catalogue/catalogue.h"
-#include "core/searchresults.h"
+#include "find/resultids.h"
 #include "translation/cataloguetexts.h"
 
 #include <QCoreApplication>

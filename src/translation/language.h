@@ -7,7 +7,7 @@
 // needs none; a language the program does not speak falls back to English.
 #pragma once
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include <QLocale>
 #include <QString>

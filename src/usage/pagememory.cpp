@@ -4,8 +4,8 @@
 
 #include "usage/pagememory.h"
 
-#include "core/catalogueindex.h"
-#include "core/searchresults.h"
+#include "find/catalogueindex.h"
+#include "find/resultids.h"
 
 #include <cctype>
 #include <cstdio>

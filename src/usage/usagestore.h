@@ -27,7 +27,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 struct sqlite3;
 struct sqlite3_stmt;

@@ -5,7 +5,7 @@
 // Random bytes as a query, as the find window and --find hand one to the index.
 // Besides the sanitizers' faults, whatever the query, the results must hold
 // what every caller takes for granted; any that does not stops the run.
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 #include "findoracle.h"
 
 #include <QByteArray>

@@ -10,7 +10,7 @@
 // time and give each option the words it takes, or say what is wrong; --find
 // must answer with a status that says what it lists.
 #include "app/commandline.h"
-#include "core/searchresults.h"
+#include "find/resultids.h"
 #include "service/searchprovider.h"
 
 #include <QCoreApplication>

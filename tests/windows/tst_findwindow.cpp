@@ -8,8 +8,8 @@
 #include "storefile.h"
 
 #include "core/addresses.h"
-#include "core/catalogueindex.h"
-#include "core/searchresults.h"
+#include "find/catalogueindex.h"
+#include "find/resultids.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/openpage.h"

@@ -5,8 +5,8 @@
 #include "widgets/shell/findwindow.h"
 
 #include "core/aboutnet.h"
-#include "core/catalogueindex.h"
-#include "core/searchresults.h"
+#include "find/catalogueindex.h"
+#include "find/resultids.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"

@@ -8,7 +8,7 @@
 #include "catalogue/catalogue.h"
 #include "core/addresses.h"
 #include "core/catalogueexport.h"
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/forms/openpage.h"

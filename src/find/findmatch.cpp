@@ -4,7 +4,7 @@
 
 // Matching: which catalogue words each word of a query matches, and which word
 // of a record a word of the query is best taken for.
-#include "core/findquery.h"
+#include "find/findquery.h"
 
 #include <algorithm>
 #include <cstdlib>

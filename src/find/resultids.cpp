@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/searchresults.h"
+#include "find/resultids.h"
 
 #include "core/catalogueexport.h"
 

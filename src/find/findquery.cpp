@@ -4,7 +4,7 @@
 
 // The query as find reads it: its terms, and the forms of them it matches
 // against the catalogue, each once.
-#include "core/findquery.h"
+#include "find/findquery.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/quantities.h"
+#include "find/quantities.h"
 
 #include <algorithm>
 #include <charconv>

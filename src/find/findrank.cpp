@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/findrank.h"
+#include "find/findrank.h"
 
 #include <algorithm>
 #include <bit>

@@ -9,7 +9,7 @@
 // no bus needed.
 #pragma once
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include <cstddef>
 #include <span>

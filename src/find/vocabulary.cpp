@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/language.h"
+#include "find/vocabulary.h"
 
-#include "core/findwords.h"
-#include "core/wordtables.h"
+#include "find/findwords.h"
+#include "find/wordtables.h"
 
 #include <algorithm>
 #include <deque>

@@ -8,10 +8,10 @@
 #pragma once
 
 #include "base/categorydata.h"
-#include "core/findrank.h"
-#include "core/findwords.h"
-#include "core/language.h"
-#include "core/quantities.h"
+#include "find/findrank.h"
+#include "find/findwords.h"
+#include "find/vocabulary.h"
+#include "find/quantities.h"
 
 #include <array>
 #include <bit>

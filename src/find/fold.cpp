@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/fold.h"
+#include "find/fold.h"
 
 #include <utf8proc.h>
 

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/findwords.h"
+#include "find/findwords.h"
 
-#include "core/fold.h"
+#include "find/fold.h"
 
 #include <algorithm>
 #include <utility>

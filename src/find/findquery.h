@@ -7,7 +7,7 @@
 // the index's units.
 #pragma once
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include <cstdint>
 #include <map>

@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include "catalogue/catalogue.h"
-#include "core/findquery.h"
+#include "find/findquery.h"
 #include "core/lookup.h"
 
 #include <algorithm>
