@@ -8,11 +8,11 @@
 #include "catalogue/catalogue.h"
 #include "core/addresses.h"
 #include "core/catalogueexport.h"
-#include "find/catalogueindex.h"
-#include "find/vocabulary.h"
 #include "core/lookup.h"
-#include "find/resultids.h"
 #include "core/windowmodel.h"
+#include "find/catalogueindex.h"
+#include "find/resultids.h"
+#include "find/vocabulary.h"
 
 #include "catalogue/apple_cases.h"
 #include "catalogue/components_cases.h"
@@ -139,8 +139,6 @@ private slots:
     void findUsage();
     void findOrderOverManyQueries();
     void everydayWordsLeadSomewhere();
-    void searchResults_data();
-    void searchResults();
     void searchIds();
     void escapeHtml_data();
     void escapeHtml();
@@ -1352,43 +1350,6 @@ void CoreTest::everydayWordsLeadSomewhere()
             meanings.remove_prefix(bar + 1);
         }
     }
-}
-
-void CoreTest::searchResults_data()
-{
-    QTest::addColumn<QStringList>("terms");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QByteArray>("best");
-    const QByteArray hubs = "frmComponents/cbCables/USB Hubs and Cables";
-    QTest::newRow("terms taken together") << QStringList{"usb", "HUB"} << 1 << hubs;
-    QTest::newRow("words within one term") << QStringList{"usb hub"} << 1 << hubs;
-    QTest::newRow("typo") << QStringList{"moniter", "stnads"} << 1
-                          << QByteArray("frmMonitors/cbAccessories/Stands and Risers");
-    QTest::newRow("cut to the best twenty") << QStringList{"s"} << 20 << QByteArray();
-    QTest::newRow("no terms") << QStringList{} << 0 << QByteArray();
-    QTest::newRow("a blank term") << QStringList{" "} << 0 << QByteArray();
-    QStringList many;
-    for (int i = 0; i < 10000; ++i)
-        many << (i % 2 ? "usb" : "hub");
-    QTest::newRow("ten thousand terms") << many << 1 << hubs;
-}
-
-// The ids the desktop is given for the terms, best first, each with a relevance
-// the desktop can rank by.
-void CoreTest::searchResults()
-{
-    QFETCH(QStringList, terms);
-    QFETCH(int, count);
-    QFETCH(QByteArray, best);
-    std::vector<std::string> words;
-    for (const QString &term : terms)
-        words.push_back(term.toStdString());
-    const std::vector<FindHit> hits = SearchResults::Catalogue().Search(words);
-    QCOMPARE(int(hits.size()), count);
-    if (!best.isEmpty())
-        QCOMPARE(QByteArray::fromStdString(SearchResultId(*hits.front().record)), best);
-    QVERIFY(std::is_sorted(hits.begin(), hits.end(),
-                           [](const FindHit &a, const FindHit &b) { return a.rank < b.rank; }));
 }
 
 // Every record has an id of its own that leads back to it; anything else is unknown.

@@ -20,31 +20,14 @@ std::string SearchResultId(const FindRecord &record)
     return id;
 }
 
-std::string SearchResultDescription(const FindRecord &record)
+std::string FindListing(const std::vector<FindHit> &hits)
 {
-    std::string description(record.windowTitle);
-    description += " \u203a ";
-    description += record.caption;
-    return description;
-}
-
-std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits)
-{
-    // Each relevance at most a step below the one before it, so that a hit
-    // the order puts first for reasons the quality does not weigh (a choice
-    // made before, a shorter text) still comes first.
-    constexpr double kStep = 0.99;
-    std::vector<KRunnerRank> ranks;
-    ranks.reserve(hits.size());
-    bool exact = true;
+    std::string out;
     for (const FindHit &hit : hits) {
-        exact = exact && hit.rank.Exact();
-        double relevance = hit.rank.Relevance();
-        if (!ranks.empty())
-            relevance = std::min(relevance, ranks.back().relevance * kStep);
-        ranks.push_back({exact ? kKRunnerExactMatch : kKRunnerPossibleMatch, relevance});
+        const FindRecord &record = *hit.record;
+        AppendFields(out, {record.text, record.windowTitle, record.caption, record.address});
     }
-    return ranks;
+    return out;
 }
 
 namespace {
@@ -97,7 +80,7 @@ FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query,
     return answer;
 }
 
-SearchResults::SearchResults(const CatalogueIndex &index) : index_(index)
+SearchResults::SearchResults(const CatalogueIndex &index)
 {
     for (const FindRecord &record : index.Records())
         byId_.emplace(SearchResultId(record), &record);
@@ -107,27 +90,6 @@ const SearchResults &SearchResults::Catalogue()
 {
     static const SearchResults results(CatalogueIndex::Catalogue());
     return results;
-}
-
-std::string SearchResults::SearchQuery(std::span<const std::string> terms)
-{
-    std::string query;
-    for (const std::string &term : terms) {
-        if (query.size() >= kMaxSearchQueryBytes)
-            break;
-        query.append(term, 0, kMaxSearchQueryBytes - query.size());
-        query += ' ';
-    }
-    return query;
-}
-
-std::vector<FindHit> SearchResults::Search(std::span<const std::string> terms,
-                                           const FindUsage &usage, std::string_view language) const
-{
-    std::vector<FindHit> hits = index_.Find(SearchQuery(terms), usage, language);
-    if (hits.size() > kMaxSearchResults)
-        hits.resize(kMaxSearchResults);
-    return hits;
 }
 
 const FindRecord *SearchResults::Record(std::string_view id) const

@@ -2,17 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the desktop's search sees of the catalogue: the index's best matches for
-// a list of terms, each under an id that names its window, drop-down and text,
-// so that an id handed out by one run still means the same page in the next;
-// and what --find prints. Plain C++ over the catalogue index; no display and
-// no bus needed.
+// Results as they leave the program: under an id that names their window,
+// drop-down and text, so that an id handed out by one run still means the same
+// page in the next; and what --find prints. Plain C++ over the catalogue index.
 #pragma once
 
 #include "find/catalogueindex.h"
 
-#include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -20,37 +16,13 @@
 
 namespace benchlist {
 
-// The desktop shows a short list; longer ones only bury the good matches.
-inline constexpr std::size_t kMaxSearchResults = 20;
-
-// Terms come from any client on the bus. Far more than anyone types is cut to
-// this many bytes, which keeps a search of megabytes as cheap as a typed one.
-inline constexpr std::size_t kMaxSearchQueryBytes = 1024;
-
 // "frmMonitors/cbFlat/17-inch LCD": window and drop-down names hold no '/',
 // so the text after the second one is the text as it stands.
 std::string SearchResultId(const FindRecord &record);
 
-// Where a result lives, as the desktop's search and the find window show it:
-// "PC Components › Cables and, Adapter Cards".
-std::string SearchResultDescription(const FindRecord &record);
-
-// KRunner's match types: KRunner shows matches by type, higher first, and of
-// one type by relevance, higher first.
-inline constexpr int kKRunnerExactMatch = 100;
-inline constexpr int kKRunnerPossibleMatch = 30;
-
-struct KRunnerRank {
-    int type;
-    double relevance; // above 0, at most 1
-};
-
-// Types and relevances for hits given best first, such that KRunner's sort
-// keeps their order: the leading matches of the query's very text are exact
-// matches, the rest possible ones. Both are read off the hits' ranks: a
-// relevance says how good the match is (partial matches stay at 0.5 or
-// below) and always falls along the list.
-std::vector<KRunnerRank> KRunnerRanks(std::span<const FindHit> hits);
+// One line per hit, best first: text, window title, drop-down caption and
+// address, split by tabs.
+std::string FindListing(const std::vector<FindHit> &hits);
 
 // What `benchlist --find` answers.
 struct FindAnswer {
@@ -77,19 +49,10 @@ public:
     // The catalogue's own results, built on first use.
     static const SearchResults &Catalogue();
 
-    // The best matches for the terms taken together (their first
-    // kMaxSearchQueryBytes), best first, at most kMaxSearchResults, ranked
-    // with the shopper's `usage` of the query SearchQuery() makes of them.
-    std::vector<FindHit> Search(std::span<const std::string> terms, const FindUsage &usage = {},
-                                std::string_view language = "en") const;
-    // The terms as one query, as Search() looks them up.
-    static std::string SearchQuery(std::span<const std::string> terms);
-
     // The record an id names, or null for an id no record has.
     const FindRecord *Record(std::string_view id) const;
 
 private:
-    const CatalogueIndex &index_;
     std::unordered_map<std::string, const FindRecord *> byId_;
 };
 

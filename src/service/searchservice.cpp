@@ -8,6 +8,7 @@
 #include "base/project.h"
 #include "core/aboutnet.h"
 #include "find/resultids.h"
+#include "service/desktopresults.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
 
@@ -123,8 +124,8 @@ std::vector<FindHit> Searcher::Search(const QStringList &terms) const
     for (const QString &term : terms)
         words.push_back(term.toStdString());
     // Pages the shopper opened before, here or in the program, rank higher.
-    return SearchResults::Catalogue().Search(words, PageUsage(SearchResults::SearchQuery(words)),
-                                             QLocale().name().toStdString());
+    return DesktopSearch(CatalogueIndex::Catalogue(), words, PageUsage(DesktopQuery(words)),
+                         QLocale().name().toStdString());
 }
 
 QStringList Searcher::Ids(const QStringList &terms) const

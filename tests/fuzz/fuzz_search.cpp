@@ -11,6 +11,7 @@
 // must answer with a status that says what it lists.
 #include "app/commandline.h"
 #include "find/resultids.h"
+#include "service/desktopresults.h"
 #include "service/searchprovider.h"
 
 #include <QCoreApplication>

@@ -10,6 +10,7 @@
 #include "core/addresses.h"
 #include "find/catalogueindex.h"
 #include "find/resultids.h"
+#include "service/desktopresults.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/openpage.h"
@@ -316,7 +317,7 @@ void FindWindowTest::oneOrderEverywhere()
         std::vector<std::string> terms;
         for (const QString &term : query.split(' '))
             terms.push_back(term.toStdString());
-        const std::vector<FindHit> found = SearchResults::Catalogue().Search(terms);
+        const std::vector<FindHit> found = DesktopSearch(index, terms);
         QStringList gnome;
         for (const FindHit &hit : found)
             gnome.append(QString::fromStdString(SearchResultId(*hit.record)));
