@@ -33,15 +33,18 @@ def problems(path):
         for message in context.iter("message"):
             source = message.findtext("source") or ""
             node = message.find("translation")
-            text = (node.text or "") if node is not None else ""
             kind = node.get("type") if node is not None else "missing"
             where = f"{path.name}: {name}: {source[:60]!r}"
-            if kind in ("unfinished", "vanished", "obsolete", "missing") or not text:
-                found.append(f"{where}: {kind or 'empty'}")
-            elif sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
-                found.append(f"{where}: place markers differ: {text!r}")
-            elif "<a href" not in source and accelerators(source) != accelerators(text):
-                found.append(f"{where}: accelerator lost or added: {text!r}")
+            # A message with a count has a form per plural, each checked alike.
+            forms = [form.text or "" for form in node.iter("numerusform")] if node is not None else []
+            texts = forms or [(node.text or "") if node is not None else ""]
+            for text in texts:
+                if kind in ("unfinished", "vanished", "obsolete", "missing") or not text:
+                    found.append(f"{where}: {kind or 'empty'}")
+                elif sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
+                    found.append(f"{where}: place markers differ: {text!r}")
+                elif "<a href" not in source and accelerators(source) != accelerators(text):
+                    found.append(f"{where}: accelerator lost or added: {text!r}")
     return found
 
 

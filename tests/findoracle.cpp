@@ -4,7 +4,6 @@
 
 #include "findoracle.h"
 
-#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -41,13 +40,7 @@ bool IsNumber(std::string_view word)
 // letter or digit parts words.
 void AddForeign(std::string_view run, Term &word, std::vector<Term> &terms)
 {
-    // Bytes that are no UTF-8 are a word of their own, that matches nothing.
-    if (!QByteArrayView(run.data(), qsizetype(run.size())).isValidUtf8()) {
-        if (!word.text.empty())
-            terms.push_back(std::exchange(word, {}));
-        terms.push_back({"\xef\xbf\xbd", {}, false, true});
-        return;
-    }
+    // Bytes that are no UTF-8 become U+FFFD, which separates words.
     const QString plain = QString::fromUtf8(run.data(), qsizetype(run.size()))
                               .normalized(QString::NormalizationForm_KD);
     const auto add = [&word](const std::string &letters) {
@@ -318,8 +311,6 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
                       const RecordWords &words) const
 {
     const std::string &word = terms[at].text;
-    if (terms[at].invalid)
-        return Verdict::No;
     std::string_view roman;
     for (const auto &[number, numeral] : kRoman)
         roman = word == number ? numeral : word == numeral ? number : roman;
@@ -347,7 +338,7 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
                            [&](const Term &term) { return term.text == terms[k].text; });
     };
     for (const std::size_t other : {at - 1, at + 1}) {
-        if (other >= terms.size() || terms[other].invalid)
+        if (other >= terms.size())
             continue;
         const std::string joined = other > at ? word + terms[other].text : terms[other].text + word;
         for (const std::string &own : words.own) {
@@ -386,7 +377,7 @@ Verdict Oracle::Vocabulary(const std::vector<Term> &terms, std::size_t at,
             std::vector<std::string> phrase;
             bool repeats = false;
             for (std::size_t k = from; k < to; ++k) {
-                phrase.push_back(terms[k].invalid ? std::string() : terms[k].text);
+                phrase.push_back(terms[k].text);
                 repeats |= to - from > 1 && saidBefore(k);
             }
             for (const bool singular : {false, true}) {

@@ -25,7 +25,6 @@ struct Term {
     std::string text;   // folded; a number and its unit apart are one: "2.4ghz"
     std::string second; // "ae", "oe" and "ue" for "ä", "ö" and "ü"; empty if none
     bool small = false;
-    bool invalid = false; // bytes that are no UTF-8: a word that matches nothing
 };
 
 // A record's words as the judge reads them.

@@ -678,13 +678,19 @@ nennt die ausgelassenen Wörter).
         <source>no category matches those words</source>
         <translation>keine Kategorie passt zu diesen Wörtern</translation>
     </message>
-    <message>
-        <source>no category has every word; left out: </source>
-        <translation>keine Kategorie hat jedes Wort; ausgelassen: </translation>
+    <message numerus="yes">
+        <source>no category has every word; left out: %1</source>
+        <translation>
+            <numerusform>keine Kategorie hat jedes Wort; ausgelassen: %1</numerusform>
+            <numerusform>keine Kategorie hat jedes Wort; ausgelassen: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>; further down also: </source>
-        <translation>; weiter unten auch: </translation>
+    <message numerus="yes">
+        <source>no category has every word; left out: %1; further down also: %2</source>
+        <translation>
+            <numerusform>keine Kategorie hat jedes Wort; ausgelassen: %1; weiter unten auch: %2</numerusform>
+            <numerusform>keine Kategorie hat jedes Wort; ausgelassen: %1; weiter unten auch: %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -678,13 +678,19 @@ nomme les mots laissés de côté).
         <source>no category matches those words</source>
         <translation>aucune catégorie ne correspond à ces mots</translation>
     </message>
-    <message>
-        <source>no category has every word; left out: </source>
-        <translation>aucune catégorie n&apos;a tous les mots&#xa0;; laissés de côté&#xa0;: </translation>
+    <message numerus="yes">
+        <source>no category has every word; left out: %1</source>
+        <translation>
+            <numerusform>aucune catégorie n&apos;a tous les mots&#xa0;; laissé de côté&#xa0;: %1</numerusform>
+            <numerusform>aucune catégorie n&apos;a tous les mots&#xa0;; laissés de côté&#xa0;: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>; further down also: </source>
-        <translation>&#xa0;; plus bas aussi&#xa0;: </translation>
+    <message numerus="yes">
+        <source>no category has every word; left out: %1; further down also: %2</source>
+        <translation>
+            <numerusform>aucune catégorie n&apos;a tous les mots&#xa0;; laissé de côté&#xa0;: %1&#xa0;; plus bas aussi&#xa0;: %2</numerusform>
+            <numerusform>aucune catégorie n&apos;a tous les mots&#xa0;; laissés de côté&#xa0;: %1&#xa0;; plus bas aussi&#xa0;: %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -935,7 +941,7 @@ nomme les mots laissés de côté).
     <name>PageNotOpened</name>
     <message>
         <source>The page could not be opened: xdg-open, which hands pages to the web browser, could not be started.</source>
-        <translation>La page n'a pas pu être ouverte : xdg-open, qui transmet les pages au navigateur web, n'a pas pu être lancé.</translation>
+        <translation>La page n&apos;a pas pu être ouverte&#xa0;: xdg-open, qui transmet les pages au navigateur web, n&apos;a pas pu être lancé.</translation>
     </message>
     <message>
         <source>Page Not Opened</source>
@@ -944,7 +950,7 @@ nomme les mots laissés de côté).
     <message>
         <source>Installing the package xdg-utils may help. The page&apos;s address, to open it yourself:
 %1</source>
-        <translation>Installer le paquet xdg-utils peut aider. L'adresse de la page, pour l'ouvrir vous-même :
+        <translation>Installer le paquet xdg-utils peut aider. L&apos;adresse de la page, pour l&apos;ouvrir vous-même&#xa0;:
 %1</translation>
     </message>
 </context>

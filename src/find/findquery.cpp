@@ -125,7 +125,8 @@ void CatalogueIndex::Query::Keep()
     phrases.resize(kept.size());
     for (std::size_t j = 0; j < kept.size(); ++j) {
         scored.push_back(Word(kept[j]));
-        optional_ |= std::uint32_t(terms_[kept[j]].small) << j;
+        if (terms_[kept[j]].small)
+            optional_ |= TermSet::Of(j);
         if (j > 0)
             pairs.push_back(Pair(kept[j - 1], kept[j]));
         for (std::size_t length = kLongestPhrase; length >= 2; --length) {

@@ -77,15 +77,6 @@ private:
             word_.begin = at;
         if (folded.kind == FoldedKind::Separator)
             End(at);
-        if (folded.kind == FoldedKind::Invalid) {
-            // Not UTF-8: a word of its own, so no word around it is matched in half.
-            word_.word.pop_back();
-            if (!word_.second.empty())
-                word_.second.pop_back();
-            End(at);
-            word_ = {std::string(1, kInvalidByte), at, 0, false, {}};
-            End(at + 1);
-        }
         return folded.size;
     }
 

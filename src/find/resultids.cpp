@@ -6,8 +6,6 @@
 
 #include "core/catalogueexport.h"
 
-#include <algorithm>
-
 namespace benchlist {
 
 std::string SearchResultId(const FindRecord &record)
@@ -30,53 +28,27 @@ std::string FindListing(const std::vector<FindHit> &hits)
     return out;
 }
 
-namespace {
-
-// "card, paper", in the order of the query.
-std::string WordList(std::vector<std::string> words, const std::vector<std::string> &query)
+int FindAnswer::Status() const
 {
-    const auto place = [&](const std::string &word) {
-        return std::find(query.begin(), query.end(), word) - query.begin();
-    };
-    std::stable_sort(words.begin(), words.end(), [&](const std::string &a, const std::string &b) {
-        return place(a) < place(b);
-    });
-    std::string list;
-    for (const std::string &word : words)
-        list.append(list.empty() ? "" : ", ").append(word);
-    return list;
+    return hits.empty() ? kFoundNothing : leftOut.empty() ? 0 : kFoundPartly;
 }
-
-} // namespace
 
 FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query,
                       std::string_view language)
 {
-    const std::vector<FindHit> hits = index.Find(query, {}, language);
-    FindAnswer answer{FindListing(hits), {}, 0};
+    FindAnswer answer{index.Find(query, {}, language), {}, {}};
+    if (answer.hits.empty() || !answer.hits.front().Partial())
+        return answer;
     // The words the best hits lack: those the search gave up first. Hits
     // further down may lack others as well.
-    const std::vector<std::string> first =
-        hits.empty()
-            ? std::vector<std::string>{}
-            : std::vector<std::string>(hits.front().missing.begin(), hits.front().missing.end());
-    std::vector<std::string> further;
-    for (const FindHit &hit : hits)
-        for (const std::string &word : hit.missing)
-            if (std::find(first.begin(), first.end(), word) == first.end()
-                && std::find(further.begin(), further.end(), word) == further.end())
-                further.push_back(word);
-    if (hits.empty()) {
-        answer.note = "benchlist: no category matches those words\n";
-        answer.status = kFoundNothing;
-    } else if (!first.empty()) {
-        const std::vector<std::string> words = FindInformativeWords(query);
-        answer.note = "benchlist: no category has every word; left out: " + WordList(first, words);
-        if (!further.empty())
-            answer.note += "; further down also: " + WordList(further, words);
-        answer.note += '\n';
-        answer.status = kFoundPartly;
-    }
+    const FindMissing &first = answer.hits.front().missing;
+    TermSet further;
+    for (const FindHit &hit : answer.hits)
+        further |= hit.missing.Which();
+    further = further.Minus(first.Which());
+    const std::vector<std::string> &words = first.Words();
+    answer.leftOut.assign(first.begin(), first.end());
+    further.Each([&](std::size_t word) { answer.furtherDown.push_back(words[word]); });
     return answer;
 }
 

@@ -24,20 +24,21 @@ std::string SearchResultId(const FindRecord &record);
 // address, split by tabs.
 std::string FindListing(const std::vector<FindHit> &hits);
 
-// What `benchlist --find` answers.
+// What `benchlist --find` finds, for the program to say. Hits that lack words
+// are found only when no record has every word.
 struct FindAnswer {
-    std::string lines; // for standard output: FindListing() of the hits
-    std::string note;  // for standard error: one line, or nothing
-    int status;        // the exit status
+    std::vector<FindHit> hits;            // best first
+    std::vector<std::string> leftOut;     // the words the best hits lack, in the query's order
+    std::vector<std::string> furtherDown; // others that hits further down lack, in its order
+
+    // The exit status: 0 when every word matched.
+    int Status() const;
 };
 
 // Exit statuses of --find besides 0, every word matched.
 inline constexpr int kFoundNothing = 1;
 inline constexpr int kFoundPartly = 3; // the lines are hits that lack some words
 
-// Hits that lack words are listed only when no record has every word; then
-// the note names the words the first of them leave out, and any others that
-// hits further down lack.
 // `language` as CatalogueIndex::Find takes it.
 FindAnswer AnswerFind(const CatalogueIndex &index, std::string_view query,
                       std::string_view language = "en");

@@ -19,7 +19,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QObject>
 #include <QProcess>
 #include <QTimer>
@@ -125,7 +124,7 @@ std::vector<FindHit> Searcher::Search(const QStringList &terms) const
         words.push_back(term.toStdString());
     // Pages the shopper opened before, here or in the program, rank higher.
     return DesktopSearch(CatalogueIndex::Catalogue(), words, PageUsage(DesktopQuery(words)),
-                         QLocale().name().toStdString());
+                         ShopperLanguage());
 }
 
 QStringList Searcher::Ids(const QStringList &terms) const

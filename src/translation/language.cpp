@@ -54,6 +54,12 @@ void GiveToApplication()
             QCoreApplication::installTranslator(translator);
 }
 
+QString &Chosen()
+{
+    static QString chosen;
+    return chosen;
+}
+
 // The first of the locale's languages that the program speaks. English ends
 // the search: it is the language the program is written in.
 QString ChosenLanguage(const QLocale &locale)
@@ -88,6 +94,7 @@ QString LoadTranslations(const QLocale &locale)
         translator = new QTranslator;
     }
     const QString language = ChosenLanguage(locale);
+    Chosen() = language;
     if (language.isEmpty())
         return language;
     // The program's own is built in; Qt's is optional (qt6-translations-l10n).
@@ -97,6 +104,21 @@ QString LoadTranslations(const QLocale &locale)
     if (QCoreApplication::instance())
         GiveToApplication();
     return language;
+}
+
+std::string ShopperLanguage()
+{
+    return Chosen().isEmpty() ? std::string("en") : Chosen().toStdString();
+}
+
+QString Translated(const char *context, const char *text, const char *disambiguation, int n)
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::translate(context, text, disambiguation, n);
+    const QString translated = Translators()[0]->translate(context, text, disambiguation, n);
+    return translated.isEmpty()
+               ? QString::fromUtf8(text).replace(QLatin1String("%n"), QString::number(n))
+               : translated;
 }
 
 QString Translated(const char *context, const char *text)

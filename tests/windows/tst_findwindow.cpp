@@ -308,11 +308,11 @@ void FindWindowTest::oneOrderEverywhere()
         QCOMPARE(rows, expected);
 
         const FindAnswer listing = AnswerFind(index, query.toStdString());
-        lines = QString::fromStdString(listing.lines).split('\n', Qt::SkipEmptyParts);
+        lines = QString::fromStdString(FindListing(listing.hits)).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines, expected);
-        QCOMPARE(listing.status, hits.empty()             ? kFoundNothing
-                                 : hits.front().Partial() ? kFoundPartly
-                                                          : 0);
+        QCOMPARE(listing.Status(), hits.empty()             ? kFoundNothing
+                                   : hits.front().Partial() ? kFoundPartly
+                                                            : 0);
 
         std::vector<std::string> terms;
         for (const QString &term : query.split(' '))

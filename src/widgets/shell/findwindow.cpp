@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -421,8 +420,8 @@ void FindWindow::txtFind_Change()
     } else {
         const std::string_view words(query.constData(), static_cast<std::size_t>(query.size()));
         // Pages the shopper opened before, here or in the desktop's search, rank higher.
-        results_->SetHits(CatalogueIndex::Catalogue().Find(words, PageUsage(words),
-                                                           QLocale().name().toStdString()));
+        results_->SetHits(
+            CatalogueIndex::Catalogue().Find(words, PageUsage(words), ShopperLanguage()));
     }
     const int found = results_->rowCount();
     if (found > 0)
