@@ -10,6 +10,8 @@
 
 #include "find/catalogueindex.h"
 
+#include <QByteArray>
+
 #include <map>
 #include <set>
 #include <string>
@@ -27,10 +29,17 @@ struct Term {
     bool small = false;
 };
 
+// A number of a record's text, or a range of them, in its unit's terms.
+struct Amount {
+    double low, high;
+    std::string kind; // empty: no unit
+};
+
 // A record's words as the judge reads them.
 struct RecordWords {
     std::vector<std::string> own;    // of its text, caption and title
     std::vector<std::string> joined; // each two neighbours of one of them as one word
+    std::vector<Amount> amounts;     // its numbers and ranges, in their units' terms
 };
 
 class Oracle {
@@ -47,6 +56,8 @@ public:
 
 private:
     void AddPhrases(const std::string &line);
+    void AddUnit(const std::string &unit, const QByteArray &line);
+    void AddEnding(const QByteArray &line);
     std::vector<Term> Terms(std::string_view query, bool &typedOn) const;
     Verdict Judge(const std::vector<Term> &terms, std::size_t at, std::size_t typed,
                   const RecordWords &words) const;

@@ -133,6 +133,8 @@ private slots:
     void findTiers_data();
     void findTiers();
     void findKeepsTheWinningEntry();
+    void findRecall_data();
+    void findRecall();
     void findBadInput_data();
     void findBadInput();
     void findUsage_data();
@@ -1172,6 +1174,37 @@ void CoreTest::findKeepsTheWinningEntry()
 }
 
 // Input nobody types gives results in order, or none, and never a crash or a hang.
+void CoreTest::findRecall_data()
+{
+    QTest::addColumn<QByteArray>("query");
+    for (const char *query :
+         {"1000 mhz", "2.4 ghz", "2.4ghz", "30gb hard drive", "hub 8 ports", "batteries", "mice",
+          "laptop batteries", "usb hubs", "printer cables", "pentium 2", "pentium ii", "toner",
+          "monitor stands", "grafikkarte", "17 inch", "box switch", "usb", "s"})
+        QTest::newRow(query) << QByteArray(query);
+}
+
+// Every category the judge finds holding each word is among the full matches.
+void CoreTest::findRecall()
+{
+    QFETCH(QByteArray, query);
+    const std::string text = query.toStdString();
+    const CatalogueIndex &index = CatalogueIndex::Catalogue();
+    std::set<const FindRecord *> full;
+    for (const FindHit &hit : index.Find(text))
+        if (!hit.Partial())
+            full.insert(hit.record);
+    for (const FindRecord &record : index.Records()) {
+        const std::vector<findoracle::Verdict> held = find::Judge().Holds(record, text);
+        const bool all = !held.empty() && std::all_of(held.begin(), held.end(), [](auto verdict) {
+            return verdict == findoracle::Verdict::Yes;
+        });
+        QVERIFY2(!all || full.contains(&record),
+                 qPrintable(QString::fromStdString(text) + ": " + Bytes(record.windowName) + '/'
+                            + Bytes(record.text) + " is left out"));
+    }
+}
+
 void CoreTest::findBadInput_data()
 {
     QTest::addColumn<QByteArray>("query");
