@@ -13,11 +13,6 @@ namespace benchlist {
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // Whether two words of the same first letter are one letter wrong, missing,
 // extra or swapped apart.
 bool OneSlipApart(std::string_view a, std::string_view b)

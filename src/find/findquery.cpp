@@ -25,7 +25,7 @@ std::vector<QueryTerm> QueryTerms(std::string_view query)
             term.text += spans[i + 1].word;
             term.gluedToNext = spans[++i].gluedToNext;
         }
-        term.small = IsSmallWord(term.text);
+        term.small = IsWord(WordKind::Small, term.text);
         terms.push_back(std::move(term));
     }
     // Nothing but small words says nothing to look for.

@@ -13,11 +13,6 @@ namespace benchlist {
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // The bytes of an apostrophe at `at`, straight or typographic, or 0.
 std::size_t ApostropheAt(std::string_view text, std::size_t at)
 {

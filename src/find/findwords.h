@@ -22,6 +22,12 @@ struct FindWordSpan {
     std::string second; // "grosse" for "größe": the word with "ae", "oe", "ue"; or empty
 };
 
+// A decimal digit of ASCII, whatever the C locale says.
+constexpr bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // Splits a text into words: letters and digits folded, apostrophes dropped
 // ("PDA's" is "pdas"), a dot between digits kept ("2.4"), marks dropped, every
 // other character a separator, a byte that is not UTF-8 too. At most `most`

@@ -8,14 +8,17 @@
 
 namespace benchlist {
 
+std::string SearchResultId(std::string_view windowName, std::string_view dropDownName,
+                           std::string_view text)
+{
+    std::string id(windowName);
+    id.append("/").append(dropDownName).append("/").append(text);
+    return id;
+}
+
 std::string SearchResultId(const FindRecord &record)
 {
-    std::string id(record.windowName);
-    id += '/';
-    id += record.dropDownName;
-    id += '/';
-    id += record.text;
-    return id;
+    return SearchResultId(record.windowName, record.dropDownName, record.text);
 }
 
 std::string FindListing(const std::vector<FindHit> &hits)

@@ -18,6 +18,9 @@ namespace benchlist {
 
 // "frmMonitors/cbFlat/17-inch LCD": window and drop-down names hold no '/',
 // so the text after the second one is the text as it stands.
+std::string SearchResultId(std::string_view windowName, std::string_view dropDownName,
+                           std::string_view text);
+// The id of a record's page.
 std::string SearchResultId(const FindRecord &record);
 
 // One line per hit, best first: text, window title, drop-down caption and

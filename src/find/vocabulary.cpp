@@ -8,6 +8,7 @@
 #include "find/wordtables.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <string_view>
 #include <utility>
@@ -140,34 +141,12 @@ std::uint8_t LanguageOf(std::string_view code)
     return english;
 }
 
-bool IsSmallWord(std::string_view word)
+bool IsWord(WordKind kind, std::string_view word)
 {
-    static const WordSet small(&LanguageData::small);
-    return small.Holds(word);
-}
-
-bool IsRangeWord(std::string_view word)
-{
-    static const WordSet range(&LanguageData::range);
-    return range.Holds(word);
-}
-
-bool IsBelowWord(std::string_view word)
-{
-    static const WordSet below(&LanguageData::below);
-    return below.Holds(word);
-}
-
-bool IsAboveWord(std::string_view word)
-{
-    static const WordSet above(&LanguageData::above);
-    return above.Holds(word);
-}
-
-bool IsBetweenWord(std::string_view word)
-{
-    static const WordSet between(&LanguageData::between);
-    return between.Holds(word);
+    static const std::array<WordSet, 5> sets = {
+        WordSet(&LanguageData::small), WordSet(&LanguageData::range), WordSet(&LanguageData::below),
+        WordSet(&LanguageData::above), WordSet(&LanguageData::between)};
+    return sets[static_cast<std::size_t>(kind)].Holds(word);
 }
 
 const UnitWord *UnitNamed(std::string_view word)

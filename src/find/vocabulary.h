@@ -62,12 +62,11 @@ std::span<const LanguageData> Languages();
 // in Languages(); English for a language find has no words of.
 std::uint8_t LanguageOf(std::string_view code);
 
-// Asked of folded words, of every language at once.
-bool IsSmallWord(std::string_view word);
-bool IsRangeWord(std::string_view word);
-bool IsBelowWord(std::string_view word);
-bool IsAboveWord(std::string_view word);
-bool IsBetweenWord(std::string_view word);
+// The sections of the word files that list single words.
+enum class WordKind : std::uint8_t { Small, Range, Below, Above, Between };
+
+// Whether a folded word is in that section of any language's word file.
+bool IsWord(WordKind kind, std::string_view word);
 const UnitWord *UnitNamed(std::string_view word);
 std::span<const Numeral> Numerals();
 

@@ -166,13 +166,11 @@ void RememberPage(const FindRecord &record, std::string_view query)
     Remember(SearchResultId(record), record.address, query);
 }
 
-// The id as SearchResultId writes it, without building the index for it.
+// Without building the index for it.
 void RememberPage(std::string_view windowName, std::string_view dropDownName, std::string_view text,
                   std::string_view address)
 {
-    std::string id(windowName);
-    id.append("/").append(dropDownName).append("/").append(text);
-    Remember(std::move(id), address, {});
+    Remember(SearchResultId(windowName, dropDownName, text), address, {});
 }
 
 FindUsage PageUsage(std::string_view query)
