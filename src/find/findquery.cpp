@@ -103,7 +103,7 @@ std::vector<const CatalogueIndex::QueryWord *> CatalogueIndex::Query::FormsOf(st
         forms.push_back(Pair(i - 1, i));
     if (!Last(i))
         forms.push_back(Pair(i, i + 1));
-    for (std::size_t length = 2; length <= kLongestPhrase; ++length)
+    for (std::size_t length = 2; length <= LongestPhrase(); ++length)
         for (std::size_t from = i + 1 >= length ? i + 1 - length : 0;
              from <= i && from + length <= terms_.size(); ++from) {
             std::vector<std::size_t> at(length);
@@ -129,7 +129,7 @@ void CatalogueIndex::Query::Keep()
             optional_ |= TermSet::Of(j);
         if (j > 0)
             pairs.push_back(Pair(kept[j - 1], kept[j]));
-        for (std::size_t length = kLongestPhrase; length >= 2; --length) {
+        for (std::size_t length = LongestPhrase(); length >= 2; --length) {
             if (j + length > kept.size())
                 continue;
             const std::vector<std::size_t> at(kept.begin() + std::ptrdiff_t(j),

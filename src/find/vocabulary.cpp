@@ -141,6 +141,11 @@ std::uint8_t LanguageOf(std::string_view code)
     return english;
 }
 
+std::size_t LongestPhrase()
+{
+    return words::kLongestPhrase;
+}
+
 bool IsWord(WordKind kind, std::string_view word)
 {
     static const std::array<WordSet, 5> sets = {

@@ -87,7 +87,7 @@ struct VocabularyMeaning {
 // blank), as written in the word files or with the plural of its last word.
 std::span<const VocabularyMeaning> MeaningsOf(std::string_view phrase);
 
-// The most words a shopper's phrase holds.
-inline constexpr std::size_t kLongestPhrase = 3;
+// The most words a shopper's phrase holds, as the word tables were made with.
+std::size_t LongestPhrase();
 
 } // namespace benchlist
