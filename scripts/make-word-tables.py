@@ -94,7 +94,7 @@ def parse_words(left, right):
         raise WordFileError('no catalogue words on one side of "|" or after "="')
     if any("," in meaning for meaning in meanings):
         raise WordFileError('catalogue words take no commas; separate meanings with " | "')
-    return shoppers, "|".join(meanings)
+    return shoppers, meanings
 
 
 def parse_line(language, section, line, kinds):
@@ -167,8 +167,14 @@ def write_language(out, language):
         "{%s, %s, %d}" % (cpp_string(p), cpp_string(s), n) for p, s, n in language["singular"]]))
     out.append(table(prefix + "Numerals", "Numeral", [
         "{%s, %s}" % (cpp_string(a), cpp_string(b)) for a, b in language["numerals"]]))
-    out.append(table(prefix + "Words", "VocabularyEntry", [
-        "{%s, %s}" % (cpp_string(a), cpp_string(b)) for a, b in language["words"]]))
+    # Every entry's meanings in one table, each entry a piece of it.
+    meanings, entries = [], []
+    for shopper, means in language["words"]:
+        entries.append("{%s, {%sMeanings.data() + %d, %d}}"
+                       % (cpp_string(shopper), prefix, len(meanings), len(means)))
+        meanings.extend(cpp_string(meaning) for meaning in means)
+    out.append(table(prefix + "Meanings", "std::string_view", meanings))
+    out.append(table(prefix + "Words", "VocabularyEntry", entries))
     fields = ["Small", "Range", "Below", "Above", "Between", "Units", "Singular", "Numerals",
               "Words"]
     return "    {%s, %s},\n" % (cpp_string(language["code"]),

@@ -96,12 +96,8 @@ private:
              std::vector<std::pair<std::string, VocabularyMeaning>> &keyed)
     {
         const std::vector<std::string> forms = FoldedForms(entry.shopper);
-        std::string_view rest = entry.catalogue;
-        while (!rest.empty()) {
-            const std::size_t bar = std::min(rest.find('|'), rest.size());
-            const std::string &meaning =
-                catalogue_.emplace_back(FoldedMeaning(rest.substr(0, bar)));
-            rest.remove_prefix(std::min(bar + 1, rest.size()));
+        for (const std::string_view written : entry.meanings) {
+            const std::string &meaning = catalogue_.emplace_back(FoldedMeaning(written));
             if (meaning.empty())
                 continue;
             for (const std::string &form : forms)

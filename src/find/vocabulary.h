@@ -36,11 +36,11 @@ struct Numeral {
     std::string_view roman;  // "ii"
 };
 
-// A shopper's word or phrase, and what the catalogue calls it: meanings
-// separated by '|', each of catalogue words separated by blanks.
+// A shopper's word or phrase, and what the catalogue calls it: its meanings,
+// each of catalogue words separated by blanks.
 struct VocabularyEntry {
     std::string_view shopper;
-    std::string_view catalogue;
+    std::span<const std::string_view> meanings;
 };
 
 struct LanguageData {
