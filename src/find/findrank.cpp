@@ -5,6 +5,7 @@
 #include "find/findrank.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -13,9 +14,12 @@ namespace benchlist {
 namespace {
 
 // Usage comes from a file the shopper may have edited: take only sound values.
-float Minus(double x)
+// The more a page was used, the lower: the value's float in an integer's
+// order, so that ranks compare as integers do.
+std::int32_t Minus(double x)
 {
-    return std::isfinite(x) && x > 0 ? -static_cast<float>(std::min(x, 1e30)) : 0.0F;
+    const float use = std::isfinite(x) && x > 0 ? static_cast<float>(std::min(x, 1e30)) : 0.0F;
+    return -std::bit_cast<std::int32_t>(use); // a float above 0 orders as its bits do
 }
 
 template <typename Small> Small Clamped(std::size_t n)
@@ -32,7 +36,7 @@ FindRank::FindRank(const Parts &parts)
       lacked(parts.missing > 0 ? parts.lacked : 0),
       partialTypo(parts.missing > 0 && parts.score.typos > 0),
       // Chosen before lifts only a full, exact match.
-      unchosen(parts.missing == 0 && parts.score.typos == 0 ? Minus(parts.use.chosen) : 0.0F),
+      unchosen(parts.missing == 0 && parts.score.typos == 0 ? Minus(parts.use.chosen) : 0),
       notWholeText(!parts.score.wholeText), typos(Clamped<std::uint8_t>(parts.score.typos)),
       outside(Clamped<std::uint8_t>(parts.score.outside)),
       nearness(Clamped<std::uint8_t>(parts.score.nearness)),

@@ -99,7 +99,7 @@ struct FindRank {
     std::uint16_t vocabulary = 0; // the cost of the words reached through the vocabulary
     std::uint32_t lacked = 0;     // of a partial match: the costs of the words it lacks
     bool partialTypo = false;     // a partial match with a slip
-    float unchosen = 0;           // of a full, exact match: minus how much it was chosen before
+    std::int32_t unchosen = 0;    // of a full, exact match: less the more it was chosen before
     bool notWholeText = false;    // the text is not the query
     std::uint8_t typos = 0;       // slips, joined and split words
     std::uint8_t outside = 0;     // words found only in the caption or the title
@@ -107,7 +107,7 @@ struct FindRank {
     std::uint8_t fields = 0;      // caption and title words count more than text words
     std::uint8_t inexact = 0;     // numbers in ranges, and more so prefixes
     bool notStartingText = false; // the text does not start with the query's first word
-    float unused = 0;             // minus all uses of the page
+    std::int32_t unused = 0;      // less the more the page was used
     std::uint16_t length = 0;     // of the text
     std::uint16_t order = 0;      // the record's place in the catalogue
 
@@ -119,8 +119,6 @@ struct FindRank {
     bool Partial() const { return missing > 0; }
     bool Typo() const { return fullTypo || partialTypo; }
 
-    // Usage comes from a file the shopper may have edited: the floats are
-    // always finite, so that two ranks always compare.
     auto operator<=>(const FindRank &) const = default;
 };
 
