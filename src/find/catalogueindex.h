@@ -91,8 +91,12 @@ public:
     bool empty() const { return which_.Empty(); }
     // The words lacked, by their place among the query's different words.
     TermSet Which() const { return which_; }
-    // The query's different informative words, in its order.
-    const std::vector<std::string> &Words() const { return *words_; }
+    // The query's different informative words, in its order; none for a full match.
+    const std::vector<std::string> &Words() const
+    {
+        static const std::vector<std::string> none;
+        return words_ ? *words_ : none;
+    }
 
 private:
     std::shared_ptr<const std::vector<std::string>> words_;

@@ -333,6 +333,7 @@ void HelpWindowsTest::textsFitInEveryLanguage()
     }
     Forms().DestroyAll();
     QCOMPARE(LoadTranslations(QLocale(language)), language);
+    QCOMPARE(ShopperLanguage(), language.toStdString()); // find weighs the same language
     Forms().Show(name);
     QWidget *form = Window(name.c_str());
     QVERIFY(QTest::qWaitForWindowExposed(form));
