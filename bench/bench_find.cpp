@@ -5,8 +5,8 @@
 // One keystroke in the find window runs one search over the whole catalogue;
 // these measure that search for the kinds of query people type.
 #include "catalogue/catalogue.h"
-#include "core/catalogueindex.h"
-#include "core/searchresults.h"
+#include "find/catalogueindex.h"
+#include "find/resultids.h"
 #include "usage/usagestore.h"
 
 #include <benchmark/benchmark.h>

@@ -35,23 +35,25 @@ def problems(path):
         for message in context.iter("message"):
             source = message.findtext("source") or ""
             node = message.find("translation")
-            text = (node.text or "") if node is not None else ""
             kind = node.get("type") if node is not None else "missing"
             where = f"{path.name}: {name}: {source[:60]!r}"
+            # A message with a count has a form per plural, each checked alike,
+            # and each says its count.
             forms = [form.text or "" for form in node.iter("numerusform")] if node is not None else []
-            if message.get("numerus") == "yes":
-                # Every plural form filled in, each with its count.
-                text = "" if not forms or not all("%n" in form for form in forms) else forms[-1]
-            if kind in ("unfinished", "vanished", "obsolete", "missing") or not text:
-                found.append(f"{where}: {kind or 'empty'}")
-            elif sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
-                found.append(f"{where}: place markers differ: {text!r}")
-            elif (
-                name != "Catalogue"
-                and "<a href" not in source
-                and accelerators(source) != accelerators(text)
-            ):
-                found.append(f"{where}: accelerator lost or added: {text!r}")
+            if "%n" in source and not all("%n" in form for form in forms):
+                found.append(f"{where}: a plural form without its count")
+            texts = forms or [(node.text or "") if node is not None else ""]
+            for text in texts:
+                if kind in ("unfinished", "vanished", "obsolete", "missing") or not text:
+                    found.append(f"{where}: {kind or 'empty'}")
+                elif sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
+                    found.append(f"{where}: place markers differ: {text!r}")
+                elif (
+                    name != "Catalogue"
+                    and "<a href" not in source
+                    and accelerators(source) != accelerators(text)
+                ):
+                    found.append(f"{where}: accelerator lost or added: {text!r}")
     return found
 
 

@@ -13,12 +13,18 @@ section is described at its head in words/en.txt. A line that breaks it stops
 the build with the file, the line and what is wrong.
 """
 
+import math
 import os
+import re
 import sys
 
 LIST_SECTIONS = ("small", "range", "below", "above", "between")
 PAIR_SECTIONS = ("units", "singular", "numerals", "words")
+# The longest phrase a shopper's words may be, in words as find counts them;
+# written into the tables as kLongestPhrase, the one place find reads it from.
 MOST_SHOPPER_WORDS = 3
+
+DECIMAL = re.compile(r"[0-9]+(\.[0-9]+)?")
 
 
 class WordFileError(Exception):
@@ -42,15 +48,24 @@ def words_of(text):
     return text.split()
 
 
+def find_words(text):
+    """The words find cuts `text` into: runs of letters, digits and marks; an
+    apostrophe inside a word and a dot between digits keep it whole, every
+    other character (a hyphen, a slash) ends it."""
+    text = re.sub(r"(?<=\w)['\u2019](?=\w)", "", text)
+    text = re.sub(r"(?<=\d)\.(?=\d)", "0", text)
+    return [word for word in re.split(r"[^\w\u0300-\u036f]|_", text) if word]
+
+
 def parse_units(right, kinds):
     parts = [part.strip() for part in right.split(",")]
     if len(parts) != 2 or not parts[0]:
         raise WordFileError('a unit is "unit = kind, scale", as in "ghz = speed, 1000"')
-    try:
-        scale = float(parts[1])
-    except ValueError:
-        raise WordFileError('the scale of a unit must be a number, not "%s"' % parts[1])
-    if scale <= 0:
+    if not DECIMAL.fullmatch(parts[1]):
+        raise WordFileError('the scale of a unit must be a decimal number, as in "1024", not "%s"'
+                            % parts[1])
+    scale = float(parts[1])
+    if not math.isfinite(scale) or scale <= 0:
         raise WordFileError("the scale of a unit must be above 0")
     kinds.setdefault(parts[0], len(kinds) + 1)
     return kinds[parts[0]], scale
@@ -58,7 +73,7 @@ def parse_units(right, kinds):
 
 def parse_singular(left, right):
     parts = [part.strip() for part in right.split(",")]
-    if len(parts) != 2 or not parts[1].isdigit():
+    if len(parts) != 2 or not DECIMAL.fullmatch(parts[1]) or "." in parts[1]:
         raise WordFileError('a singular rule is "plural ending = singular ending, shortest word",'
                             ' as in "ies = y, 5"')
     if " " in left or " " in parts[0]:
@@ -71,15 +86,15 @@ def parse_words(left, right):
     if any(not shopper for shopper in shoppers):
         raise WordFileError("an empty shopper's word before or between commas")
     for shopper in shoppers:
-        if len(words_of(shopper)) > MOST_SHOPPER_WORDS:
-            raise WordFileError('"%s": at most %d words a shopper types'
+        if len(find_words(shopper)) > MOST_SHOPPER_WORDS:
+            raise WordFileError('"%s": at most %d words a shopper types, as find counts them'
                                 % (shopper, MOST_SHOPPER_WORDS))
     meanings = [" ".join(words_of(part)) for part in right.split("|")]
     if any(not meaning for meaning in meanings):
         raise WordFileError('no catalogue words on one side of "|" or after "="')
     if any("," in meaning for meaning in meanings):
         raise WordFileError('catalogue words take no commas; separate meanings with " | "')
-    return shoppers, "|".join(meanings)
+    return shoppers, meanings
 
 
 def parse_line(language, section, line, kinds):
@@ -115,6 +130,9 @@ def read_language(path, kinds):
         for number, raw in enumerate(lines, 1):
             line = raw.split("#", 1)[0].strip()
             try:
+                if number == 1 and raw.startswith("\ufeff"):
+                    raise WordFileError("the file starts with a byte-order mark; save it as "
+                                        "UTF-8 without one")
                 if not line:
                     continue
                 if line.startswith("["):
@@ -149,8 +167,14 @@ def write_language(out, language):
         "{%s, %s, %d}" % (cpp_string(p), cpp_string(s), n) for p, s, n in language["singular"]]))
     out.append(table(prefix + "Numerals", "Numeral", [
         "{%s, %s}" % (cpp_string(a), cpp_string(b)) for a, b in language["numerals"]]))
-    out.append(table(prefix + "Words", "VocabularyEntry", [
-        "{%s, %s}" % (cpp_string(a), cpp_string(b)) for a, b in language["words"]]))
+    # Every entry's meanings in one table, each entry a piece of it.
+    meanings, entries = [], []
+    for shopper, means in language["words"]:
+        entries.append("{%s, {%sMeanings.data() + %d, %d}}"
+                       % (cpp_string(shopper), prefix, len(meanings), len(means)))
+        meanings.extend(cpp_string(meaning) for meaning in means)
+    out.append(table(prefix + "Meanings", "std::string_view", meanings))
+    out.append(table(prefix + "Words", "VocabularyEntry", entries))
     fields = ["Small", "Range", "Below", "Above", "Between", "Units", "Singular", "Numerals",
               "Words"]
     return "    {%s, %s},\n" % (cpp_string(language["code"]),
@@ -166,8 +190,9 @@ def main(argv):
     except (WordFileError, OSError, UnicodeDecodeError) as error:
         sys.exit("error: %s" % error)
     out = ["// Made by scripts/make-word-tables.py from the word files; edit those instead.\n",
-           "#pragma once\n\n#include \"core/language.h\"\n\n#include <array>\n\n",
-           "namespace benchlist::words {\n\n"]
+           "#pragma once\n\n#include \"find/vocabulary.h\"\n\n#include <array>\n\n",
+           "namespace benchlist::words {\n\n",
+           "inline constexpr std::size_t kLongestPhrase = %d;\n\n" % MOST_SHOPPER_WORDS]
     rows = [write_language(out, language) for language in languages]
     out.append("inline constexpr std::array<LanguageData, %d> kLanguages{{\n%s}};\n\n"
                % (len(rows), "".join(rows)))

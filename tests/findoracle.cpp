@@ -4,7 +4,6 @@
 
 #include "findoracle.h"
 
-#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -14,6 +13,8 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <regex>
 #include <utility>
 
 namespace findoracle {
@@ -23,8 +24,24 @@ namespace {
 constexpr std::size_t kMostTerms = 32; // only the first 32 words of a query count
 constexpr std::size_t kSlipFrom = 5;   // a word this long may hold one slip
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kRoman = {
-    {{"2", "ii"}, {"3", "iii"}, {"4", "iv"}}};
+// What the word files say of plurals, numerals and units, read by the judge's
+// constructor: the judge weighs words by the files find is made from, never by
+// find's code.
+struct Rules {
+    struct Ending {
+        std::string plural, singular;
+        std::size_t shortest;
+    };
+    std::vector<Ending> singular;                                // [singular], first fit wins
+    std::vector<std::pair<std::string, std::string>> numerals;   // [numerals]: "2", "ii"
+    std::map<std::string, std::pair<std::string, double>> units; // [units]: kind and scale
+};
+
+Rules &TheRules()
+{
+    static Rules rules;
+    return rules;
+}
 
 bool IsDigit(char c)
 {
@@ -41,13 +58,7 @@ bool IsNumber(std::string_view word)
 // letter or digit parts words.
 void AddForeign(std::string_view run, Term &word, std::vector<Term> &terms)
 {
-    // Bytes that are no UTF-8 are a word of their own, that matches nothing.
-    if (!QByteArrayView(run.data(), qsizetype(run.size())).isValidUtf8()) {
-        if (!word.text.empty())
-            terms.push_back(std::exchange(word, {}));
-        terms.push_back({"\xef\xbf\xbd", {}, false, true});
-        return;
-    }
+    // Bytes that are no UTF-8 become U+FFFD, which separates words.
     const QString plain = QString::fromUtf8(run.data(), qsizetype(run.size()))
                               .normalized(QString::NormalizationForm_KD);
     const auto add = [&word](const std::string &letters) {
@@ -111,15 +122,66 @@ std::vector<std::string> Texts(std::string_view text)
 
 std::string Singular(std::string_view word)
 {
-    const auto ends = [word](std::string_view end) { return word.ends_with(end); };
-    if (word.size() > 4 && ends("ies"))
-        return std::string(word.substr(0, word.size() - 3)) + 'y';
-    if (word.size() > 4
-        && (ends("sses") || ends("shes") || ends("ches") || ends("xes") || ends("zes")))
-        return std::string(word.substr(0, word.size() - 2));
-    if (word.size() > 3 && ends("s") && !ends("ss"))
-        return std::string(word.substr(0, word.size() - 1));
+    for (const Rules::Ending &ending : TheRules().singular)
+        if (word.size() >= ending.shortest && word.ends_with(ending.plural))
+            return std::string(word.substr(0, word.size() - ending.plural.size()))
+                   + ending.singular;
     return std::string(word);
+}
+
+// "2.0-2.4 GHz", "2.1 to 2.6GHz", "20.1 GB-40.0 GB", "1 GHz", "7-12 Ports".
+std::vector<Amount> AmountsOf(std::string_view field)
+{
+    // A number starts a word: the "330" of "ML330" is a name, not a number.
+    static const std::regex amount(R"((?:^|[^a-z0-9.])(\d+(?:\.\d+)?)\s*(?!to\b)([a-z]+\b)?)"
+                                   R"((?:\s*(?:-|\bto\b)\s*(\d+(?:\.\d+)?)\s*([a-z]+\b)?)?)");
+    std::string text(field);
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    std::vector<Amount> amounts;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), amount);
+         it != std::sregex_iterator(); ++it) {
+        const std::smatch &m = *it;
+        const std::string lowUnit = m[2], highUnit = m[4].matched ? m[4].str() : lowUnit;
+        const auto scale = [](const std::string &unit) -> std::pair<std::string, double> {
+            const auto found = TheRules().units.find(unit);
+            return unit.empty()                      ? std::pair<std::string, double>{"", 1}
+                   : found == TheRules().units.end() ? std::pair<std::string, double>{"?", 0}
+                                                     : found->second;
+        };
+        const auto [lowKind, lowScale] = scale(lowUnit.empty() ? highUnit : lowUnit);
+        const auto [highKind, highScale] = scale(highUnit);
+        if (lowKind == "?" || highKind == "?" || lowKind != highKind)
+            continue;
+        const double low = std::stod(m[1]) * lowScale;
+        const double high = m[3].matched ? std::stod(m[3]) * highScale : low;
+        amounts.push_back({low, high, highKind});
+    }
+    return amounts;
+}
+
+// Whether a number of the query, with its unit or without, lies among the
+// record's amounts: a unit converts within its kind; a bare number is taken in
+// the record's own unit.
+bool AmountHeld(std::string_view word, const std::vector<Amount> &amounts)
+{
+    const std::size_t digits = word.find_first_not_of("0123456789.");
+    const std::string unit(digits == std::string_view::npos ? "" : word.substr(digits));
+    const auto found = TheRules().units.find(unit);
+    if (!unit.empty() && found == TheRules().units.end())
+        return false;
+    const double number = std::strtod(std::string(word.substr(0, digits)).c_str(), nullptr);
+    if (!std::isfinite(number))
+        return false;
+    for (const Amount &amount : amounts) {
+        const double scale = unit.empty() || amount.kind.empty() ? 1 : found->second.second;
+        const double value = number * scale;
+        const double slack = 1e-9 * std::max(1.0, std::abs(value));
+        if ((unit.empty() || found->second.first == amount.kind) && value >= amount.low - slack
+            && value <= amount.high + slack)
+            return true;
+    }
+    return false;
 }
 
 bool Same(std::string_view a, std::string_view b)
@@ -160,6 +222,8 @@ RecordWords WordsOf(const benchlist::FindRecord &record)
     for (const std::string_view field : {record.text, record.caption, record.windowTitle}) {
         const std::vector<std::string> own = Texts(field);
         words.own.insert(words.own.end(), own.begin(), own.end());
+        const std::vector<Amount> amounts = AmountsOf(field);
+        words.amounts.insert(words.amounts.end(), amounts.begin(), amounts.end());
         for (std::size_t k = 0; k + 1 < own.size(); ++k)
             words.joined.push_back(own[k] + own[k + 1]);
     }
@@ -199,12 +263,10 @@ std::string Joined(std::vector<std::string> words, bool singular)
 
 } // namespace
 
-// The small words the README names and the usual units, then those of the
-// word files' [small] and [units] sections, and the [words] lines.
+// The small words the README names, then those of the word files' [small]
+// section, their [singular], [numerals] and [units], and the [words] lines.
 Oracle::Oracle(const std::string &wordsDir)
-    : small_{"a", "an", "and", "the", "of", "for", "with", "or"},
-      units_{"mhz",  "ghz",   "mb", "gb",   "tb",    "ft",   "feet",  "foot", "inch", "inches",
-             "watt", "watts", "w",  "port", "ports", "pack", "packs", "x",    "mbps", "k"}
+    : small_{"a", "an", "and", "the", "of", "for", "with", "or"}
 {
     const QDir dir(QString::fromStdString(wordsDir));
     for (const QString &name : dir.entryList({"*.txt"}, QDir::Files)) {
@@ -222,9 +284,32 @@ Oracle::Oracle(const std::string &wordsDir)
             else if (section == "[small]" && left.size() == 1)
                 small_.insert({left.front(), Texts(Umlauts(line.toStdString())).front()});
             else if (section == "[units]" && left.size() == 1)
-                units_.insert(left.front());
+                AddUnit(left.front(), line);
+            else if (section == "[singular]" && line.contains('='))
+                AddEnding(line);
+            else if (section == "[numerals]" && left.size() == 1)
+                TheRules().numerals.emplace_back(left.front(),
+                                                 line.split('=').back().trimmed().toStdString());
         }
     }
+}
+
+// "mhz = speed, 1"
+void Oracle::AddUnit(const std::string &unit, const QByteArray &line)
+{
+    const QList<QByteArray> right = line.split('=').back().split(',');
+    units_.insert(unit);
+    TheRules().units[unit] = {right.front().trimmed().toStdString(),
+                              right.back().trimmed().toDouble()};
+}
+
+// "ies = y, 5"
+void Oracle::AddEnding(const QByteArray &line)
+{
+    const QList<QByteArray> right = line.split('=').back().split(',');
+    TheRules().singular.push_back({line.split('=').front().trimmed().toStdString(),
+                                   right.front().trimmed().toStdString(),
+                                   std::size_t(right.back().trimmed().toUInt())});
 }
 
 // "shopper's words, another way = catalogue words | others"
@@ -318,11 +403,11 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
                       const RecordWords &words) const
 {
     const std::string &word = terms[at].text;
-    if (terms[at].invalid)
-        return Verdict::No;
     std::string_view roman;
-    for (const auto &[number, numeral] : kRoman)
+    for (const auto &[number, numeral] : TheRules().numerals)
         roman = word == number ? numeral : word == numeral ? number : roman;
+    if (IsDigit(word[0]) && AmountHeld(word, words.amounts))
+        return Verdict::Yes;
     const bool slips = word.size() >= kSlipFrom && !IsDigit(word[0]);
     // Letters beyond ASCII fill more than a byte: a slip in them is not weighed.
     bool unsure = std::any_of(word.begin(), word.end(), [](char c) { return c & 0x80; });
@@ -347,7 +432,7 @@ Verdict Oracle::Judge(const std::vector<Term> &terms, std::size_t at, std::size_
                            [&](const Term &term) { return term.text == terms[k].text; });
     };
     for (const std::size_t other : {at - 1, at + 1}) {
-        if (other >= terms.size() || terms[other].invalid)
+        if (other >= terms.size())
             continue;
         const std::string joined = other > at ? word + terms[other].text : terms[other].text + word;
         for (const std::string &own : words.own) {
@@ -386,7 +471,7 @@ Verdict Oracle::Vocabulary(const std::vector<Term> &terms, std::size_t at,
             std::vector<std::string> phrase;
             bool repeats = false;
             for (std::size_t k = from; k < to; ++k) {
-                phrase.push_back(terms[k].invalid ? std::string() : terms[k].text);
+                phrase.push_back(terms[k].text);
                 repeats |= to - from > 1 && saidBefore(k);
             }
             for (const bool singular : {false, true}) {

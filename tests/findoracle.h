@@ -8,7 +8,9 @@
 // the two disagree, one of them is wrong.
 #pragma once
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
+
+#include <QByteArray>
 
 #include <map>
 #include <set>
@@ -25,13 +27,19 @@ struct Term {
     std::string text;   // folded; a number and its unit apart are one: "2.4ghz"
     std::string second; // "ae", "oe" and "ue" for "ä", "ö" and "ü"; empty if none
     bool small = false;
-    bool invalid = false; // bytes that are no UTF-8: a word that matches nothing
+};
+
+// A number of a record's text, or a range of them, in its unit's terms.
+struct Amount {
+    double low, high;
+    std::string kind; // empty: no unit
 };
 
 // A record's words as the judge reads them.
 struct RecordWords {
     std::vector<std::string> own;    // of its text, caption and title
     std::vector<std::string> joined; // each two neighbours of one of them as one word
+    std::vector<Amount> amounts;     // its numbers and ranges, in their units' terms
 };
 
 class Oracle {
@@ -48,6 +56,8 @@ public:
 
 private:
     void AddPhrases(const std::string &line);
+    void AddUnit(const std::string &unit, const QByteArray &line);
+    void AddEnding(const QByteArray &line);
     std::vector<Term> Terms(std::string_view query, bool &typedOn) const;
     Verdict Judge(const std::vector<Term> &terms, std::size_t at, std::size_t typed,
                   const RecordWords &words) const;

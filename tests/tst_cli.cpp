@@ -396,6 +396,18 @@ void CliTest::findLeavesOutWords_data()
         << QStringList{"zebra usb", "hubs", "quux"}
         << QByteArray("benchlist: no category has every word; left out: zebra, quux; further "
                       "down also: usb, hubs\n");
+    // However many words nothing has, the categories with the rest are found;
+    // of forty words the first 32 count.
+    for (const int count : {17, 40}) {
+        QStringList words{"usb", "hubs"}, counted;
+        for (int i = 2; i < count; ++i)
+            words.append(QStringLiteral("qx%1").arg(QChar(u'a' + i % 26)) + QString(i / 26, 'q'));
+        counted = words.mid(2, 30);
+        QTest::addRow("%d different words", count)
+            << words
+            << ("benchlist: no category has every word; left out: " + counted.join(", ").toUtf8()
+                + "; further down also: usb, hubs\n");
+    }
 }
 
 // When no category has every word, those with most of them, status 3, and

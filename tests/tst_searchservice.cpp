@@ -6,7 +6,8 @@
 // without one: what they answer, what they open and what they start.
 #include "core/aboutnet.h"
 #include "core/addresses.h"
-#include "core/searchresults.h"
+#include "find/resultids.h"
+#include "service/desktopresults.h"
 #include "service/searchprovider.h"
 
 #include <QElapsedTimer>
@@ -54,6 +55,8 @@ private slots:
     void init();
     void cleanup();
 
+    void searchResults_data();
+    void searchResults();
     void termsAreCutTogether_data();
     void termsAreCutTogether();
     void bestTwentyKept();
@@ -83,6 +86,43 @@ void SearchServiceTest::cleanup()
     AboutNet::SetHandOff({});
     opened_.clear();
     started_.clear();
+}
+
+void SearchServiceTest::searchResults_data()
+{
+    QTest::addColumn<QStringList>("terms");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("best");
+    const QByteArray hubs = "frmComponents/cbCables/USB Hubs and Cables";
+    QTest::newRow("terms taken together") << QStringList{"usb", "HUB"} << 1 << hubs;
+    QTest::newRow("words within one term") << QStringList{"usb hub"} << 1 << hubs;
+    QTest::newRow("typo") << QStringList{"moniter", "stnads"} << 1
+                          << QByteArray("frmMonitors/cbAccessories/Stands and Risers");
+    QTest::newRow("cut to the best twenty") << QStringList{"s"} << 20 << QByteArray();
+    QTest::newRow("no terms") << QStringList{} << 0 << QByteArray();
+    QTest::newRow("a blank term") << QStringList{" "} << 0 << QByteArray();
+    QStringList many;
+    for (int i = 0; i < 10000; ++i)
+        many << (i % 2 ? "usb" : "hub");
+    QTest::newRow("ten thousand terms") << many << 1 << hubs;
+}
+
+// The ids the desktop is given for the terms, best first, each with a relevance
+// the desktop can rank by.
+void SearchServiceTest::searchResults()
+{
+    QFETCH(QStringList, terms);
+    QFETCH(int, count);
+    QFETCH(QByteArray, best);
+    std::vector<std::string> words;
+    for (const QString &term : terms)
+        words.push_back(term.toStdString());
+    const std::vector<FindHit> hits = DesktopSearch(CatalogueIndex::Catalogue(), words);
+    QCOMPARE(int(hits.size()), count);
+    if (!best.isEmpty())
+        QCOMPARE(QByteArray::fromStdString(SearchResultId(*hits.front().record)), best);
+    QVERIFY(std::is_sorted(hits.begin(), hits.end(),
+                           [](const FindHit &a, const FindHit &b) { return a.rank < b.rank; }));
 }
 
 void SearchServiceTest::termsAreCutTogether_data()
@@ -161,7 +201,8 @@ void SearchServiceTest::krunnerMatches()
     const FindRecord *record = SearchResults::Catalogue().Record(id.toStdString());
     QCOMPARE(first.text, QString::fromUtf8(record->text));
     QCOMPARE(first.properties.value(QStringLiteral("subtext")).toString(),
-             QString::fromStdString(SearchResultDescription(*record)));
+             QString::fromUtf8(record->windowTitle) + QStringLiteral(" \u203a ")
+                 + QString::fromUtf8(record->caption));
 
     std::stable_sort(matches.begin(), matches.end(),
                      [](const RemoteMatch &a, const RemoteMatch &b) {

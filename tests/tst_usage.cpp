@@ -5,8 +5,8 @@
 // The store of opened pages on a temporary file: what ranks, what is listed,
 // what is kept and what is let go, and how it weathers other writers, kills
 // and damaged or unwritable files. Starts only its own writer helpers.
-#include "core/catalogueindex.h"
-#include "core/searchresults.h"
+#include "find/catalogueindex.h"
+#include "find/resultids.h"
 #include "settings/settings.h"
 #include "storefile.h"
 #include "usage/pagememory.h"

@@ -679,14 +679,6 @@ die Standardfehlerausgabe nennt die ausgelassenen Wörter).
         <translation>keine Kategorie passt zu diesen Wörtern</translation>
     </message>
     <message>
-        <source>no category has every word; left out: </source>
-        <translation>keine Kategorie enthält alle Wörter; ausgelassen: </translation>
-    </message>
-    <message>
-        <source>; further down also: </source>
-        <translation>; weiter unten auch: </translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>DATEI</translation>
     </message>
@@ -719,6 +711,20 @@ die Standardfehlerausgabe nennt die ausgelassenen Wörter).
     <message>
         <source>no shop has the id &apos;%1&apos;; the ids are: %2</source>
         <translation>kein Shop hat die Kennung „%1“; die Kennungen sind: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>no category has every word; left out: %1</source>
+        <translation>
+            <numerusform>keine Kategorie enthält alle Wörter; ausgelassen: %1</numerusform>
+            <numerusform>keine Kategorie enthält alle Wörter; ausgelassen: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>no category has every word; left out: %1; further down also: %2</source>
+        <translation>
+            <numerusform>keine Kategorie enthält alle Wörter; ausgelassen: %1; weiter unten auch: %2</numerusform>
+            <numerusform>keine Kategorie enthält alle Wörter; ausgelassen: %1; weiter unten auch: %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

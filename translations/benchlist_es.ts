@@ -678,13 +678,19 @@ nombra las palabras que faltan).
         <source>no category matches those words</source>
         <translation>ninguna categoría coincide con esas palabras</translation>
     </message>
-    <message>
-        <source>no category has every word; left out: </source>
-        <translation>ninguna categoría tiene todas las palabras; se omiten: </translation>
+    <message numerus="yes">
+        <source>no category has every word; left out: %1</source>
+        <translation>
+            <numerusform>ninguna categoría tiene todas las palabras; se omite: %1</numerusform>
+            <numerusform>ninguna categoría tiene todas las palabras; se omiten: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>; further down also: </source>
-        <translation>; más abajo también: </translation>
+    <message numerus="yes">
+        <source>no category has every word; left out: %1; further down also: %2</source>
+        <translation>
+            <numerusform>ninguna categoría tiene todas las palabras; se omite: %1; más abajo también: %2</numerusform>
+            <numerusform>ninguna categoría tiene todas las palabras; se omiten: %1; más abajo también: %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>FILE</source>

@@ -679,14 +679,6 @@ nomme les mots laissés de côté).
         <translation>aucune catégorie ne correspond à ces mots</translation>
     </message>
     <message>
-        <source>no category has every word; left out: </source>
-        <translation>aucune catégorie n’a tous les mots&#xa0;; laissés de côté&#xa0;: </translation>
-    </message>
-    <message>
-        <source>; further down also: </source>
-        <translation>&#xa0;; plus bas aussi&#xa0;: </translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>FICHIER</translation>
     </message>
@@ -719,6 +711,20 @@ nomme les mots laissés de côté).
     <message>
         <source>no shop has the id &apos;%1&apos;; the ids are: %2</source>
         <translation>aucune boutique n’a l’identifiant «&#xa0;%1&#xa0;»&#xa0;; les identifiants sont&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>no category has every word; left out: %1</source>
+        <translation>
+            <numerusform>aucune catégorie n’a tous les mots&#xa0;; laissé de côté&#xa0;: %1</numerusform>
+            <numerusform>aucune catégorie n’a tous les mots&#xa0;; laissés de côté&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>no category has every word; left out: %1; further down also: %2</source>
+        <translation>
+            <numerusform>aucune catégorie n’a tous les mots&#xa0;; laissé de côté&#xa0;: %1&#xa0;; plus bas aussi&#xa0;: %2</numerusform>
+            <numerusform>aucune catégorie n’a tous les mots&#xa0;; laissés de côté&#xa0;: %1&#xa0;; plus bas aussi&#xa0;: %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -8,16 +8,17 @@
 #include "catalogue/catalogue.h"
 #include "core/addresses.h"
 #include "core/catalogueexport.h"
-#include "core/searchresults.h"
 #include "core/shops.h"
+#include "find/resultids.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
 
-#include <QLocale>
+#include <QStringList>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace benchlist {
 
@@ -53,36 +54,42 @@ int AnswerExportBookmarks(const QStringList &words)
 
 namespace {
 
-// The phrases of --find's note, said in the session's language; the words it
-// names stay as the query has them.
-constexpr const char *kNotePhrases[] = {
-    QT_TRANSLATE_NOOP("CommandLine", "no category matches those words"),
-    QT_TRANSLATE_NOOP("CommandLine", "no category has every word; left out: "),
-    QT_TRANSLATE_NOOP("CommandLine", "; further down also: "),
-};
-
-std::string TranslatedNote(std::string note)
+// "card, paper": the words as the query has them.
+QString WordList(const std::vector<std::string> &words)
 {
-    for (const char *phrase : kNotePhrases) {
-        const std::size_t at = note.find(phrase);
-        if (at != std::string::npos)
-            note.replace(at, std::strlen(phrase),
-                         Translated("CommandLine", phrase).toLocal8Bit().toStdString());
-    }
-    return note;
+    QStringList list;
+    for (const std::string &word : words)
+        list.append(QString::fromStdString(word));
+    return list.join(QLatin1String(", "));
+}
+
+// The line on standard error for hits that lack words, or for none at all.
+QString FindNote(const FindAnswer &answer)
+{
+    if (answer.hits.empty())
+        return Translated("CommandLine", "no category matches those words");
+    const auto leftOut = int(answer.leftOut.size());
+    if (answer.furtherDown.empty())
+        return Translated("CommandLine", "no category has every word; left out: %1", nullptr,
+                          leftOut)
+            .arg(WordList(answer.leftOut));
+    return Translated("CommandLine",
+                      "no category has every word; left out: %1; further down also: %2", nullptr,
+                      leftOut)
+        .arg(WordList(answer.leftOut), WordList(answer.furtherDown));
 }
 
 } // namespace
 
 int AnswerFindWords(const QStringList &words)
 {
-    const FindAnswer answer =
-        AnswerFind(CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString(),
-                   QLocale().name().toStdString());
-    if (PrintAnswer(answer.lines) != 0)
+    const FindAnswer answer = AnswerFind(
+        CatalogueIndex::Catalogue(), words.join(QLatin1Char(' ')).toStdString(), ShopperLanguage());
+    if (PrintAnswer(FindListing(answer.hits)) != 0)
         return 1;
-    std::fputs(TranslatedNote(answer.note).c_str(), stderr);
-    return answer.status;
+    if (answer.Status() != 0)
+        std::fprintf(stderr, "benchlist: %s\n", FindNote(answer).toLocal8Bit().constData());
+    return answer.Status();
 }
 
 int AnswerRecent(const QStringList &)

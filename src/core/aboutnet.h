@@ -21,8 +21,9 @@ inline constexpr int ShowNormal = 1;
 // standard error.
 bool HandOver(std::string_view address);
 
-// The routine every window calls: the address and the show command by
-// reference, a value above 32 when the address was handed over and 2 when not.
+// HandOver in the calling convention of the original opener, which only the
+// opener's tests still use: the address and the show command by reference, a
+// value above 32 when the address was handed over and 2 when not.
 // The desktop chooses how the browser shows itself.
 int OpenUrl(std::string &address, int &showCommand);
 

@@ -46,18 +46,6 @@ bool WriteAll(int fd, std::string_view text)
     return true;
 }
 
-void AppendFields(std::string &out, std::initializer_list<std::string_view> fields)
-{
-    bool first = true;
-    for (std::string_view field : fields) {
-        if (!first)
-            out += '\t';
-        out += field;
-        first = false;
-    }
-    out += '\n';
-}
-
 void AppendFolderStart(std::string &out, std::string_view indent, std::string_view name)
 {
     out.append(indent).append("<DT><H3>").append(EscapeHtml(name)).append("</H3>\n");
@@ -103,15 +91,16 @@ std::string CatalogueListing(WindowList windows)
     return out;
 }
 
-std::string FindListing(const std::vector<FindHit> &hits)
+void AppendFields(std::string &out, std::initializer_list<std::string_view> fields)
 {
-    std::string out;
-    for (const FindHit &hit : hits) {
-        const FindRecord &record = *hit.record;
-        AppendFields(out, {record.text, record.windowTitle, record.caption,
-                           PageAddress(record.windowName, record.dropDownName, record.text)});
+    bool first = true;
+    for (std::string_view field : fields) {
+        if (!first)
+            out += '\t';
+        out += field;
+        first = false;
     }
-    return out;
+    out += '\n';
 }
 
 std::string EscapeHtml(std::string_view text)

@@ -7,7 +7,8 @@
 #pragma once
 
 #include "base/categorydata.h"
-#include "core/catalogueindex.h"
+
+#include <initializer_list>
 
 #include <span>
 #include <string>
@@ -23,9 +24,9 @@ using WindowList = std::span<const CategoryData *const>;
 // and "listed" or "typed", split by tabs. Texts and addresses are kept exactly.
 std::string CatalogueListing(WindowList windows);
 
-// One line per hit, best first: text, window title, drop-down caption and
-// address, split by tabs.
-std::string FindListing(const std::vector<FindHit> &hits);
+// Appends `fields` as one line, split by tabs: the columns every listing for
+// scripts is written in.
+void AppendFields(std::string &out, std::initializer_list<std::string_view> fields);
 
 // `text` with &, <, > and " written as HTML character references.
 std::string EscapeHtml(std::string_view text);

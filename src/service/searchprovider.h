@@ -8,7 +8,7 @@
 // the session bus.
 #pragma once
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include <QList>
 #include <QMetaType>

@@ -7,8 +7,9 @@
 
 #include "base/project.h"
 #include "core/aboutnet.h"
-#include "core/searchresults.h"
 #include "core/shops.h"
+#include "find/resultids.h"
+#include "service/desktopresults.h"
 #include "settings/settings.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
@@ -20,7 +21,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QObject>
 #include <QProcess>
 #include <QTimer>
@@ -131,8 +131,8 @@ std::vector<FindHit> Searcher::Search(const QStringList &terms) const
     for (const QString &term : terms)
         words.push_back(term.toStdString());
     // Pages the shopper opened before, here or in the program, rank higher.
-    return SearchResults::Catalogue().Search(words, PageUsage(SearchResults::SearchQuery(words)),
-                                             QLocale().name().toStdString());
+    return DesktopSearch(CatalogueIndex::Catalogue(), words, PageUsage(DesktopQuery(words)),
+                         ShopperLanguage());
 }
 
 QStringList Searcher::Ids(const QStringList &terms) const

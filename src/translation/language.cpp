@@ -5,7 +5,7 @@
 #include "translation/language.h"
 
 #include "catalogue/catalogue.h"
-#include "core/searchresults.h"
+#include "find/resultids.h"
 #include "translation/cataloguetexts.h"
 
 #include <QCoreApplication>
@@ -41,12 +41,6 @@ constexpr bool CatalogueTextsAreListed()
 }
 static_assert(CatalogueTextsAreListed(), "every title and caption is in kCatalogueTexts");
 
-QString &ChosenSoFar()
-{
-    static QString language;
-    return language;
-}
-
 // The program's own translation, then Qt's for its standard menus and dialogs.
 std::array<QTranslator *, 2> &Translators()
 {
@@ -59,6 +53,12 @@ void GiveToApplication()
     for (QTranslator *translator : Translators())
         if (!translator->isEmpty())
             QCoreApplication::installTranslator(translator);
+}
+
+QString &Chosen()
+{
+    static QString chosen;
+    return chosen;
 }
 
 // The first of the locale's languages that the program speaks. English ends
@@ -114,7 +114,7 @@ QString LoadTranslations(const QLocale &locale)
         translator = new QTranslator;
     }
     const QString language = ChosenLanguage(locale);
-    ChosenSoFar() = language;
+    Chosen() = language;
     // The program's own is built in; English has one too, of its plurals
     // alone. Qt's is optional (qt6-translations-l10n), and English needs none.
     (void)translators[0]->load(QStringLiteral("benchlist_")
@@ -130,7 +130,22 @@ QString LoadTranslations(const QLocale &locale)
 
 QString LoadedLanguage()
 {
-    return ChosenSoFar();
+    return Chosen();
+}
+
+std::string ShopperLanguage()
+{
+    return Chosen().isEmpty() ? std::string("en") : Chosen().toStdString();
+}
+
+QString Translated(const char *context, const char *text, const char *disambiguation, int n)
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::translate(context, text, disambiguation, n);
+    const QString translated = Translators()[0]->translate(context, text, disambiguation, n);
+    return translated.isEmpty()
+               ? QString::fromUtf8(text).replace(QLatin1String("%n"), QString::number(n))
+               : translated;
 }
 
 QString Translated(const char *context, const char *text)

@@ -8,11 +8,12 @@
 #pragma once
 
 #include "base/message.h"
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include <QLocale>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace benchlist {
@@ -33,9 +34,17 @@ QString LoadTranslations(const QLocale &locale = SessionLocale());
 // The language loaded, as LoadTranslations returned it ("de"; empty for English).
 QString LoadedLanguage();
 
+// The language LoadTranslations chose last, by its code ("de", or "en" for
+// English): the one language of the windows, the command line, the desktop's
+// search and of the words find weighs as the shopper's own.
+std::string ShopperLanguage();
+
 // `text` of `context` in the language loaded, also before the application
 // object exists (the command line answers without one).
 QString Translated(const char *context, const char *text);
+// The same in the plural form for `n`, with "%n" as `n`, as
+// QCoreApplication::translate takes them.
+QString Translated(const char *context, const char *text, const char *disambiguation, int n);
 
 // A window title, drop-down caption or title label of the catalogue in the
 // language loaded. The catalogue's items and addresses are never translated:

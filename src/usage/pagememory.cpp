@@ -4,9 +4,9 @@
 
 #include "usage/pagememory.h"
 
-#include "core/catalogueindex.h"
-#include "core/searchresults.h"
 #include "core/shops.h"
+#include "find/catalogueindex.h"
+#include "find/resultids.h"
 
 #include <memory>
 #include <string>
@@ -74,13 +74,11 @@ void RememberPage(const FindRecord &record, std::string_view query)
              PageAddress(record.windowName, record.dropDownName, record.text), query);
 }
 
-// The id as SearchResultId writes it, without building the index for it.
+// Without building the index for it.
 void RememberPage(std::string_view windowName, std::string_view dropDownName, std::string_view text,
                   std::string_view address)
 {
-    std::string id(windowName);
-    id.append("/").append(dropDownName).append("/").append(text);
-    Remember(std::move(id), address, {});
+    Remember(SearchResultId(windowName, dropDownName, text), address, {});
 }
 
 FindUsage PageUsage(std::string_view query)

@@ -4,8 +4,8 @@
 
 #include "usage/usagestore.h"
 
-#include "core/fold.h"
-#include "core/searchresults.h"
+#include "find/fold.h"
+#include "find/resultids.h"
 #include "usage/privatefiles.h"
 #include "usage/statement.h"
 

@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "base/message.h"
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -104,8 +104,9 @@ private:
 FindUsage FindUsageOf(QueryUsage usage);
 
 // The form in which queries are kept and compared: folded as find folds words
-// (core/fold.h), one blank between words, so that "Ink  Cart" and "ink cart"
-// are one, and so are "Écran" and "ecran".
+// (find/fold.h), ASCII blanks between words made one, so that "Ink  Cart" and
+// "ink cart" are one, and so are "Écran" and "ecran". Punctuation and other
+// separators stay as they stand: a no-break space keeps "ink cart" apart.
 std::string UsageQueryKey(std::string_view query);
 
 // The file `file` in the program's folder under the XDG base directory that

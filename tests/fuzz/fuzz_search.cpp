@@ -10,7 +10,8 @@
 // time and give each option the words it takes, or say what is wrong; --find
 // must answer with a status that says what it lists.
 #include "app/commandline.h"
-#include "core/searchresults.h"
+#include "find/resultids.h"
+#include "service/desktopresults.h"
 #include "service/searchprovider.h"
 
 #include <QCoreApplication>
@@ -80,14 +81,13 @@ void CheckFindAnswer(const CommandLine &line)
         return;
     const FindAnswer answer =
         AnswerFind(CatalogueIndex::Catalogue(), line.words.join(QLatin1Char(' ')).toStdString());
-    if (answer.status != 0 && answer.status != kFoundNothing && answer.status != kFoundPartly)
-        Fail("--find answers with a status of its own");
-    if ((answer.status == kFoundNothing) != answer.lines.empty())
+    const int status = answer.Status();
+    if ((status == kFoundNothing) != FindListing(answer.hits).empty())
         Fail("--find says nothing was found, yet lists something, or the other way round");
-    if ((answer.status == 0) != answer.note.empty())
-        Fail("--find notes something on a full answer, or nothing on another");
-    if (!answer.note.empty() && answer.note.find('\n') + 1 != answer.note.size())
-        Fail("--find notes more or less than one line");
+    if ((status == kFoundPartly) != !answer.leftOut.empty())
+        Fail("--find names no word left out of a partial answer, or some of a full one");
+    if (answer.leftOut.empty() && !answer.furtherDown.empty())
+        Fail("--find names words further down but none left out first");
 }
 
 // KRunner sorts by type, then relevance, both downwards: every match must

@@ -11,7 +11,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/reference.h"
 #include "core/lookup.h"
-#include "core/searchresults.h"
+#include "find/resultids.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"

@@ -8,8 +8,9 @@
 #include "storefile.h"
 
 #include "core/addresses.h"
-#include "core/catalogueindex.h"
-#include "core/searchresults.h"
+#include "find/catalogueindex.h"
+#include "find/resultids.h"
+#include "service/desktopresults.h"
 #include "settings/settings.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
@@ -308,16 +309,16 @@ void FindWindowTest::oneOrderEverywhere()
         QCOMPARE(rows, expected);
 
         const FindAnswer listing = AnswerFind(index, query.toStdString());
-        lines = QString::fromStdString(listing.lines).split('\n', Qt::SkipEmptyParts);
+        lines = QString::fromStdString(FindListing(listing.hits)).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines, expected);
-        QCOMPARE(listing.status, hits.empty()             ? kFoundNothing
-                                 : hits.front().Partial() ? kFoundPartly
-                                                          : 0);
+        QCOMPARE(listing.Status(), hits.empty()             ? kFoundNothing
+                                   : hits.front().Partial() ? kFoundPartly
+                                                            : 0);
 
         std::vector<std::string> terms;
         for (const QString &term : query.split(' '))
             terms.push_back(term.toStdString());
-        const std::vector<FindHit> found = SearchResults::Catalogue().Search(terms);
+        const std::vector<FindHit> found = DesktopSearch(index, terms);
         QStringList gnome;
         for (const FindHit &hit : found)
             gnome.append(QString::fromStdString(SearchResultId(*hit.record)));

@@ -9,7 +9,7 @@
 
 #include "catalogue/catalogue.h"
 #include "core/addresses.h"
-#include "core/searchresults.h"
+#include "find/resultids.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/dropdown.h"
@@ -427,6 +427,7 @@ void HelpWindowsTest::textsFitInEveryLanguage()
     QCOMPARE(LoadTranslations(QLocale(language)), language);
     TranslationWitness witness(language);
     QCoreApplication::installTranslator(&witness);
+    QCOMPARE(ShopperLanguage(), language.toStdString()); // find weighs the same language
     Forms().Show(name);
     QWidget *form = Window(name.c_str());
     QVERIFY(QTest::qWaitForWindowExposed(form));

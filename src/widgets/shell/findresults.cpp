@@ -4,7 +4,7 @@
 
 #include "widgets/shell/findresults.h"
 
-#include "core/searchresults.h"
+#include "find/resultids.h"
 #include "core/shops.h"
 #include "translation/language.h"
 #include "widgets/forms/qtstrings.h"

@@ -6,7 +6,7 @@
 // how a row is drawn, its text over where it lives, the matched words in bold.
 #pragma once
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include <QAbstractListModel>
 #include <QStyledItemDelegate>

@@ -5,9 +5,9 @@
 #include "widgets/shell/findwindow.h"
 
 #include "core/aboutnet.h"
-#include "core/catalogueindex.h"
-#include "core/searchresults.h"
+#include "find/catalogueindex.h"
 #include "core/shops.h"
+#include "find/resultids.h"
 #include "translation/language.h"
 #include "usage/pagememory.h"
 #include "widgets/browse/categorywindow.h"
@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -160,8 +159,8 @@ void FindWindow::txtFind_Change()
     } else {
         const std::string_view words(query.constData(), static_cast<std::size_t>(query.size()));
         // Pages the shopper opened before, here or in the desktop's search, rank higher.
-        results_->SetHits(CatalogueIndex::Catalogue().Find(words, PageUsage(words),
-                                                           QLocale().name().toStdString()));
+        results_->SetHits(
+            CatalogueIndex::Catalogue().Find(words, PageUsage(words), ShopperLanguage()));
     }
     const int found = results_->rowCount();
     if (found > 0)

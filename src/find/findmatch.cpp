@@ -4,7 +4,7 @@
 
 // Matching: which catalogue words each word of a query matches, and which word
 // of a record a word of the query is best taken for.
-#include "core/findquery.h"
+#include "find/findquery.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,11 +12,6 @@
 namespace benchlist {
 
 namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // Whether two words of the same first letter are one letter wrong, missing,
 // extra or swapped apart.

@@ -8,10 +8,10 @@
 #pragma once
 
 #include "base/categorydata.h"
-#include "core/findrank.h"
-#include "core/findwords.h"
-#include "core/language.h"
-#include "core/quantities.h"
+#include "find/findrank.h"
+#include "find/findwords.h"
+#include "find/quantities.h"
+#include "find/vocabulary.h"
 
 #include <array>
 #include <bit>
@@ -55,18 +55,15 @@ public:
         using reference = const std::string &;
 
         Iterator() = default;
-        Iterator(const std::vector<std::string> *words, std::uint32_t which)
+        Iterator(const std::vector<std::string> *words, TermSet which)
             : words_(words), which_(which)
         {
         }
-        reference operator*() const
-        {
-            return (*words_)[static_cast<std::size_t>(std::countr_zero(which_))];
-        }
+        reference operator*() const { return (*words_)[which_.Lowest()]; }
         pointer operator->() const { return &**this; }
         Iterator &operator++()
         {
-            which_ &= which_ - 1;
+            which_ = which_.WithoutLowest();
             return *this;
         }
         Iterator operator++(int)
@@ -79,23 +76,31 @@ public:
 
     private:
         const std::vector<std::string> *words_ = nullptr;
-        std::uint32_t which_ = 0; // a bit per word still to come
+        TermSet which_; // the words still to come
     };
 
     FindMissing() = default;
-    // Bit i of `which` for words[i]; `words` holds at most 32.
-    FindMissing(std::shared_ptr<const std::vector<std::string>> words, std::uint32_t which)
+    // Place i of `which` for words[i]; `words` holds at most 32.
+    FindMissing(std::shared_ptr<const std::vector<std::string>> words, TermSet which)
         : words_(std::move(words)), which_(which)
     {
     }
     Iterator begin() const { return {words_.get(), which_}; }
-    Iterator end() const { return {words_.get(), 0}; }
-    std::size_t size() const { return static_cast<std::size_t>(std::popcount(which_)); }
-    bool empty() const { return which_ == 0; }
+    Iterator end() const { return {words_.get(), {}}; }
+    std::size_t size() const { return which_.Size(); }
+    bool empty() const { return which_.Empty(); }
+    // The words lacked, by their place among the query's different words.
+    TermSet Which() const { return which_; }
+    // The query's different informative words, in its order; none for a full match.
+    const std::vector<std::string> &Words() const
+    {
+        static const std::vector<std::string> none;
+        return words_ ? *words_ : none;
+    }
 
 private:
     std::shared_ptr<const std::vector<std::string>> words_;
-    std::uint32_t which_ = 0;
+    TermSet which_;
 };
 
 struct FindHit {
@@ -104,7 +109,6 @@ struct FindHit {
     explicit FindHit(const FindRecord *found) : record(found) {}
 
     const FindRecord *record = nullptr;
-    FindScore score;
     // Which words matched, by their place among the words of FindWordSpans():
     // bit i of marked[FindField] for the i-th word of that field.
     std::array<std::uint32_t, 3> marked{};
@@ -113,10 +117,6 @@ struct FindHit {
 
     bool Partial() const { return !missing.empty(); }
 };
-
-// The words of a query a full match must hold: small words left out, unless
-// the query is nothing else.
-std::vector<std::string> FindInformativeWords(std::string_view query);
 
 class CatalogueIndex {
 public:
@@ -196,13 +196,12 @@ private:
     Choice BestMeaning(const QueryWord &form, std::uint32_t record, const Choice *previous) const;
     bool HeldOwn(const Query &query, std::size_t from, std::size_t count,
                  std::uint32_t record) const;
-    std::pair<std::size_t, Choice> PhraseAt(const Query &query, std::size_t i,
-                                            std::uint32_t lacking, std::uint32_t record,
-                                            const Choice *previous) const;
+    std::pair<std::size_t, Choice> PhraseAt(const Query &query, std::size_t i, TermSet lacking,
+                                            std::uint32_t record, const Choice *previous) const;
 
     // Scoring and ranking (catalogueindex.cpp).
-    bool Score(std::uint32_t record, const Query &query, const std::uint32_t *knownLacking,
-               FindHit &hit, std::uint32_t &found) const;
+    bool Score(std::uint32_t record, const Query &query, const TermSet *knownLacking, FindHit &hit,
+               FindScore &score, TermSet &found) const;
     std::vector<std::uint32_t> Candidates(Query &query) const;
     std::vector<FindHit> FindAll(Query &query, const std::vector<std::uint32_t> &candidates,
                                  const FindUsage &usage) const;
@@ -211,11 +210,11 @@ private:
         std::shared_ptr<const std::vector<std::string>> words; // the different ones
         std::vector<std::uint32_t> cost;                       // of lacking each
     };
-    std::vector<FindHit> MostHits(const Query &query, const std::vector<std::uint32_t> &holds,
+    std::vector<FindHit> MostHits(const Query &query, const std::vector<TermSet> &holds,
                                   const MostWords &most, const FindUsage &usage) const;
-    std::vector<std::uint32_t> HeldWords(Query &query, const std::vector<std::size_t> &ordinal,
-                                         std::vector<std::size_t> &holders) const;
-    void Rank(FindHit &hit, std::uint32_t record, const FindUsage &usage,
+    std::vector<TermSet> HeldWords(Query &query, const std::vector<std::size_t> &ordinal,
+                                   std::vector<std::size_t> &holders) const;
+    void Rank(FindHit &hit, std::uint32_t record, const FindScore &score, const FindUsage &usage,
               std::uint32_t lacked = 0) const;
 
     std::vector<FindRecord> records_;

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include "catalogue/catalogue.h"
-#include "core/findquery.h"
 #include "core/lookup.h"
+#include "find/findquery.h"
 
 #include <algorithm>
 #include <set>
@@ -16,9 +16,6 @@
 namespace benchlist {
 
 namespace {
-
-// Beyond this many different words a query finds only records holding them all.
-constexpr std::size_t kMostWords = 16;
 
 // The counts of a score, as the words of a query are taken one after the other.
 struct Tally {
@@ -42,16 +39,16 @@ struct Tally {
     }
 
     // Thirty-two words (kMostTerms) keep every count within a byte.
-    void Into(FindHit &hit) const
+    void Into(FindScore &score, FindHit &hit) const
     {
         auto clamp = [](unsigned n) { return static_cast<std::uint16_t>(std::min(n, 0xffU)); };
-        hit.score.typos = clamp(typos);
-        hit.score.vocabulary = clamp(vocabulary);
-        hit.score.nearness = clamp(nearness);
-        hit.score.fields = clamp(fields);
-        hit.score.inexact = clamp(inexact);
-        hit.score.outside = clamp(outside);
-        hit.score.startsText = startsText;
+        score.typos = clamp(typos);
+        score.vocabulary = clamp(vocabulary);
+        score.nearness = clamp(nearness);
+        score.fields = clamp(fields);
+        score.inexact = clamp(inexact);
+        score.outside = clamp(outside);
+        score.startsText = startsText;
         hit.marked = marked;
     }
 
@@ -87,15 +84,6 @@ void SortByRank(std::vector<FindHit> &hits)
 }
 
 } // namespace
-
-std::vector<std::string> FindInformativeWords(std::string_view query)
-{
-    std::vector<std::string> words;
-    for (QueryTerm &term : QueryTerms(query))
-        if (!term.small)
-            words.push_back(std::move(term.text));
-    return words;
-}
 
 CatalogueIndex::CatalogueIndex(std::span<const CategoryData *const> windows)
 {
@@ -210,11 +198,11 @@ void CatalogueIndex::AddTokens(std::string_view text, FindField field, WordIds &
 // The longest phrase of the vocabulary at kept word i that the record holds,
 // where it lacks one of the phrase's words as its own: [words, choice].
 std::pair<std::size_t, CatalogueIndex::Choice>
-CatalogueIndex::PhraseAt(const Query &query, std::size_t i, std::uint32_t lacking,
-                         std::uint32_t record, const Choice *previous) const
+CatalogueIndex::PhraseAt(const Query &query, std::size_t i, TermSet lacking, std::uint32_t record,
+                         const Choice *previous) const
 {
     for (const auto &[length, form] : query.phrases[i]) {
-        if ((lacking >> i & ((1U << length) - 1)) != 0)
+        if (lacking.Meets(TermSet::Run(i, length)))
             continue;
         const Choice choice = Best(*form, record, previous);
         if (choice.found && !HeldOwn(query, i, length, record))
@@ -224,24 +212,23 @@ CatalogueIndex::PhraseAt(const Query &query, std::size_t i, std::uint32_t lackin
 }
 
 // Finds the best word of the record for each word of the query, for two
-// neighbouring ones together, or for a phrase, and scores the lot. Sets a bit
-// in `found` for each word of query.scored it found. Without `knownLacking`,
-// false when a word is missing; with it, a word may be missing, and one whose
-// bit is in it (a bit per word of query.scored) is known to be.
-bool CatalogueIndex::Score(std::uint32_t record, const Query &query,
-                           const std::uint32_t *knownLacking, FindHit &hit,
-                           std::uint32_t &found) const
+// neighbouring ones together, or for a phrase, and scores the lot. Puts in
+// `found` each word of query.scored it found. Without `knownLacking`, false
+// when a word is missing; with it, a word may be missing, and one in it (by
+// its place in query.scored) is known to be.
+bool CatalogueIndex::Score(std::uint32_t record, const Query &query, const TermSet *knownLacking,
+                           FindHit &hit, FindScore &score, TermSet &found) const
 {
     const std::vector<const QueryWord *> &words = query.scored;
-    const std::uint32_t lacking = knownLacking ? *knownLacking : 0;
-    const auto lacks = [lacking](std::size_t i) { return (lacking >> i & 1U) != 0; };
-    found = 0;
+    const TermSet lacking = knownLacking ? *knownLacking : TermSet();
+    const auto lacks = [lacking](std::size_t i) { return lacking.Has(i); };
+    found = {};
     Tally tally;
     Choice previous;
     const auto take = [&](const Choice &choice, std::size_t i, std::size_t count) {
         tally.Take(choice, previous.found ? &previous : nullptr);
         previous = choice;
-        found |= ((1U << count) - 1) << i;
+        found |= TermSet::Run(i, count);
         return i + count;
     };
     for (std::size_t i = 0; i < words.size();) {
@@ -274,7 +261,7 @@ bool CatalogueIndex::Score(std::uint32_t record, const Query &query,
             ++i;
         }
     }
-    tally.Into(hit);
+    tally.Into(score, hit);
     return true;
 }
 
@@ -343,28 +330,29 @@ std::vector<FindHit> CatalogueIndex::FindAll(Query &query,
         compactQuery += term.text;
     std::vector<FindHit> hits;
     hits.reserve(candidates.size());
-    std::uint32_t found = 0;
+    TermSet found;
     for (std::uint32_t record : candidates) {
         FindHit &hit = hits.emplace_back(&records_[record]);
-        if (!Score(record, query, nullptr, hit, found)) {
+        FindScore score;
+        if (!Score(record, query, nullptr, hit, score, found)) {
             hits.pop_back();
             continue;
         }
-        hit.score.wholeText = compact_[record] == compactQuery;
-        Rank(hit, record, usage);
+        score.wholeText = compact_[record] == compactQuery;
+        Rank(hit, record, score, usage);
     }
     SortByRank(hits);
     return hits;
 }
 
-// Per record, a bit for each different informative word (by `ordinal`) that
-// one of its forms may hold; and per word, how many records may hold it.
-std::vector<std::uint32_t> CatalogueIndex::HeldWords(Query &query,
-                                                     const std::vector<std::size_t> &ordinal,
-                                                     std::vector<std::size_t> &holders) const
+// Per record, the different informative words (by `ordinal`) that one of its
+// forms may hold; and per word, how many records may hold it.
+std::vector<TermSet> CatalogueIndex::HeldWords(Query &query,
+                                               const std::vector<std::size_t> &ordinal,
+                                               std::vector<std::size_t> &holders) const
 {
     const std::vector<QueryTerm> &terms = query.Terms();
-    std::vector<std::uint32_t> holds(records_.size(), 0);
+    std::vector<TermSet> holds(records_.size());
     std::set<std::vector<const QueryWord *>> checked;
     for (std::size_t i = 0; i < terms.size(); ++i) {
         query.Word(i);
@@ -373,11 +361,11 @@ std::vector<std::uint32_t> CatalogueIndex::HeldWords(Query &query,
         const std::vector<const QueryWord *> forms = query.FormsOf(i);
         if (!checked.insert(forms).second)
             continue; // the same word with the same neighbours: the same ordinal
-        const std::uint32_t bit = 1U << ordinal[i];
+        const TermSet word = TermSet::Of(ordinal[i]);
         for (const QueryWord *form : forms)
             EachHolder(*form, [&](std::uint32_t record) {
-                holders[ordinal[i]] += !(holds[record] & bit);
-                holds[record] |= bit;
+                holders[ordinal[i]] += !holds[record].Meets(word);
+                holds[record] |= word;
             });
     }
     return holds;
@@ -385,24 +373,24 @@ std::vector<std::uint32_t> CatalogueIndex::HeldWords(Query &query,
 
 // When no record holds every word: the records holding most of them. Of the
 // records that lack as many words, those lacking a word that nothing holds
-// come first, then those lacking a word that many records hold.
+// come first, then those lacking a word that many records hold. Every word
+// the query counts (kMostTerms) has a cost of its own, so however many
+// different words it says, some record holding one of them is found.
 std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usage) const
 {
     const std::vector<QueryTerm> &terms = query.Terms();
     std::vector<std::string_view> distinct; // the informative words, each once
-    std::vector<std::size_t> ordinal(terms.size(), kMostWords);
+    std::vector<std::size_t> ordinal(terms.size(), 0);
     for (std::size_t i = 0; i < terms.size(); ++i) {
         if (terms[i].small)
             continue;
         const auto same = std::find(distinct.begin(), distinct.end(), terms[i].text);
-        if (same == distinct.end() && distinct.size() == kMostWords)
-            return {}; // so many words say nothing of which matter most
         ordinal[i] = static_cast<std::size_t>(same - distinct.begin());
         if (same == distinct.end())
             distinct.push_back(terms[i].text);
     }
     std::vector<std::size_t> holders(distinct.size(), 0);
-    const std::vector<std::uint32_t> holds = HeldWords(query, ordinal, holders);
+    const std::vector<TermSet> holds = HeldWords(query, ordinal, holders);
     std::vector<std::size_t> dropOrder(distinct.size());
     for (std::size_t d = 0; d < dropOrder.size(); ++d)
         dropOrder[d] = d;
@@ -415,48 +403,48 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
         cost[dropOrder[position]] = 1U << position;
     query.Keep();
     for (std::size_t j = 0; j < query.kept.size(); ++j)
-        query.bits.push_back(query.Optional(j) ? 0 : 1U << ordinal[query.kept[j]]);
+        query.words.push_back(query.Optional(j) ? TermSet() : TermSet::Of(ordinal[query.kept[j]]));
     const auto words =
         std::make_shared<const std::vector<std::string>>(distinct.begin(), distinct.end());
     return MostHits(query, holds, {words, cost}, usage);
 }
 
 // The hits of FindMost: each record holding some word, with those it lacks.
-std::vector<FindHit> CatalogueIndex::MostHits(const Query &query,
-                                              const std::vector<std::uint32_t> &holds,
+std::vector<FindHit> CatalogueIndex::MostHits(const Query &query, const std::vector<TermSet> &holds,
                                               const MostWords &most, const FindUsage &usage) const
 {
     std::vector<FindHit> hits;
     hits.reserve(records_.size()
-                 - static_cast<std::size_t>(std::count(holds.begin(), holds.end(), 0U)));
-    std::uint32_t found = 0;
+                 - static_cast<std::size_t>(std::count(holds.begin(), holds.end(), TermSet())));
+    TermSet found;
     // Neighbouring records often hold the same words: the words of query.scored
-    // they lack, for the last bits of `holds` seen.
-    std::pair<std::uint32_t, std::uint32_t> lackingOf{0, 0};
+    // they lack, for the last words of `holds` seen.
+    std::pair<TermSet, TermSet> lackingOf;
+    const TermSet every = TermSet::First(most.words->size());
     for (std::uint32_t record = 0; record < holds.size(); ++record) {
-        if (!holds[record])
+        if (holds[record].Empty())
             continue;
         if (holds[record] != lackingOf.first) {
-            std::uint32_t lacking = 0;
-            for (std::size_t j = 0; j < query.bits.size(); ++j)
-                lacking |= std::uint32_t((query.bits[j] & ~holds[record]) != 0) << j;
+            TermSet lacking;
+            for (std::size_t j = 0; j < query.words.size(); ++j)
+                if (!query.words[j].Minus(holds[record]).Empty())
+                    lacking |= TermSet::Of(j);
             lackingOf = {holds[record], lacking};
         }
         FindHit &hit = hits.emplace_back(&records_[record]);
-        Score(record, query, &lackingOf.second, hit, found);
-        std::uint32_t held = 0;
-        for (; found; found &= found - 1)
-            held |= query.bits[static_cast<std::size_t>(std::countr_zero(found))];
-        if (!held) {
+        FindScore score;
+        Score(record, query, &lackingOf.second, hit, score, found);
+        TermSet held;
+        found.Each([&](std::size_t j) { held |= query.words[j]; });
+        if (held.Empty()) {
             hits.pop_back();
             continue;
         }
-        const std::uint32_t lacks = ~held & ((1U << most.words->size()) - 1);
+        const TermSet lacks = every.Minus(held);
         hit.missing = FindMissing(most.words, lacks);
         std::uint32_t lacked = 0;
-        for (std::uint32_t bits = lacks; bits; bits &= bits - 1)
-            lacked += most.cost[static_cast<std::size_t>(std::countr_zero(bits))];
-        Rank(hit, record, usage, lacked);
+        lacks.Each([&](std::size_t word) { lacked += most.cost[word]; });
+        Rank(hit, record, score, usage, lacked);
     }
     SortByRank(hits);
     return hits;
@@ -464,11 +452,10 @@ std::vector<FindHit> CatalogueIndex::MostHits(const Query &query,
 
 // Sets the hit's rank in place: a rank returned by value is copied once more
 // for each of a long list of hits.
-void CatalogueIndex::Rank(FindHit &hit, std::uint32_t record, const FindUsage &usage,
-                          std::uint32_t lacked) const
+void CatalogueIndex::Rank(FindHit &hit, std::uint32_t record, const FindScore &score,
+                          const FindUsage &usage, std::uint32_t lacked) const
 {
-    FindRank::Parts parts{hit.score, hit.missing.size(),      lacked,
-                          {},        hit.record->text.size(), record};
+    FindRank::Parts parts{score, hit.missing.size(), lacked, {}, hit.record->text.size(), record};
     if (usage)
         parts.use = usage(*hit.record);
     hit.rank = FindRank(parts);

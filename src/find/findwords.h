@@ -22,10 +22,16 @@ struct FindWordSpan {
     std::string second; // "grosse" for "größe": the word with "ae", "oe", "ue"; or empty
 };
 
+// A decimal digit of ASCII, whatever the C locale says.
+constexpr bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // Splits a text into words: letters and digits folded, apostrophes dropped
 // ("PDA's" is "pdas"), a dot between digits kept ("2.4"), marks dropped, every
-// other character a separator. Bytes that are not UTF-8 make a word of their
-// own, of kInvalidByte, that matches nothing. At most `most` words.
+// other character a separator, a byte that is not UTF-8 too. At most `most`
+// words.
 std::vector<FindWordSpan> FindWordSpans(std::string_view text,
                                         std::size_t most = std::numeric_limits<std::size_t>::max());
 std::vector<std::string> FindWords(std::string_view text);

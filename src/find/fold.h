@@ -16,15 +16,10 @@
 
 namespace benchlist {
 
-// Stands for a byte that is no part of a valid UTF-8 character: never part of
-// a word the catalogue or its vocabulary holds.
-inline constexpr char kInvalidByte = '\x80';
-
 enum class FoldedKind : unsigned char {
     Word,      // letters or digits, appended to the word
     Mark,      // an accent or other mark, dropped: the word goes on
-    Separator, // blanks, punctuation, symbols
-    Invalid,   // not UTF-8: one byte, appended as kInvalidByte
+    Separator, // blanks, punctuation, symbols, and a byte of no UTF-8 character
 };
 
 struct FoldedCharacter {

@@ -7,7 +7,7 @@
 // the index's units.
 #pragma once
 
-#include "core/catalogueindex.h"
+#include "find/catalogueindex.h"
 
 #include <cstdint>
 #include <map>
@@ -137,14 +137,14 @@ public:
     // it again for every record would make a word said a thousand times cost a
     // thousand searches. The last word stays when it may still be typed on.
     void Keep();
-    bool Optional(std::size_t j) const { return optional_ >> j & 1U; }
+    bool Optional(std::size_t j) const { return optional_.Has(j); }
 
     std::vector<std::size_t> kept;         // terms scored
     std::vector<const QueryWord *> scored; // per kept term
     std::vector<const QueryWord *> pairs;  // per kept term but the last, with the next
     // Per kept term, the phrases starting there, longest first: [words, form].
     std::vector<std::vector<std::pair<std::size_t, const QueryWord *>>> phrases;
-    std::vector<std::uint32_t> bits; // per kept term, its word's bit, 0 if small
+    std::vector<TermSet> words; // per kept term, its different word, none if small
 
 private:
     QueryWord *Matched(QueryWord &word, std::string text, std::string second, bool last, bool pair);
@@ -157,7 +157,7 @@ private:
     std::vector<const QueryWord *> words_;     // per term, once matched
     std::vector<const QueryWord *> nextPairs_; // per term, with the next, once matched
     std::vector<char> repeated_;               // per term: said before, and not the last
-    std::uint32_t optional_ = 0;               // a bit per kept term that is a small word
+    TermSet optional_;                         // the kept terms that are small words
     std::unordered_map<std::string_view, QueryWord> singles_;
     QueryWord lastWord_;
     std::map<std::tuple<const QueryWord *, const QueryWord *, bool>, QueryWord> joined_;

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/fold.h"
+#include "find/fold.h"
 
 #include <utf8proc.h>
 
@@ -76,12 +76,8 @@ FoldedCharacter FoldNext(std::string_view text, std::size_t at, std::string &wor
     const utf8proc_ssize_t size =
         utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t *>(text.data() + at),
                          static_cast<utf8proc_ssize_t>(text.size() - at), &code);
-    if (size <= 0) {
-        word += kInvalidByte;
-        if (!second.empty())
-            second += kInvalidByte;
-        return {1, FoldedKind::Invalid};
-    }
+    if (size <= 0) // what every way in makes of it, U+FFFD, separates words too
+        return {1, FoldedKind::Separator};
     const auto taken = static_cast<std::size_t>(size);
     if (code == kCombiningDiaeresis && !word.empty()
         && (word.back() == 'a' || word.back() == 'o' || word.back() == 'u')) {

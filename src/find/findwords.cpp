@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/findwords.h"
+#include "find/findwords.h"
 
-#include "core/fold.h"
+#include "find/fold.h"
 
 #include <algorithm>
 #include <utility>
@@ -12,11 +12,6 @@
 namespace benchlist {
 
 namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // The bytes of an apostrophe at `at`, straight or typographic, or 0.
 std::size_t ApostropheAt(std::string_view text, std::size_t at)
@@ -77,15 +72,6 @@ private:
             word_.begin = at;
         if (folded.kind == FoldedKind::Separator)
             End(at);
-        if (folded.kind == FoldedKind::Invalid) {
-            // Not UTF-8: a word of its own, so no word around it is matched in half.
-            word_.word.pop_back();
-            if (!word_.second.empty())
-                word_.second.pop_back();
-            End(at);
-            word_ = {std::string(1, kInvalidByte), at, 0, false, {}};
-            End(at + 1);
-        }
         return folded.size;
     }
 

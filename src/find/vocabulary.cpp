@@ -2,12 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/language.h"
+#include "find/vocabulary.h"
 
-#include "core/findwords.h"
-#include "core/wordtables.h"
+#include "find/findwords.h"
+#include "find/wordtables.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <string_view>
 #include <utility>
@@ -95,12 +96,8 @@ private:
              std::vector<std::pair<std::string, VocabularyMeaning>> &keyed)
     {
         const std::vector<std::string> forms = FoldedForms(entry.shopper);
-        std::string_view rest = entry.catalogue;
-        while (!rest.empty()) {
-            const std::size_t bar = std::min(rest.find('|'), rest.size());
-            const std::string &meaning =
-                catalogue_.emplace_back(FoldedMeaning(rest.substr(0, bar)));
-            rest.remove_prefix(std::min(bar + 1, rest.size()));
+        for (const std::string_view written : entry.meanings) {
+            const std::string &meaning = catalogue_.emplace_back(FoldedMeaning(written));
             if (meaning.empty())
                 continue;
             for (const std::string &form : forms)
@@ -140,34 +137,17 @@ std::uint8_t LanguageOf(std::string_view code)
     return english;
 }
 
-bool IsSmallWord(std::string_view word)
+std::size_t LongestPhrase()
 {
-    static const WordSet small(&LanguageData::small);
-    return small.Holds(word);
+    return words::kLongestPhrase;
 }
 
-bool IsRangeWord(std::string_view word)
+bool IsWord(WordKind kind, std::string_view word)
 {
-    static const WordSet range(&LanguageData::range);
-    return range.Holds(word);
-}
-
-bool IsBelowWord(std::string_view word)
-{
-    static const WordSet below(&LanguageData::below);
-    return below.Holds(word);
-}
-
-bool IsAboveWord(std::string_view word)
-{
-    static const WordSet above(&LanguageData::above);
-    return above.Holds(word);
-}
-
-bool IsBetweenWord(std::string_view word)
-{
-    static const WordSet between(&LanguageData::between);
-    return between.Holds(word);
+    static const std::array<WordSet, 5> sets = {
+        WordSet(&LanguageData::small), WordSet(&LanguageData::range), WordSet(&LanguageData::below),
+        WordSet(&LanguageData::above), WordSet(&LanguageData::between)};
+    return sets[static_cast<std::size_t>(kind)].Holds(word);
 }
 
 const UnitWord *UnitNamed(std::string_view word)

@@ -4,7 +4,7 @@
 
 // The query as find reads it: its terms, and the forms of them it matches
 // against the catalogue, each once.
-#include "core/findquery.h"
+#include "find/findquery.h"
 
 #include <algorithm>
 
@@ -25,7 +25,7 @@ std::vector<QueryTerm> QueryTerms(std::string_view query)
             term.text += spans[i + 1].word;
             term.gluedToNext = spans[++i].gluedToNext;
         }
-        term.small = IsSmallWord(term.text);
+        term.small = IsWord(WordKind::Small, term.text);
         terms.push_back(std::move(term));
     }
     // Nothing but small words says nothing to look for.
@@ -103,7 +103,7 @@ std::vector<const CatalogueIndex::QueryWord *> CatalogueIndex::Query::FormsOf(st
         forms.push_back(Pair(i - 1, i));
     if (!Last(i))
         forms.push_back(Pair(i, i + 1));
-    for (std::size_t length = 2; length <= kLongestPhrase; ++length)
+    for (std::size_t length = 2; length <= LongestPhrase(); ++length)
         for (std::size_t from = i + 1 >= length ? i + 1 - length : 0;
              from <= i && from + length <= terms_.size(); ++from) {
             std::vector<std::size_t> at(length);
@@ -125,10 +125,11 @@ void CatalogueIndex::Query::Keep()
     phrases.resize(kept.size());
     for (std::size_t j = 0; j < kept.size(); ++j) {
         scored.push_back(Word(kept[j]));
-        optional_ |= std::uint32_t(terms_[kept[j]].small) << j;
+        if (terms_[kept[j]].small)
+            optional_ |= TermSet::Of(j);
         if (j > 0)
             pairs.push_back(Pair(kept[j - 1], kept[j]));
-        for (std::size_t length = kLongestPhrase; length >= 2; --length) {
+        for (std::size_t length = LongestPhrase(); length >= 2; --length) {
             if (j + length > kept.size())
                 continue;
             const std::vector<std::size_t> at(kept.begin() + std::ptrdiff_t(j),

@@ -36,11 +36,11 @@ struct Numeral {
     std::string_view roman;  // "ii"
 };
 
-// A shopper's word or phrase, and what the catalogue calls it: meanings
-// separated by '|', each of catalogue words separated by blanks.
+// A shopper's word or phrase, and what the catalogue calls it: its meanings,
+// each of catalogue words separated by blanks.
 struct VocabularyEntry {
     std::string_view shopper;
-    std::string_view catalogue;
+    std::span<const std::string_view> meanings;
 };
 
 struct LanguageData {
@@ -62,12 +62,11 @@ std::span<const LanguageData> Languages();
 // in Languages(); English for a language find has no words of.
 std::uint8_t LanguageOf(std::string_view code);
 
-// Asked of folded words, of every language at once.
-bool IsSmallWord(std::string_view word);
-bool IsRangeWord(std::string_view word);
-bool IsBelowWord(std::string_view word);
-bool IsAboveWord(std::string_view word);
-bool IsBetweenWord(std::string_view word);
+// The sections of the word files that list single words.
+enum class WordKind : std::uint8_t { Small, Range, Below, Above, Between };
+
+// Whether a folded word is in that section of any language's word file.
+bool IsWord(WordKind kind, std::string_view word);
 const UnitWord *UnitNamed(std::string_view word);
 std::span<const Numeral> Numerals();
 
@@ -88,7 +87,7 @@ struct VocabularyMeaning {
 // blank), as written in the word files or with the plural of its last word.
 std::span<const VocabularyMeaning> MeaningsOf(std::string_view phrase);
 
-// The most words a shopper's phrase holds.
-inline constexpr std::size_t kLongestPhrase = 3;
+// The most words a shopper's phrase holds, as the word tables were made with.
+std::size_t LongestPhrase();
 
 } // namespace benchlist

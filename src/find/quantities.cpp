@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/quantities.h"
+#include "find/quantities.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,11 +12,6 @@
 namespace benchlist {
 
 namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 bool Within(double value, double low, double high)
 {
@@ -98,7 +93,7 @@ private:
     {
         const std::size_t count = spans_.size();
         const UnitWord *unit = low.unit;
-        const std::size_t next = IsRangeWord(WordAt(last + 1))              ? last + 2
+        const std::size_t next = IsWord(WordKind::Range, WordAt(last + 1))  ? last + 2
                                  : last + 1 < count && Between(last) == "-" ? last + 1
                                                                             : count;
         std::size_t end = 0;
@@ -119,19 +114,20 @@ private:
     void ReadOpen(std::size_t i, std::size_t last, const Amount &low, const UnitWord *unit)
     {
         std::size_t open = last + 1;
-        if (IsBetweenWord(WordAt(open)))
+        if (IsWord(WordKind::Between, WordAt(open)))
             ++open;
         const bool plus = spans_[i].end < text_.size() && text_[spans_[i].end] == '+';
-        if (IsBelowWord(WordAt(open)))
+        if (IsWord(WordKind::Below, WordAt(open)))
             Add(0, unit, low.value, unit, i, open, low.lettered, true);
-        else if (IsAboveWord(WordAt(open)) || plus)
+        else if (IsWord(WordKind::Above, WordAt(open)) || plus)
             Add(low.value, unit, kEndless, unit, i, plus ? last : open, low.lettered, true);
         if (i == 0)
             return;
-        const std::size_t before = i >= 2 && IsBetweenWord(spans_[i - 1].word) ? i - 2 : i - 1;
-        if (IsAboveWord(spans_[before].word))
+        const std::size_t before =
+            i >= 2 && IsWord(WordKind::Between, spans_[i - 1].word) ? i - 2 : i - 1;
+        if (IsWord(WordKind::Above, spans_[before].word))
             Add(low.value, unit, kEndless, unit, before, last, low.lettered, true);
-        else if (IsBelowWord(spans_[before].word))
+        else if (IsWord(WordKind::Below, spans_[before].word))
             Add(0, unit, low.value, unit, before, last, low.lettered, true);
     }
 

@@ -7,8 +7,8 @@
 // ("2.1 to 2.6GHz", "32mb & Less", "401+ Watts").
 #pragma once
 
-#include "core/findwords.h"
-#include "core/language.h"
+#include "find/findwords.h"
+#include "find/vocabulary.h"
 
 #include <cstdint>
 #include <optional>
