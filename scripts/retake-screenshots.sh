@@ -19,7 +19,8 @@ cmake --build "$build" --target benchlist --parallel 2
 ctest --test-dir "$build" -R '^e2e_desktop$' --output-on-failure
 shots=$build/tests/e2e/screenshots
 for picture in main-window main-window-2x main-window-de main-window-fr monitors-window \
-    monitors-window-de find-window find-window-de printers-window-es page-not-opened; do
+    monitors-window-de find-window find-window-de printers-window-es page-not-opened \
+    open-pages-at; do
     cp "$shots/$picture.png" "$root/docs/$picture.png"
 done
 echo "docs/: every window picture retaken from $build"
