@@ -6,7 +6,10 @@
 // with as much on screen as Benchlist's main window (the same menus, four
 // pictures, four labels, nine buttons with a picture face) and the same nine
 // windows of editable combo boxes holding the same lists, each opened by its
-// button. Only stock widgets, the default style and the default font.
+// button. Only stock widgets and the default style, but the program's look:
+// its fonts (the sans-serif face at 8.25 points, the bold italic caption and
+// button faces), its colours, its white windows, its pictures and its menus,
+// each set the plain Qt way, so that the two show the same first frame.
 #include "app/start.h"
 #include "catalogue/catalogue.h"
 #include "widgets/forms/qtstrings.h"
@@ -15,6 +18,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFont>
 #include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
@@ -33,6 +37,23 @@ using benchlist::PxRect;
 using benchlist::PxSize;
 using benchlist::ToQString;
 
+QFont Font(const char *family, double points, bool boldItalic = false)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(points);
+    font.setBold(boldItalic);
+    font.setItalic(boldItalic);
+    return font;
+}
+
+void MakeWhite(QWidget *window)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
 void AddPicture(QWidget *parent, const char *resource, const Box &box)
 {
     auto *picture = new QLabel(parent);
@@ -41,16 +62,41 @@ void AddPicture(QWidget *parent, const char *resource, const Box &box)
     picture->setGeometry(PxRect(box));
 }
 
-void AddLabel(QWidget *parent, const QString &text, const Box &box)
+void AddLabel(QWidget *parent, const QString &text, const Box &box, const QColor &colour,
+              const QFont &font = QApplication::font())
 {
     auto *label = new QLabel(text, parent);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
     label->setGeometry(PxRect(box));
+    label->adjustSize();
+}
+
+// A flat button filled with its picture face, centred, under its caption.
+QPushButton *AddFaceButton(QWidget *parent, const QPixmap &face, const QString &caption,
+                           const QRect &rect)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setFont(Font("DejaVu Sans", 11.25, true));
+    button->setFlat(true);
+    QBrush brush(face);
+    brush.setTransform(QTransform::fromTranslate((rect.width() - face.width()) / 2,
+                                                 (rect.height() - face.height()) / 2));
+    QPalette palette = button->palette();
+    palette.setBrush(QPalette::Button, brush);
+    button->setPalette(palette);
+    button->setAutoFillBackground(true);
+    button->setGeometry(rect);
+    return button;
 }
 
 std::unique_ptr<QWidget> BuildCategoryWindow(const CategoryData &category)
 {
     auto window = std::make_unique<QWidget>();
     window->setWindowTitle(ToQString(category.title));
+    MakeWhite(window.get());
     window->setFixedSize(PxSize(category.clientWidth, category.clientHeight));
     AddPicture(window.get(), ":/title.gif",
                {category.bannerLeft, benchlist::kBannerTop, benchlist::kBannerWidth,
@@ -58,7 +104,7 @@ std::unique_ptr<QWidget> BuildCategoryWindow(const CategoryData &category)
     AddPicture(
         window.get(), ":/logo.gif",
         {category.logoLeft, benchlist::kLogoTop, benchlist::kLogoWidth, benchlist::kLogoHeight});
-    AddLabel(window.get(), ToQString(category.titleCaption), category.titleBox);
+    AddLabel(window.get(), ToQString(category.titleCaption), category.titleBox, Qt::black);
     for (const benchlist::DropDownData &dropDown : category.dropDowns) {
         auto *box = new QComboBox(window.get());
         box->setEditable(true);
@@ -78,7 +124,9 @@ public:
     MainWindow()
     {
         setWindowTitle(QStringLiteral("Baseline"));
+        setWindowIcon(QIcon(QStringLiteral(":/benchlist.png")));
         BuildMenus();
+        MakeWhite(this);
         auto *client = new QWidget(this);
         client->setMinimumSize(PxSize(10230, 4260));
         setCentralWidget(client);
@@ -89,20 +137,21 @@ public:
         AddLabel(
             client,
             QStringLiteral("Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now"),
-            {630, 3960, 5085, 195});
+            {630, 3960, 5085, 195}, Qt::red);
         AddLabel(client, QStringLiteral("Send Loved One's The Perfect Gift!"),
-                 {6998, 3960, 2565, 195});
+                 {6998, 3960, 2565, 195}, QColor(0, 0, 128));
         AddLabel(client, QStringLiteral("Computer Auction Shopping Made Easy"),
-                 {1920, 1020, 4245, 240});
+                 {1920, 1020, 4245, 240}, Qt::red, Font("Liberation Sans", 9.75, true));
         auto *link = new QLabel(
             QStringLiteral("<a href=\"find\">Find a category by words...</a> (Ctrl+F)"), client);
         link->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         link->setGeometry(PxRect(6240, 1110, 3840, 240));
-        const QIcon face(QStringLiteral(":/button-face.jpg"));
+        const QPixmap face(QStringLiteral(":/button-face.jpg"));
         for (const benchlist::CategoryButton &entry : benchlist::kCategoryButtons) {
-            auto *button = new QPushButton(face, QString::fromLatin1(entry.caption), client);
-            button->setGeometry(PxRect(entry.left, entry.top, benchlist::kCategoryButtonWidth,
-                                       benchlist::kCategoryButtonHeight));
+            QPushButton *button =
+                AddFaceButton(client, face, QString::fromLatin1(entry.caption),
+                              PxRect(entry.left, entry.top, benchlist::kCategoryButtonWidth,
+                                     benchlist::kCategoryButtonHeight));
             connect(button, &QPushButton::clicked, this, [this, &entry] { Open(*entry.window); });
         }
         resize(PxSize(10230, 4260) + QSize(0, menuBar()->sizeHint().height()));
@@ -115,6 +164,9 @@ private:
         QMenuBar *bar = menuBar();
         QMenu *file = bar->addMenu(QStringLiteral("&File"));
         file->addAction(QStringLiteral("&Find a Category..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+        file->addMenu(QStringLiteral("&Recent Pages"));
+        file->addAction(QStringLiteral("Re&member Opened Pages"))->setCheckable(true);
+        file->addMenu(QStringLiteral("Open &Pages At"));
         file->addAction(QStringLiteral("&Export as Bookmarks..."));
         file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), qApp,
                         &QApplication::quit);
@@ -144,6 +196,7 @@ private:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QApplication::setFont(Font("Liberation Sans", 8.25));
     benchlist::ExitAfterFirstFrameIfAsked();
     MainWindow window;
     window.show();
