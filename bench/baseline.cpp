@@ -18,12 +18,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTranslator>
 
 #include <array>
 #include <map>
@@ -54,10 +57,26 @@ void MakeWhite(QWidget *window)
     window->setAutoFillBackground(true);
 }
 
-void AddPicture(QWidget *parent, const char *resource, const Box &box)
+// The main window's texts, in the language of the translation loaded.
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+QString pictureLanguage; // of the translation loaded: "de" of "de_DE"
+
+// A picture with words in it, in the language of the translation loaded.
+QString InLanguage(const char *resource)
+{
+    const QString &language = pictureLanguage;
+    const QString translated = QStringLiteral(":/%1/%2").arg(language, QLatin1String(resource + 2));
+    return QFile::exists(translated) ? translated : QLatin1String(resource);
+}
+
+void AddPicture(QWidget *parent, const QString &resource, const Box &box)
 {
     auto *picture = new QLabel(parent);
-    picture->setPixmap(QPixmap(QLatin1String(resource)));
+    picture->setPixmap(QPixmap(resource));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setGeometry(PxRect(box));
 }
@@ -98,11 +117,11 @@ std::unique_ptr<QWidget> BuildCategoryWindow(const CategoryData &category)
     window->setWindowTitle(ToQString(category.title));
     MakeWhite(window.get());
     window->setFixedSize(PxSize(category.clientWidth, category.clientHeight));
-    AddPicture(window.get(), ":/title.gif",
+    AddPicture(window.get(), QStringLiteral(":/title.gif"),
                {category.bannerLeft, benchlist::kBannerTop, benchlist::kBannerWidth,
                 benchlist::kBannerHeight});
     AddPicture(
-        window.get(), ":/logo.gif",
+        window.get(), QStringLiteral(":/logo.gif"),
         {category.logoLeft, benchlist::kLogoTop, benchlist::kLogoWidth, benchlist::kLogoHeight});
     AddLabel(window.get(), ToQString(category.titleCaption), category.titleBox, Qt::black);
     for (const benchlist::DropDownData &dropDown : category.dropDowns) {
@@ -130,28 +149,29 @@ public:
         auto *client = new QWidget(this);
         client->setMinimumSize(PxSize(10230, 4260));
         setCentralWidget(client);
-        AddPicture(client, ":/title.gif", {120, 120, 5835, 1035});
-        AddPicture(client, ":/logo.gif", {7920, 120, 2160, 885});
-        AddPicture(client, ":/banner-auction.gif", {173, 3000, 6000, 900});
-        AddPicture(client, ":/banner-gift.jpg", {6540, 3000, 3480, 900});
-        AddLabel(
-            client,
-            QStringLiteral("Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now"),
-            {630, 3960, 5085, 195}, Qt::red);
-        AddLabel(client, QStringLiteral("Send Loved One's The Perfect Gift!"),
-                 {6998, 3960, 2565, 195}, QColor(0, 0, 128));
-        AddLabel(client, QStringLiteral("Computer Auction Shopping Made Easy"),
-                 {1920, 1020, 4245, 240}, Qt::red, Font("Liberation Sans", 9.75, true));
+        AddPicture(client, QStringLiteral(":/title.gif"), {120, 120, 5835, 1035});
+        AddPicture(client, QStringLiteral(":/logo.gif"), {7920, 120, 2160, 885});
+        AddPicture(client, InLanguage(":/banner-auction.gif"), {173, 3000, 6000, 900});
+        AddPicture(client, InLanguage(":/banner-gift.jpg"), {6540, 3000, 3480, 900});
+        AddLabel(client, Tr("Not Yet An Ebay Member? No Problem, Just Click Here To Signup Now"),
+                 {630, 3960, 5085, 195}, Qt::red);
+        AddLabel(client, Tr("Send Loved One's The Perfect Gift!"), {6998, 3960, 2565, 195},
+                 QColor(0, 0, 128));
+        AddLabel(client, Tr("Computer Auction Shopping Made Easy"), {1920, 1020, 4245, 240},
+                 Qt::red, Font("Liberation Sans", 9.75, true));
         auto *link = new QLabel(
-            QStringLiteral("<a href=\"find\">Find a category by words...</a> (Ctrl+F)"), client);
+            Tr("<a href=\"find\">Find a category by words...</a> (%1)")
+                .arg(QKeySequence(Qt::CTRL | Qt::Key_F).toString(QKeySequence::NativeText)),
+            client);
         link->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         link->setGeometry(PxRect(6240, 1110, 3840, 240));
         const QPixmap face(QStringLiteral(":/button-face.jpg"));
         for (const benchlist::CategoryButton &entry : benchlist::kCategoryButtons) {
-            QPushButton *button =
-                AddFaceButton(client, face, QString::fromLatin1(entry.caption),
-                              PxRect(entry.left, entry.top, benchlist::kCategoryButtonWidth,
-                                     benchlist::kCategoryButtonHeight));
+            QPushButton *button = AddFaceButton(
+                client, face,
+                benchlist::AsWritten(QCoreApplication::translate("Catalogue", entry.caption)),
+                PxRect(entry.left, entry.top, benchlist::kCategoryButtonWidth,
+                       benchlist::kCategoryButtonHeight));
             connect(button, &QPushButton::clicked, this, [this, &entry] { Open(*entry.window); });
         }
         resize(PxSize(10230, 4260) + QSize(0, menuBar()->sizeHint().height()));
@@ -162,20 +182,19 @@ private:
     void BuildMenus()
     {
         QMenuBar *bar = menuBar();
-        QMenu *file = bar->addMenu(QStringLiteral("&File"));
-        file->addAction(QStringLiteral("&Find a Category..."), QKeySequence(Qt::CTRL | Qt::Key_F));
-        file->addMenu(QStringLiteral("&Recent Pages"));
-        file->addAction(QStringLiteral("Re&member Opened Pages"))->setCheckable(true);
-        file->addMenu(QStringLiteral("Open &Pages At"));
-        file->addAction(QStringLiteral("&Export as Bookmarks..."));
-        file->addAction(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), qApp,
-                        &QApplication::quit);
-        bar->addMenu(QStringLiteral("Join Ebay"))->addAction(QStringLiteral("Sign Up For Ebay"));
-        bar->addMenu(QStringLiteral("&Version"))->addAction(QStringLiteral("Check For Updates"));
-        bar->addMenu(QStringLiteral("&Tell A Friend"))->addAction(QStringLiteral("Send Benchlist"));
-        QMenu *help = bar->addMenu(QStringLiteral("&Help"));
-        help->addAction(QStringLiteral("Instructions"), QKeySequence(Qt::CTRL | Qt::Key_H));
-        help->addAction(QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_A));
+        QMenu *file = bar->addMenu(Tr("&File"));
+        file->addAction(Tr("&Find a Category..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+        file->addMenu(Tr("&Recent Pages"));
+        file->addAction(Tr("Re&member Opened Pages"))->setCheckable(true);
+        file->addMenu(QCoreApplication::translate("benchlist::ShopMenu", "Open &Pages At"));
+        file->addAction(Tr("&Export as Bookmarks..."));
+        file->addAction(Tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), qApp, &QApplication::quit);
+        bar->addMenu(Tr("Join Ebay"))->addAction(Tr("Sign Up For Ebay"));
+        bar->addMenu(Tr("&Version"))->addAction(Tr("Check For Updates"));
+        bar->addMenu(Tr("&Tell A Friend"))->addAction(Tr("Send Benchlist"));
+        QMenu *help = bar->addMenu(Tr("&Help"));
+        help->addAction(Tr("Instructions"), QKeySequence(Qt::CTRL | Qt::Key_H));
+        help->addAction(Tr("&About"), QKeySequence(Qt::CTRL | Qt::Key_A));
     }
 
     void Open(const CategoryData &category)
@@ -197,6 +216,17 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setFont(Font("Liberation Sans", 8.25));
+    // The program's translation and Qt's own, for the locale's language.
+    QTranslator own;
+    QTranslator qt;
+    if (own.load(QLocale(), QStringLiteral("benchlist"), QStringLiteral("_"),
+                 QStringLiteral(":/i18n"))) {
+        QApplication::installTranslator(&own);
+        pictureLanguage = own.language().section(QLatin1Char('_'), 0, 0);
+    }
+    if (qt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt);
     benchlist::ExitAfterFirstFrameIfAsked();
     MainWindow window;
     window.show();
