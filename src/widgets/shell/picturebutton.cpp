@@ -18,7 +18,7 @@ PictureButton::PictureButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent), face_(Picture(QStringLiteral(":/button-face.jpg")))
 {
     setFont(LayoutFont(Face::Verdana, 11.25, {.bold = true, .italic = true}));
-    setCursor(HandCursor());
+    ShowHandOver(this);
     setAccessibleName(Drawn(caption));
 }
 
