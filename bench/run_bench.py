@@ -67,7 +67,7 @@ BUTTONS = (
 
 # Targets, as ratios of Benchlist to the baseline in the same run.
 TARGETS = {
-    "instructions": 1.05,
+    "instructions": 1.02,
     "first_frame_ms": 1.05,
     # Debian's shared libsqlite3, loaded at every start, and the translations.
     "rss_rest_mib": 1.04,
@@ -306,6 +306,11 @@ class Screen:
         self.display.sync()
         return started
 
+    def park_pointer(self):
+        """The pointer to the screen's corner, outside where either window opens."""
+        self.xtest.fake_input(self.display, self.X.MotionNotify, x=0, y=0)
+        self.display.sync()
+
     def type_key(self, keysym_name):
         from Xlib import XK
         code = self.display.keysym_to_keycode(XK.string_to_keysym(keysym_name))
@@ -388,9 +393,14 @@ def count_instructions(binary, env, workdir):
     return parse_collected(result.stderr)
 
 
-def program_env(display, workdir, fake_bin, fifo):
+def program_env(display, workdir, fake_bin, fifo, language):
     env = {k: v for k, v in os.environ.items()
            if not k.startswith(("QT_", "WAYLAND")) and k != "BENCH_EXIT_AFTER_PAINT"}
+    if language:
+        # Both programs in that language: LANGUAGE for the texts, LANG for the rest.
+        for variable in ("LC_ALL", "LC_MESSAGES"):
+            env.pop(variable, None)
+        env.update(LANGUAGE=language, LANG=f"{language}_{language.upper()}.UTF-8")
     env.update(DISPLAY=display, HOME=str(workdir), XDG_RUNTIME_DIR=str(workdir / "runtime"),
                PATH=f"{fake_bin}:{env.get('PATH', '/usr/bin:/bin')}", BENCH_FIFO=str(fifo))
     return env
@@ -409,7 +419,7 @@ def measure(args):
         opener.chmod(0o755)
         screen = Screen(workdir)
         try:
-            env = program_env(screen.name, workdir, fake_bin, screen.fifo_path)
+            env = program_env(screen.name, workdir, fake_bin, screen.fifo_path, args.language)
             order = list(programs)
             # One start of each first, not counted, so both find the files cached.
             for kind in order:
@@ -429,6 +439,10 @@ def measure(args):
                     for name, value in figures.items():
                         samples[kind].setdefault(name, []).append(value)
                 print(f"run {run + 1}/{args.runs} done", file=sys.stderr)
+            # The clicks above leave the pointer over the main window, where a
+            # program starting would meet it and draw its hover: both are
+            # counted with the pointer away from their windows instead.
+            screen.park_pointer()
             for run in range(args.callgrind_runs):
                 for kind in order:
                     samples[kind].setdefault("instructions", []).append(
@@ -455,6 +469,8 @@ def main():
     parser.add_argument("--runs", type=int, default=15, help="starts of each program")
     parser.add_argument("--callgrind-runs", type=int, default=3,
                         help="callgrind runs of each program (0 to leave them out)")
+    parser.add_argument("--language", default="",
+                        help="run both programs in this language, e.g. de (default: the caller's)")
     args = parser.parse_args()
     args.benchlist = str(Path(args.build) / "src" / "benchlist")
     args.baseline = str(Path(args.build) / "bench" / "benchlist_baseline")
@@ -477,7 +493,8 @@ def main():
         print(f"benchmark stopped: {error}", file=sys.stderr)
         return 0
     print(f"{time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())}; {machine()}; "
-          f"{args.runs} starts of each, interleaved; medians")
+          f"{args.runs} starts of each, interleaved; medians; "
+          f"language {args.language or os.environ.get('LANG', 'C')}")
     print(markdown(rows(summarise(samples))))
     return 0
 

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <optional>
 
@@ -75,10 +76,37 @@ QCursor HandCursor()
     return *hand;
 }
 
+namespace {
+
+// Gives each widget it watches the hand as the pointer first enters, then lets it be.
+class HandOnEntry : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Enter && watched->isWidgetType()) {
+            static_cast<QWidget *>(watched)->setCursor(HandCursor());
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void ShowHandOver(QWidget *widget)
+{
+    // One for every widget, going with the application object as the hand does.
+    static QPointer<HandOnEntry> filter;
+    if (!filter)
+        filter = new HandOnEntry(QCoreApplication::instance());
+    widget->installEventFilter(filter);
+}
+
 ClickablePicture::ClickablePicture(QWidget *parent) : QLabel(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setCursor(HandCursor());
+    ShowHandOver(this);
 }
 
 void ClickablePicture::mouseReleaseEvent(QMouseEvent *event)

@@ -20,6 +20,11 @@ namespace benchlist {
 // The hand whose index fingertip is the hot spot, over everything clickable.
 QCursor HandCursor();
 
+// Shows the hand over `widget` from the moment the pointer first enters it:
+// no frame shows the pointer's shape, so the hand is not made before the
+// first frame, and it is in place before the pointer rests anywhere on it.
+void ShowHandOver(QWidget *widget);
+
 // A picture of the program's resources (":/name"), decoded once and shared.
 QPixmap Picture(const QString &resource);
 

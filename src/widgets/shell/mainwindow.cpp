@@ -144,7 +144,7 @@ void MainWindow::AddFindHint(QWidget *client)
                                .sizeToFit = false});
     findHint->setTextFormat(Qt::RichText);
     findHint->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    findHint->setCursor(HandCursor());
+    ShowHandOver(findHint);
     findHint->setAccessibleName(tr("Find a category by words (%1)").arg(key));
     connect(findHint, &QLabel::linkActivated, this, [this] { mnuFind_Click(); });
 }
