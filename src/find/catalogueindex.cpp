@@ -355,7 +355,7 @@ bool CatalogueIndex::Score(std::uint32_t record, const Query &query, const TermS
     return true;
 }
 
-std::vector<FindHit> CatalogueIndex::Find(std::string_view text, const FindUsage &usage,
+std::vector<FindHit> CatalogueIndex::Find(std::string_view text, const UsageScorer &usage,
                                           std::string_view language) const
 {
     Query query(*this, text, LanguageOf(language));
@@ -412,7 +412,7 @@ std::vector<std::uint32_t> CatalogueIndex::Candidates(Query &query) const
 // The candidates that hold every word, ranked.
 std::vector<FindHit> CatalogueIndex::FindAll(Query &query,
                                              const std::vector<std::uint32_t> &candidates,
-                                             const FindUsage &usage) const
+                                             const UsageScorer &usage) const
 {
     query.Keep();
     std::string compactQuery;
@@ -466,7 +466,7 @@ std::vector<TermSet> CatalogueIndex::HeldWords(Query &query,
 // come first, then those lacking a word that many records hold. Every word
 // the query counts (kMostTerms) has a cost of its own, so however many
 // different words it says, some record holding one of them is found.
-std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usage) const
+std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const UsageScorer &usage) const
 {
     const std::vector<QueryTerm> &terms = query.Terms();
     std::vector<std::string_view> distinct; // the informative words, each once
@@ -501,7 +501,7 @@ std::vector<FindHit> CatalogueIndex::FindMost(Query &query, const FindUsage &usa
 
 // The hits of FindMost: each record holding some word, with those it lacks.
 std::vector<FindHit> CatalogueIndex::MostHits(const Query &query, const std::vector<TermSet> &holds,
-                                              const MostWords &most, const FindUsage &usage) const
+                                              const MostWords &most, const UsageScorer &usage) const
 {
     std::vector<FindHit> hits;
     hits.reserve(records_.size()
@@ -543,7 +543,7 @@ std::vector<FindHit> CatalogueIndex::MostHits(const Query &query, const std::vec
 // Sets the hit's rank in place: a rank returned by value is copied once more
 // for each of a long list of hits.
 void CatalogueIndex::Rank(FindHit &hit, std::uint32_t record, const FindScore &score,
-                          const FindUsage &usage, std::uint32_t lacked) const
+                          const UsageScorer &usage, std::uint32_t lacked) const
 {
     FindRank::Parts parts{score, hit.missing.size(), lacked, {}, hit.record->text.size(), record};
     if (usage)

@@ -30,13 +30,13 @@ struct FindScore {
     std::uint16_t outside = 0;    // words found only in the caption or the title
 };
 
-// What this shopper's earlier choices say of a record for the current query.
-struct FindUse {
+// What this shopper's earlier choices say of a record or page for the current query.
+struct UsageScore {
     double chosen = 0; // > 0: opened before from this query or from one this query begins
                        // (bigger: more often and more recently)
     double weight = 0; // all uses of the page, each halved in weight every 30 days
 };
-using FindUsage = std::function<FindUse(const FindRecord &)>; // empty: no usage known
+using UsageScorer = std::function<UsageScore(const FindRecord &)>; // empty: no usage known
 
 // A set of a query's words, by their place among the words it counts (at most
 // 32, kMostTerms).
@@ -86,7 +86,7 @@ struct FindRank {
         FindScore score;
         std::size_t missing = 0;
         std::uint32_t lacked = 0; // the costs of the words lacked: the costlier the higher
-        FindUse use;              // taken only from a sound usage
+        UsageScore use;           // taken only from a sound usage
         std::size_t length = 0;
         std::uint32_t order = 0;
     };
