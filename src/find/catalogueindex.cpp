@@ -59,8 +59,11 @@ struct Tally {
     std::array<std::uint32_t, 3> marked{};
 };
 
-// The rank's groups in the order they count.
-constexpr std::tuple kRankGroups{&FindRank::fit, &FindRank::closeness, &FindRank::standing};
+// The rank's groups in the order they count, and whether a long list
+// mostly holds few values of each.
+constexpr std::tuple kRankGroups{&FindRank::fit, &FindRank::choice, &FindRank::closeness,
+                                 &FindRank::standing};
+constexpr std::array kFewValues{true, false, true, false};
 constexpr std::size_t kRankGroupCount = std::tuple_size_v<decltype(kRankGroups)>;
 
 // The hits being sorted, by their places in the list, and room to move them.
@@ -132,14 +135,15 @@ template <std::size_t Group> void SortGroups(std::span<std::uint32_t> range, Sor
     if constexpr (Group < kRankGroupCount) {
         if (range.size() < 2)
             return;
-        if constexpr (Group + 1 < kRankGroupCount) {
+        if constexpr (kFewValues[Group]) {
             if (SortFewValues<Group>(range, sorting))
                 return;
         }
         const auto less = [&sorting](std::uint32_t a, std::uint32_t b) {
             return sorting.Of<Group>(a) < sorting.Of<Group>(b);
         };
-        std::sort(range.begin(), range.end(), less);
+        if (!std::is_sorted(range.begin(), range.end(), less))
+            std::sort(range.begin(), range.end(), less);
         if constexpr (Group + 1 < kRankGroupCount) {
             for (auto run = range.begin(); run != range.end();) {
                 const auto end = std::find_if(run + 1, range.end(),

@@ -32,9 +32,9 @@ template <typename Small> Small Clamped(std::size_t n)
 FindRank::FindRank(const Parts &parts)
     : fit{Clamped<std::uint8_t>(parts.missing), parts.missing == 0 && parts.score.typos > 0,
           Clamped<std::uint16_t>(parts.score.vocabulary), parts.missing > 0 ? parts.lacked : 0,
-          parts.missing > 0 && parts.score.typos > 0,
-          // Chosen before lifts only a full, exact match.
-          parts.missing == 0 && parts.score.typos == 0 ? Minus(parts.use.chosen) : 0},
+          parts.missing > 0 && parts.score.typos > 0},
+      // Chosen before lifts only a full, exact match.
+      choice{parts.missing == 0 && parts.score.typos == 0 ? Minus(parts.use.chosen) : 0},
       closeness{!parts.score.wholeText,
                 Clamped<std::uint8_t>(parts.score.typos),
                 Clamped<std::uint8_t>(parts.score.outside),

@@ -94,17 +94,20 @@ struct FindRank {
     FindRank() = default;
     explicit FindRank(const Parts &parts);
 
-    // The fields in three groups, each compared only where the groups before
-    // it are equal: a long list of results mostly ties in the first and
-    // second, and is sorted group by group (SortByRank).
+    // The fields in four groups, each compared only where the groups before
+    // it are equal: a long list of results mostly ties in the first ones, and
+    // is sorted group by group (SortByRank).
     struct Fit {                      // what the record lacks and how it holds the rest
         std::uint8_t missing = 0;     // words of the query the record lacks
         bool fullTypo = false;        // a full match with a slip
         std::uint16_t vocabulary = 0; // the cost of the words reached through the vocabulary
         std::uint32_t lacked = 0;     // of a partial match: the costs of the words it lacks
         bool partialTypo = false;     // a partial match with a slip
-        std::int32_t unchosen = 0;    // of a full, exact match: less the more it was chosen before
         [[gnu::always_inline]] auto operator<=>(const Fit &) const = default;
+    };
+    struct Choice {
+        std::int32_t unchosen = 0; // of a full, exact match: less the more it was chosen before
+        [[gnu::always_inline]] auto operator<=>(const Choice &) const = default;
     };
     struct Closeness {                // how closely the record's words follow the query's
         bool notWholeText = false;    // the text is not the query
@@ -123,6 +126,7 @@ struct FindRank {
         [[gnu::always_inline]] auto operator<=>(const Standing &) const = default;
     };
     Fit fit;
+    Choice choice;
     Closeness closeness;
     Standing standing;
 
