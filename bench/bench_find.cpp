@@ -100,7 +100,7 @@ void SearchWithUsage(benchmark::State &state, const char *query)
     static FullStore full;
     std::size_t found = 0;
     for (auto _ : state) {
-        const auto hits = index.Find(query, benchlist::FindUsageOf(full.store->Usage(query)));
+        const auto hits = index.Find(query, benchlist::UsageScorerOf(full.store->Usage(query)));
         found = hits.size();
         benchmark::DoNotOptimize(hits.data());
     }

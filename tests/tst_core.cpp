@@ -1329,9 +1329,9 @@ void CoreTest::findUsage()
     QFETCH(QByteArray, higher);
     QFETCH(QByteArray, lower);
     QFETCH(QByteArray, language);
-    const FindUsage usage = [&](const FindRecord &record) {
-        return FindUse{Bytes(record.text) == chosen ? value : 0.0,
-                       Bytes(record.text) == used ? value : 0.0};
+    const UsageScorer usage = [&](const FindRecord &record) {
+        return UsageScore{Bytes(record.text) == chosen ? value : 0.0,
+                          Bytes(record.text) == used ? value : 0.0};
     };
     const std::vector<FindHit> hits =
         CatalogueIndex::Catalogue().Find(query.toStdString(), usage, language.toStdString());
@@ -1353,9 +1353,9 @@ void CoreTest::findOrderOverManyQueries()
 {
     const CatalogueIndex &index = CatalogueIndex::Catalogue();
     const std::span<const FindRecord> records = index.Records();
-    const FindUsage usage = [](const FindRecord &record) {
+    const UsageScorer usage = [](const FindRecord &record) {
         const auto spread = double(record.text.size() % 7);
-        return FindUse{spread > 4 ? spread : 0.0, double(record.address.size() % 5)};
+        return UsageScore{spread > 4 ? spread : 0.0, double(record.address.size() % 5)};
     };
     const char *extras[] = {"", " zebra", " 2.4 ghz", " 2", " iv", " and the", " 30gb", " s"};
     for (std::size_t i = 0; i < records.size(); i += 3) {
@@ -1365,7 +1365,7 @@ void CoreTest::findOrderOverManyQueries()
         if (own.empty() || other.empty())
             continue;
         const std::string query = own.front() + ' ' + other.back() + extras[i % std::size(extras)];
-        for (const FindUsage &use : {FindUsage{}, usage}) {
+        for (const UsageScorer &use : {UsageScorer{}, usage}) {
             const std::vector<FindHit> hits = index.Find(query, use);
             for (std::size_t h = 0; h < hits.size(); ++h) {
                 QVERIFY2(h == 0 || hits[h - 1].rank < hits[h].rank, query.c_str());

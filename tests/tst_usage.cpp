@@ -9,7 +9,7 @@
 #include "find/resultids.h"
 #include "settings/settings.h"
 #include "storefile.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "usage/usagestore.h"
 
 #include <QDir>
@@ -199,15 +199,15 @@ private slots:
             store.Record({SearchResultId(*plain[1].record), plain[1].record->address, "", 0});
         store.Flush();
         for (const char *typed : {"usb cable", "usb ca"}) {
-            const std::vector<FindHit> hits = index.Find(typed, FindUsageOf(store.Usage(typed)));
+            const std::vector<FindHit> hits = index.Find(typed, UsageScorerOf(store.Usage(typed)));
             QVERIFY(!hits.empty());
             QCOMPARE(hits.front().record, &lower);
         }
         // Typed further than what was chosen from: only the tie-break remains.
-        const FindUse further = FindUsageOf(store.Usage("usb cables"))(lower);
+        const UsageScore further = UsageScorerOf(store.Usage("usb cables"))(lower);
         QCOMPARE(further.chosen, 0.0);
         QVERIFY(further.weight > 1.9);
-        QVERIFY(!FindUsageOf(UsageStore(Path().toStdString() + "-none").Usage("usb")));
+        QVERIFY(!UsageScorerOf(UsageStore(Path().toStdString() + "-none").Usage("usb")));
     }
 
     void prunesOldestUsesAndQueries()
@@ -394,7 +394,7 @@ private slots:
         file.close();
         QCOMPARE(RememberOpenedPages(), wasOn);
         QVERIFY(SetRememberOpenedPages(on));
-        ClosePageMemory();
+        CloseSharedUsageStore();
         QCOMPARE(RememberOpenedPages(), on);
         const QSettings settings(path, QSettings::IniFormat);
         QCOMPARE(settings.value(QStringLiteral("RememberOpenedPages")).toBool(), on);
@@ -443,7 +443,7 @@ private slots:
                    == 0);
         bool done = !saved;
         const QByteArray said = StandardErrorOf([&] { done = SetRememberOpenedPages(false); });
-        ClosePageMemory();
+        CloseSharedUsageStore();
         QCOMPARE(done, saved);
         QCOMPARE(said, saved ? QByteArray()
                              : "benchlist: could not save the settings in "

@@ -11,7 +11,7 @@
 #include "core/shops.h"
 #include "find/resultids.h"
 #include "translation/language.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 
 #include <QStringList>
 
@@ -95,14 +95,14 @@ int AnswerFindWords(const QStringList &words)
 int AnswerRecent(const QStringList &)
 {
     const std::string listing = FindListing(RecentHits());
-    ClosePageMemory();
+    CloseSharedUsageStore();
     return PrintAnswer(listing);
 }
 
 int AnswerForget(const QStringList &)
 {
     ForgetPages();
-    ClosePageMemory();
+    CloseSharedUsageStore();
     return 0;
 }
 

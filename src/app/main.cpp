@@ -7,7 +7,7 @@
 #include "core/windowmodel.h"
 #include "settings/settings.h"
 #include "translation/language.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "widgets/forms/fonts.h"
 #include "widgets/forms/formwidget.h"
 #include "widgets/shell/findwindow.h"
@@ -62,6 +62,6 @@ int main(int argc, char **argv)
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     forms.DestroyAll();
-    benchlist::ClosePageMemory(); // the pages opened last are written before the end
+    benchlist::CloseSharedUsageStore(); // the pages opened last are written before the end
     return status;
 }

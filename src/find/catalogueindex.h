@@ -144,7 +144,7 @@ public:
     //
     // When no record holds every word, the records holding most of them (see
     // FindHit::missing). `usage` lifts what this shopper chose before.
-    std::vector<FindHit> Find(std::string_view query, const FindUsage &usage = {},
+    std::vector<FindHit> Find(std::string_view query, const UsageScorer &usage = {},
                               std::string_view language = "en") const;
 
 private:
@@ -204,17 +204,17 @@ private:
                FindScore &score, TermSet &found) const;
     std::vector<std::uint32_t> Candidates(Query &query) const;
     std::vector<FindHit> FindAll(Query &query, const std::vector<std::uint32_t> &candidates,
-                                 const FindUsage &usage) const;
-    std::vector<FindHit> FindMost(Query &query, const FindUsage &usage) const;
+                                 const UsageScorer &usage) const;
+    std::vector<FindHit> FindMost(Query &query, const UsageScorer &usage) const;
     struct MostWords {
         std::shared_ptr<const std::vector<std::string>> words; // the different ones
         std::vector<std::uint32_t> cost;                       // of lacking each
     };
     std::vector<FindHit> MostHits(const Query &query, const std::vector<TermSet> &holds,
-                                  const MostWords &most, const FindUsage &usage) const;
+                                  const MostWords &most, const UsageScorer &usage) const;
     std::vector<TermSet> HeldWords(Query &query, const std::vector<std::size_t> &ordinal,
                                    std::vector<std::size_t> &holders) const;
-    void Rank(FindHit &hit, std::uint32_t record, const FindScore &score, const FindUsage &usage,
+    void Rank(FindHit &hit, std::uint32_t record, const FindScore &score, const UsageScorer &usage,
               std::uint32_t lacked = 0) const;
 
     std::vector<FindRecord> records_;

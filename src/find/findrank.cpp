@@ -30,36 +30,37 @@ template <typename Small> Small Clamped(std::size_t n)
 } // namespace
 
 FindRank::FindRank(const Parts &parts)
-    : missing(Clamped<std::uint8_t>(parts.missing)),
-      fullTypo(parts.missing == 0 && parts.score.typos > 0),
-      vocabulary(Clamped<std::uint16_t>(parts.score.vocabulary)),
-      lacked(parts.missing > 0 ? parts.lacked : 0),
-      partialTypo(parts.missing > 0 && parts.score.typos > 0),
+    : fit{Clamped<std::uint8_t>(parts.missing), parts.missing == 0 && parts.score.typos > 0,
+          Clamped<std::uint16_t>(parts.score.vocabulary), parts.missing > 0 ? parts.lacked : 0,
+          parts.missing > 0 && parts.score.typos > 0},
       // Chosen before lifts only a full, exact match.
-      unchosen(parts.missing == 0 && parts.score.typos == 0 ? Minus(parts.use.chosen) : 0),
-      notWholeText(!parts.score.wholeText), typos(Clamped<std::uint8_t>(parts.score.typos)),
-      outside(Clamped<std::uint8_t>(parts.score.outside)),
-      nearness(Clamped<std::uint8_t>(parts.score.nearness)),
-      fields(Clamped<std::uint8_t>(parts.score.fields)),
-      inexact(Clamped<std::uint8_t>(parts.score.inexact)), notStartingText(!parts.score.startsText),
-      unused(Minus(parts.use.weight)), length(Clamped<std::uint16_t>(parts.length)),
-      order(Clamped<std::uint16_t>(parts.order))
+      choice{parts.missing == 0 && parts.score.typos == 0 ? Minus(parts.use.chosen) : 0},
+      closeness{!parts.score.wholeText,
+                Clamped<std::uint8_t>(parts.score.typos),
+                Clamped<std::uint8_t>(parts.score.outside),
+                Clamped<std::uint8_t>(parts.score.nearness),
+                Clamped<std::uint8_t>(parts.score.fields),
+                Clamped<std::uint8_t>(parts.score.inexact),
+                !parts.score.startsText},
+      standing{Minus(parts.use.weight), Clamped<std::uint16_t>(parts.length),
+               Clamped<std::uint16_t>(parts.order)}
 {
 }
 
 bool FindRank::Exact() const
 {
-    return !Partial() && !Typo() && vocabulary == 0 && !notWholeText;
+    return !Partial() && !Typo() && fit.vocabulary == 0 && !closeness.notWholeText;
 }
 
 double FindRank::Relevance() const
 {
     if (Exact())
         return 1.0;
-    const double loss = typos + double(vocabulary) + 0.25 * nearness + 0.25 * fields + 0.1 * inexact
-                        + 0.05 * double(notStartingText);
+    const Closeness &c = closeness;
+    const double loss = c.typos + double(fit.vocabulary) + 0.25 * c.nearness + 0.25 * c.fields
+                        + 0.1 * c.inexact + 0.05 * double(c.notStartingText);
     const double quality = 0.9 / (1.0 + loss);
-    return missing == 0 ? quality : 0.5 * quality / (1.0 + missing);
+    return fit.missing == 0 ? quality : 0.5 * quality / (1.0 + fit.missing);
 }
 
 } // namespace benchlist

@@ -30,13 +30,13 @@ struct FindScore {
     std::uint16_t outside = 0;    // words found only in the caption or the title
 };
 
-// What this shopper's earlier choices say of a record for the current query.
-struct FindUse {
+// What this shopper's earlier choices say of a record or page for the current query.
+struct UsageScore {
     double chosen = 0; // > 0: opened before from this query or from one this query begins
                        // (bigger: more often and more recently)
     double weight = 0; // all uses of the page, each halved in weight every 30 days
 };
-using FindUsage = std::function<FindUse(const FindRecord &)>; // empty: no usage known
+using UsageScorer = std::function<UsageScore(const FindRecord &)>; // empty: no usage known
 
 // A set of a query's words, by their place among the words it counts (at most
 // 32, kMostTerms).
@@ -86,7 +86,7 @@ struct FindRank {
         FindScore score;
         std::size_t missing = 0;
         std::uint32_t lacked = 0; // the costs of the words lacked: the costlier the higher
-        FindUse use;              // taken only from a sound usage
+        UsageScore use;           // taken only from a sound usage
         std::size_t length = 0;
         std::uint32_t order = 0;
     };
@@ -94,33 +94,51 @@ struct FindRank {
     FindRank() = default;
     explicit FindRank(const Parts &parts);
 
-    std::uint8_t missing = 0;     // words of the query the record lacks
-    bool fullTypo = false;        // a full match with a slip
-    std::uint16_t vocabulary = 0; // the cost of the words reached through the vocabulary
-    std::uint32_t lacked = 0;     // of a partial match: the costs of the words it lacks
-    bool partialTypo = false;     // a partial match with a slip
-    std::int32_t unchosen = 0;    // of a full, exact match: less the more it was chosen before
-    bool notWholeText = false;    // the text is not the query
-    std::uint8_t typos = 0;       // slips, joined and split words
-    std::uint8_t outside = 0;     // words found only in the caption or the title
-    std::uint8_t nearness = 0;    // 0 when the words stand side by side, in order
-    std::uint8_t fields = 0;      // caption and title words count more than text words
-    std::uint8_t inexact = 0;     // numbers in ranges, and more so prefixes
-    bool notStartingText = false; // the text does not start with the query's first word
-    std::int32_t unused = 0;      // less the more the page was used
-    std::uint16_t length = 0;     // of the text
-    std::uint16_t order = 0;      // the record's place in the catalogue
+    // The fields in four groups, each compared only where the groups before
+    // it are equal: a long list of results mostly ties in the first ones, and
+    // is sorted group by group (SortByRank).
+    struct Fit {                      // what the record lacks and how it holds the rest
+        std::uint8_t missing = 0;     // words of the query the record lacks
+        bool fullTypo = false;        // a full match with a slip
+        std::uint16_t vocabulary = 0; // the cost of the words reached through the vocabulary
+        std::uint32_t lacked = 0;     // of a partial match: the costs of the words it lacks
+        bool partialTypo = false;     // a partial match with a slip
+        [[gnu::always_inline]] auto operator<=>(const Fit &) const = default;
+    };
+    struct Choice {
+        std::int32_t unchosen = 0; // of a full, exact match: less the more it was chosen before
+        [[gnu::always_inline]] auto operator<=>(const Choice &) const = default;
+    };
+    struct Closeness {                // how closely the record's words follow the query's
+        bool notWholeText = false;    // the text is not the query
+        std::uint8_t typos = 0;       // slips, joined and split words
+        std::uint8_t outside = 0;     // words found only in the caption or the title
+        std::uint8_t nearness = 0;    // 0 when the words stand side by side, in order
+        std::uint8_t fields = 0;      // caption and title words count more than text words
+        std::uint8_t inexact = 0;     // numbers in ranges, and more so prefixes
+        bool notStartingText = false; // the text does not start with the query's first word
+        [[gnu::always_inline]] auto operator<=>(const Closeness &) const = default;
+    };
+    struct Standing {             // what sets apart records that match alike
+        std::int32_t unused = 0;  // less the more the page was used
+        std::uint16_t length = 0; // of the text
+        std::uint16_t order = 0;  // the record's place in the catalogue
+        [[gnu::always_inline]] auto operator<=>(const Standing &) const = default;
+    };
+    Fit fit;
+    Choice choice;
+    Closeness closeness;
+    Standing standing;
 
     // What the desktop's search reads off a rank: the match is the query's
     // very text, and how good the match is on its own, from 1 down towards 0
     // (at most 0.5 for a record that lacks words).
     bool Exact() const;
     double Relevance() const;
-    bool Partial() const { return missing > 0; }
-    bool Typo() const { return fullTypo || partialTypo; }
+    bool Partial() const { return fit.missing > 0; }
+    bool Typo() const { return fit.fullTypo || fit.partialTypo; }
 
-    // Inlined: a long list of results compares ranks thousands of times.
-    [[gnu::always_inline]] auto operator<=>(const FindRank &) const = default;
+    auto operator<=>(const FindRank &) const = default;
 };
 
 } // namespace benchlist

@@ -21,7 +21,7 @@ std::string DesktopQuery(std::span<const std::string> terms)
 }
 
 std::vector<FindHit> DesktopSearch(const CatalogueIndex &index, std::span<const std::string> terms,
-                                   const FindUsage &usage, std::string_view language)
+                                   const UsageScorer &usage, std::string_view language)
 {
     std::vector<FindHit> hits = index.Find(DesktopQuery(terms), usage, language);
     if (hits.size() > kMaxSearchResults)

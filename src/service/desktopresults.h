@@ -32,7 +32,7 @@ std::string DesktopQuery(std::span<const std::string> terms);
 // kMaxSearchResults, ranked with the shopper's `usage` of DesktopQuery(terms).
 // `language` as CatalogueIndex::Find takes it.
 std::vector<FindHit> DesktopSearch(const CatalogueIndex &index, std::span<const std::string> terms,
-                                   const FindUsage &usage = {}, std::string_view language = "en");
+                                   const UsageScorer &usage = {}, std::string_view language = "en");
 
 // KRunner's match types: KRunner shows matches by type, higher first, and of
 // one type by relevance, higher first.

@@ -12,7 +12,7 @@
 #include "service/desktopresults.h"
 #include "settings/settings.h"
 #include "translation/language.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -131,7 +131,7 @@ std::vector<FindHit> Searcher::Search(const QStringList &terms) const
     for (const QString &term : terms)
         words.push_back(term.toStdString());
     // Pages the shopper opened before, here or in the program, rank higher.
-    return DesktopSearch(CatalogueIndex::Catalogue(), words, PageUsage(DesktopQuery(words)),
+    return DesktopSearch(CatalogueIndex::Catalogue(), words, UsageScorerFor(DesktopQuery(words)),
                          ShopperLanguage());
 }
 
@@ -158,7 +158,7 @@ void Searcher::Open(const QString &id, const QString &query) const
 {
     if (const FindRecord *record = Known(id)) {
         if (OpenPage(PageAddress(record->windowName, record->dropDownName, record->text)))
-            RememberPage(*record, query.toStdString());
+            RecordUsage(*record, query.toStdString());
     }
 }
 
@@ -347,7 +347,7 @@ int Serve()
         return 0;               // another instance serves already
     SearchResults::Catalogue(); // built before the first call, not during it
     const int status = QCoreApplication::exec();
-    ClosePageMemory(); // what was opened is written before the service goes
+    CloseSharedUsageStore(); // what was opened is written before the service goes
     return status;
 }
 

@@ -5,7 +5,7 @@
 #include "settings/settings.h"
 
 #include "translation/language.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "usage/usagestore.h"
 
 #include <QFile>

@@ -27,11 +27,11 @@ QString SettingsPath();
 
 // File, Remember Opened Pages: on unless the shopper turned it off.
 bool RememberOpenedPages();
-// Saves the switch and hands it to the page memory. False when the file could
-// not be saved; the page memory then goes on as the file says.
+// Saves the switch and hands it to the shared usage store. False when the file could
+// not be saved; the shared usage store then goes on as the file says.
 bool SetRememberOpenedPages(bool on);
 
-// Lets the page memory follow the saved switch: as it is when the store is
+// Lets the shared usage store follow the saved switch: as it is when the store is
 // made, and as another copy of the program changes it while this one runs.
 // Once per process, before the first page is remembered; it reads nothing yet.
 void FollowRememberSwitch();

@@ -57,17 +57,17 @@ const std::vector<std::int32_t> &UsageSummary::PageOfRecord() const
     return pageOfRecord_;
 }
 
-PageScore QueryUsage::Score(std::string_view page) const
+UsageScore QueryUsage::Score(std::string_view page) const
 {
     if (!summary_)
         return {};
     const auto found = summary_->pageIndex.find(page);
-    return found == summary_->pageIndex.end() ? PageScore{} : Score(found->second);
+    return found == summary_->pageIndex.end() ? UsageScore{} : Score(found->second);
 }
 
-PageScore QueryUsage::Score(std::uint32_t page) const
+UsageScore QueryUsage::Score(std::uint32_t page) const
 {
-    PageScore score;
+    UsageScore score;
     score.weight = summary_->weight[page];
     const auto chosen = std::lower_bound(chosen_.begin(), chosen_.end(),
                                          std::pair<std::uint32_t, double>(page, 0.0));
@@ -76,7 +76,7 @@ PageScore QueryUsage::Score(std::uint32_t page) const
     return score;
 }
 
-FindUsage FindUsageOf(QueryUsage usage)
+UsageScorer UsageScorerOf(QueryUsage usage)
 {
     if (usage.Empty())
         return {};
@@ -85,14 +85,14 @@ FindUsage FindUsageOf(QueryUsage usage)
     const std::vector<std::int32_t> &pages = usage.summary_->PageOfRecord();
     return [usage = std::make_shared<const QueryUsage>(std::move(usage)), records,
             &pages](const FindRecord &record) {
-        PageScore score;
+        UsageScore score;
         if (&record >= records.data() && &record < records.data() + records.size()) {
             if (const std::int32_t page = pages[std::size_t(&record - records.data())]; page >= 0)
                 score = usage->Score(std::uint32_t(page));
         } else {
             score = usage->Score(SearchResultId(record)); // a record of another index
         }
-        return FindUse{score.chosen, score.weight};
+        return score;
     };
 }
 

@@ -55,12 +55,6 @@ struct RecentPage {
     std::string address;
 };
 
-// What the earlier uses say of one page for the current query.
-struct PageScore {
-    double chosen = 0; // decayed uses opened from this query or one it begins
-    double weight = 0; // decayed uses of the page, from anywhere
-};
-
 // What every use kept says, summed up once each time the file changed.
 struct UsageSummary {
     struct Hash {
@@ -88,20 +82,20 @@ private:
 class QueryUsage {
 public:
     bool Empty() const { return !summary_ || summary_->weight.empty(); }
-    PageScore Score(std::string_view page) const;
+    UsageScore Score(std::string_view page) const;
     // The same for a page by its place in the summary.
-    PageScore Score(std::uint32_t page) const;
+    UsageScore Score(std::uint32_t page) const;
 
 private:
     friend class UsageStore;
-    friend FindUsage FindUsageOf(QueryUsage usage);
+    friend UsageScorer UsageScorerOf(QueryUsage usage);
     std::shared_ptr<const UsageSummary> summary_;
     std::vector<std::pair<std::uint32_t, double>> chosen_; // sorted by page
 };
 
 // What Find takes of it: each record's score under its result id. Empty when
 // nothing is kept, so that Find does without.
-FindUsage FindUsageOf(QueryUsage usage);
+UsageScorer UsageScorerOf(QueryUsage usage);
 
 // The form in which queries are kept and compared: folded as find folds words
 // (find/fold.h), ASCII blanks between words made one, so that "Ink  Cart" and

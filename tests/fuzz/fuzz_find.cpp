@@ -66,7 +66,7 @@ bool MarksWithin(std::uint32_t marked, std::string_view text)
 
 // A shopper's past choices, made up from the record's text alone, so that the
 // same query always ranks the same: some pages chosen before, most used a little.
-FindUse MadeUpUse(const FindRecord &record)
+UsageScore MadeUpUse(const FindRecord &record)
 {
     const std::size_t hash = std::hash<std::string_view>{}(record.text);
     return {hash % 5 == 0 ? double(hash % 7) / 3 : 0, double(hash % 11) / 4};
@@ -95,7 +95,7 @@ void Judge(const findoracle::Oracle &judge, const std::vector<std::string> &word
     }
 }
 
-void Check(const CatalogueIndex &index, std::string_view query, const FindUsage &usage)
+void Check(const CatalogueIndex &index, std::string_view query, const UsageScorer &usage)
 {
     const std::vector<FindHit> hits = index.Find(query, usage);
     if (hits.empty())
@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view query(reinterpret_cast<const char *>(data), size);
     // Half the queries as a shopper with a past asks them: the order must hold
     // whatever lifts a record.
-    const FindUsage usage = size % 2 ? FindUsage(MadeUpUse) : FindUsage();
+    const UsageScorer usage = size % 2 ? UsageScorer(MadeUpUse) : UsageScorer();
     Check(index, query, usage);
     // The find window and --find pass on text Qt has read: what is no UTF-8
     // has become U+FFFD by then.

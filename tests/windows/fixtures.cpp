@@ -9,7 +9,7 @@
 #include "catalogue/catalogue.h"
 #include "core/aboutnet.h"
 #include "core/lookup.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 
@@ -109,7 +109,7 @@ void WindowsFixture::init()
     unloaded_.clear();
     ends_ = 0;
     handedOver_ = true;
-    ClosePageMemory();
+    CloseSharedUsageStore();
     QVERIFY(QDir(Home().path()).removeRecursively());
     Forms().Show("frmMain");
     QVERIFY(BecomesActive(Window("frmMain")));

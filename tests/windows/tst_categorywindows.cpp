@@ -12,7 +12,7 @@
 #include "catalogue/reference.h"
 #include "core/lookup.h"
 #include "find/resultids.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
@@ -174,7 +174,7 @@ void CategoryWindowsTest::everyItemOpensItsPage()
         Forms().Unload(data->name);
     }
     QVERIFY(choices > 900);
-    PageMemory().Flush();
+    SharedUsageStore().Flush();
     QCOMPARE(UsesKept(QString::fromStdString(UsageStore::DefaultPath())), pages);
     QVERIFY(last);
     QCOMPARE(RecentRecords().front(), last);

@@ -6,7 +6,7 @@
 #include "windows/fixtures.h"
 
 #include "core/addresses.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/qtstrings.h"
 
@@ -215,7 +215,7 @@ void DropDownTest::dropDownReportsUserActions()
     QVERIFY(Forms().Find("frmMonitors"));
     const auto *note = window->findChild<QMessageBox *>(QStringLiteral("msgPageNotOpened"));
     QCOMPARE(note && note->isVisible(), !handedOver_);
-    PageMemory().Flush();
+    SharedUsageStore().Flush();
     QVERIFY(handedOver_ || RecentRecords().empty());
     // Screen readers go on hearing the caption; the text is the value.
     QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(box);

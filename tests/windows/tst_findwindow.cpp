@@ -12,7 +12,7 @@
 #include "find/resultids.h"
 #include "service/desktopresults.h"
 #include "settings/settings.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/openpage.h"
 #include "widgets/forms/qtstrings.h"
@@ -450,12 +450,12 @@ void FindWindowTest::openedPagesComeFirstAndBack()
     handedOver_ = false; // not opened: the status line says so, and nothing is kept
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(count->text(), PageNotOpened::Line());
-    PageMemory().Flush();
+    SharedUsageStore().Flush();
     QVERIFY(RecentRecords().empty());
     handedOver_ = true;
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(Opened().size(), 2);
-    PageMemory().Flush();
+    SharedUsageStore().Flush();
     for (const QString &typed : {QStringLiteral("print"), QStringLiteral("printer usb cables")}) {
         field->setText(typed);
         QCOMPARE(list->model()->index(0, 0).data().toString(), second);
@@ -483,7 +483,7 @@ void FindWindowTest::openedPagesComeFirstAndBack()
     QVERIFY(!RememberOpenedPages());
     field->setText(QStringLiteral("printer usb cables"));
     QTest::keyClick(field, Qt::Key_Return);
-    PageMemory().Flush();
+    SharedUsageStore().Flush();
     QCOMPARE(UsesKept(QString::fromStdString(UsageStore::DefaultPath())), 0);
     remember->trigger();
     QVERIFY(RememberOpenedPages());

@@ -11,7 +11,7 @@
 #include "core/addresses.h"
 #include "find/resultids.h"
 #include "translation/language.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/formwidget.h"
 #include "widgets/forms/qtstrings.h"
@@ -355,7 +355,7 @@ void CheckMnemonics(const QString &where, const QStringList &captions)
 // File, Recent Pages holds a page whose text has an "&".
 void CheckWindowMnemonics(QWidget *window)
 {
-    RememberPage(*SearchResults::Catalogue().Record("frmApple/cbDesktops/G4 1.0GHz & Higher"));
+    RecordUsage(*SearchResults::Catalogue().Record("frmApple/cbDesktops/G4 1.0GHz & Higher"));
     QStringList level;
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
         level.append(button->text());

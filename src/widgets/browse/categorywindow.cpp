@@ -7,7 +7,7 @@
 
 #include "core/lookup.h"
 #include "core/shops.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/openpage.h"
 #include "widgets/forms/pictures.h"
@@ -169,7 +169,7 @@ void CategoryWindow::DropDown_Click(const DropDownData &dropDown)
     // A text of the drop-down's own is a page the shopper may want again; a
     // text it does not know led to the error page.
     if (OpenPageFrom(this, address) && WinningEntry(dropDown.pages, text))
-        RememberPage(category_.name, dropDown.name, text, address);
+        RecordUsage(category_.name, dropDown.name, text, address);
 }
 
 } // namespace benchlist

@@ -5,11 +5,11 @@
 #include "widgets/shell/findwindow.h"
 
 #include "core/aboutnet.h"
-#include "find/catalogueindex.h"
 #include "core/shops.h"
+#include "find/catalogueindex.h"
 #include "find/resultids.h"
 #include "translation/language.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/browse/dropdown.h"
 #include "widgets/forms/openpage.h"
@@ -160,7 +160,7 @@ void FindWindow::txtFind_Change()
         const std::string_view words(query.constData(), static_cast<std::size_t>(query.size()));
         // Pages the shopper opened before, here or in the desktop's search, rank higher.
         results_->SetHits(
-            CatalogueIndex::Catalogue().Find(words, PageUsage(words), ShopperLanguage()));
+            CatalogueIndex::Catalogue().Find(words, UsageScorerFor(words), ShopperLanguage()));
     }
     const int found = results_->rowCount();
     if (found > 0)
@@ -205,7 +205,7 @@ void FindWindow::cmdOpen_Click()
     if (!OpenPage(PageAddress(record->windowName, record->dropDownName, record->text)))
         SetStatus(PageNotOpened::Line());
     else
-        RememberPage(*record, field_->text().toStdString());
+        RecordUsage(*record, field_->text().toStdString());
 }
 
 // Shows the category where the drop-downs offer it: its window in front, its

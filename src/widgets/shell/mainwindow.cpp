@@ -11,7 +11,7 @@
 #include "core/shops.h"
 #include "find/catalogueindex.h"
 #include "settings/settings.h"
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 #include "widgets/browse/categorywindow.h"
 #include "widgets/forms/openpage.h"
 #include "widgets/forms/pictures.h"
@@ -240,7 +240,7 @@ void MainWindow::FillRecentPages(QMenu *recent)
         connect(page, &QAction::triggered, this, [this, record] {
             if (OpenPageFrom(this,
                              PageAddress(record->windowName, record->dropDownName, record->text)))
-                RememberPage(*record);
+                RecordUsage(*record);
         });
     }
     if (pages.empty())

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "usage/pagememory.h"
+#include "usage/sharedusage.h"
 
 #include "core/shops.h"
 #include "find/catalogueindex.h"
@@ -30,7 +30,7 @@ std::function<bool()> &RememberSwitch()
 
 } // namespace
 
-UsageStore &PageMemory()
+UsageStore &SharedUsageStore()
 {
     std::unique_ptr<UsageStore> &store = Store();
     if (!store) {
@@ -43,7 +43,7 @@ UsageStore &PageMemory()
     return *store;
 }
 
-void ClosePageMemory()
+void CloseSharedUsageStore()
 {
     Store().reset();
 }
@@ -55,42 +55,42 @@ void SetRememberSwitch(std::function<bool()> isOn)
 
 void SetRememberingPages(bool on)
 {
-    PageMemory().SetRemembering(on);
+    SharedUsageStore().SetRemembering(on);
 }
 
 namespace {
 
 void Remember(std::string page, std::string_view address, std::string_view query)
 {
-    UsageStore &store = PageMemory();
+    UsageStore &store = SharedUsageStore();
     store.Record({std::move(page), std::string(address), std::string(query), 0});
 }
 
 } // namespace
 
-void RememberPage(const FindRecord &record, std::string_view query)
+void RecordUsage(const FindRecord &record, std::string_view query)
 {
     Remember(SearchResultId(record),
              PageAddress(record.windowName, record.dropDownName, record.text), query);
 }
 
 // Without building the index for it.
-void RememberPage(std::string_view windowName, std::string_view dropDownName, std::string_view text,
-                  std::string_view address)
+void RecordUsage(std::string_view windowName, std::string_view dropDownName, std::string_view text,
+                 std::string_view address)
 {
     Remember(SearchResultId(windowName, dropDownName, text), address, {});
 }
 
-FindUsage PageUsage(std::string_view query)
+UsageScorer UsageScorerFor(std::string_view query)
 {
-    return FindUsageOf(PageMemory().Usage(query));
+    return UsageScorerOf(SharedUsageStore().Usage(query));
 }
 
 std::vector<const FindRecord *> RecentRecords(std::size_t count)
 {
     std::vector<const FindRecord *> records;
     // A few more than asked for, in case a page left the catalogue since.
-    for (const RecentPage &page : PageMemory().Recent(count + 5)) {
+    for (const RecentPage &page : SharedUsageStore().Recent(count + 5)) {
         if (const FindRecord *record = SearchResults::Catalogue().Record(page.page))
             records.push_back(record);
         if (records.size() == count)
@@ -109,7 +109,7 @@ std::vector<FindHit> RecentHits()
 
 void ForgetPages()
 {
-    PageMemory().Clear();
+    SharedUsageStore().Clear();
 }
 
 } // namespace benchlist

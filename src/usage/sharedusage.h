@@ -18,9 +18,9 @@ namespace benchlist {
 struct FindRecord;
 
 // The process's store, made on the first call.
-UsageStore &PageMemory();
+UsageStore &SharedUsageStore();
 // Writes what is still queued and lets the store go; at the end of main.
-void ClosePageMemory();
+void CloseSharedUsageStore();
 
 // Where "Remember Opened Pages" is kept: `isOn` is asked when the store is
 // made, and again on the store's thread before each write, since another copy
@@ -32,13 +32,13 @@ void SetRememberingPages(bool on);
 
 // Records that the record's page was opened, found by `query` (empty: chosen
 // from a list). Returns at once; nothing is written while the switch is off.
-void RememberPage(const FindRecord &record, std::string_view query = {});
+void RecordUsage(const FindRecord &record, std::string_view query = {});
 // The same for a drop-down's own text and the page it opened.
-void RememberPage(std::string_view windowName, std::string_view dropDownName, std::string_view text,
-                  std::string_view address);
+void RecordUsage(std::string_view windowName, std::string_view dropDownName, std::string_view text,
+                 std::string_view address);
 
 // What the pages opened say for ranking the results of `query`.
-FindUsage PageUsage(std::string_view query);
+UsageScorer UsageScorerFor(std::string_view query);
 
 // The last pages opened that the catalogue still has, newest first.
 std::vector<const FindRecord *> RecentRecords(std::size_t count = 10);
