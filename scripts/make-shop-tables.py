@@ -20,6 +20,8 @@ import re
 import sys
 import unicodedata
 
+from cpptext import cpp_string
+
 LANGUAGES = ("en", "de", "fr", "es")
 ID = re.compile(r"^[a-z0-9]+(-[a-z0-9]+)*$")
 REFERENCE = re.compile(r"\{([^{}]*)\}")
@@ -27,19 +29,6 @@ REFERENCE = re.compile(r"\{([^{}]*)\}")
 
 class DataError(Exception):
     pass
-
-
-def cpp_string(text):
-    out = '"'
-    for byte in text.encode("utf-8"):
-        char = chr(byte)
-        if char in '"\\':
-            out += "\\" + char
-        elif 32 <= byte < 127:
-            out += char
-        else:
-            out += '\\x%02x""' % byte  # a string break ends the escape
-    return out + '"'
 
 
 def fold(word):

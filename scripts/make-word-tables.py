@@ -18,6 +18,8 @@ import os
 import re
 import sys
 
+from cpptext import cpp_string
+
 LIST_SECTIONS = ("small", "range", "below", "above", "between")
 PAIR_SECTIONS = ("units", "singular", "numerals", "words")
 # The longest phrase a shopper's words may be, in words as find counts them;
@@ -29,19 +31,6 @@ DECIMAL = re.compile(r"[0-9]+(\.[0-9]+)?")
 
 class WordFileError(Exception):
     pass
-
-
-def cpp_string(text):
-    out = '"'
-    for byte in text.encode("utf-8"):
-        char = chr(byte)
-        if char in '"\\':
-            out += "\\" + char
-        elif 32 <= byte < 127:
-            out += char
-        else:
-            out += '\\x%02x""' % byte  # a string break ends the escape
-    return out + '"'
 
 
 def words_of(text):
