@@ -11,6 +11,8 @@
 // plain ASCII is still found.
 #include <utf8proc.h>
 
+#include "base/ondemand.h"
+
 #include <dlfcn.h>
 
 #include <cstdio>
@@ -30,40 +32,30 @@ void *Library()
     return library;
 }
 
-template <typename Function> Function *Own(const char *name)
-{
-    void *const library = Library();
-    return library ? reinterpret_cast<Function *>(dlsym(library, name)) : nullptr;
-}
-
 } // namespace
-
-// The library's own `name`, called with the arguments, or `otherwise` without it.
-#define BENCHLIST_HAND_ON(name, otherwise, ...)                                                    \
-    static auto *const own = Own<decltype(::name)>(#name);                                         \
-    return own ? own(__VA_ARGS__) : otherwise
 
 utf8proc_ssize_t utf8proc_iterate(const utf8proc_uint8_t *str, utf8proc_ssize_t strlen,
                                   utf8proc_int32_t *codepoint_ref)
 {
     *codepoint_ref = -1;
-    BENCHLIST_HAND_ON(utf8proc_iterate, UTF8PROC_ERROR_INVALIDUTF8, str, strlen, codepoint_ref);
+    BENCHLIST_HAND_ON(Library(), utf8proc_iterate, UTF8PROC_ERROR_INVALIDUTF8, str, strlen,
+                      codepoint_ref);
 }
 
 utf8proc_ssize_t utf8proc_encode_char(utf8proc_int32_t codepoint, utf8proc_uint8_t *dst)
 {
-    BENCHLIST_HAND_ON(utf8proc_encode_char, 0, codepoint, dst);
+    BENCHLIST_HAND_ON(Library(), utf8proc_encode_char, 0, codepoint, dst);
 }
 
 utf8proc_ssize_t utf8proc_decompose_char(utf8proc_int32_t codepoint, utf8proc_int32_t *dst,
                                          utf8proc_ssize_t bufsize, utf8proc_option_t options,
                                          int *last_boundclass)
 {
-    BENCHLIST_HAND_ON(utf8proc_decompose_char, UTF8PROC_ERROR_NOTASSIGNED, codepoint, dst, bufsize,
-                      options, last_boundclass);
+    BENCHLIST_HAND_ON(Library(), utf8proc_decompose_char, UTF8PROC_ERROR_NOTASSIGNED, codepoint,
+                      dst, bufsize, options, last_boundclass);
 }
 
 utf8proc_category_t utf8proc_category(utf8proc_int32_t codepoint)
 {
-    BENCHLIST_HAND_ON(utf8proc_category, UTF8PROC_CATEGORY_CN, codepoint);
+    BENCHLIST_HAND_ON(Library(), utf8proc_category, UTF8PROC_CATEGORY_CN, codepoint);
 }
